@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// One loaded settings text: its path and its raw lines (without their newline).
+class SettingsFile final {
+public:
+    // Reads through the data file layer; false when the file cannot be opened.
+    bool Load(const std::string& path);
+
+    // The first line whose key matches (letter case ignored), inside `section` when one is given.
+    bool FindLine(const std::string& key, const std::string* section, std::string& line) const;
+
+    const std::string& Path() const { return path_; }
+    const std::vector<std::string>& Lines() const { return lines_; }
+
+    // Lines are read in pieces of at most this many characters.
+    static constexpr int kLineBufferSize = 999;
+
+private:
+    std::string path_;
+    std::vector<std::string> lines_;
+};

@@ -1,0 +1,153 @@
+#include "files/FileLoader.h"
+
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstring>
+
+#include "core/StringUtil.h"
+
+namespace {
+
+std::string ExecutableFolder() {
+    char buffer[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (length <= 0) return ".";
+    buffer[length] = '\0';
+    std::string path(buffer);
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+std::string& Root() {
+    static std::string root = ExecutableFolder() + "/data";
+    return root;
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The entry of `folder` whose name equals `name` without regard to ASCII letter case.
+std::string FindCaseInsensitive(const std::string& folder, const std::string& name) {
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return name;
+    std::string found = name;
+    while (const dirent* e = readdir(dir)) {
+        if (strcasecmp(e->d_name, name.c_str()) == 0) {
+            found = e->d_name;
+            if (found == name) break;  // an exact match wins over another spelling
+        }
+    }
+    closedir(dir);
+    return found;
+}
+
+}  // namespace
+
+void FileLoader::SetDataRoot(const std::string& folder) {
+    Root() = folder;
+    while (Root().size() > 1 && Root().back() == '/') Root().pop_back();
+}
+
+const std::string& FileLoader::DataRoot() { return Root(); }
+
+bool FileLoader::DataRootExists() { return IsDirectory(Root()); }
+
+std::string FileLoader::DiskPath(const std::string& path) {
+    std::string p = path;
+    for (char& c : p) {
+        if (c == '\\') c = '/';
+    }
+    if (ToLower(p.substr(0, 5)) == "data/") p = Root() + p.substr(4);
+    const size_t slash = p.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : p.substr(0, slash);
+    const std::string name = slash == std::string::npos ? p : p.substr(slash + 1);
+    if (name.empty()) return p;
+    struct stat info;
+    if (stat(p.c_str(), &info) == 0) return p;
+    const std::string match = FindCaseInsensitive(folder, name);
+    return folder.empty() ? match : folder + "/" + match;
+}
+
+FileLoader::FileLoader() { Reinitialize(); }
+
+FileLoader::~FileLoader() { Close(); }
+
+void FileLoader::Reinitialize() {
+    Close();
+    packAvailable_ = false;
+    packFileSize_ = 0;
+    std::memset(directory_, 0, sizeof directory_);
+    // Tested while packAvailable_ is still false, i.e. as a loose file.
+    packAvailable_ = FileExists(std::string(kDataFolder) + kPackName);
+}
+
+bool FileLoader::Open() {
+    if (!packAvailable_) return true;
+    if (packStream_) return true;
+    packStream_ = std::fopen(DiskPath(std::string(kDataFolder) + kPackName).c_str(), "rb");
+    if (!packStream_) return false;
+    std::fseek(packStream_, 0, SEEK_END);
+    packFileSize_ = std::ftell(packStream_);
+    std::fseek(packStream_, 0, SEEK_SET);
+    const size_t read = std::fread(directory_, 1, pack::kDirectoryBytes, packStream_);
+    return read == static_cast<size_t>(pack::kDirectoryBytes);
+}
+
+void FileLoader::Close() {
+    if (packStream_) std::fclose(packStream_);
+    packStream_ = nullptr;
+}
+
+const PackEntry* FileLoader::FindEntry(const std::string& path) const {
+    const std::string lowered = ToLower(path);
+    for (const PackEntry& entry : directory_) {
+        // Names compare within their 48 bytes, also when a name lacks its NUL.
+        const size_t length = strnlen(entry.name, PackEntry::kNameSize);
+        if (length == lowered.size() && std::memcmp(entry.name, lowered.data(), length) == 0) {
+            return entry.size != 0 ? &entry : nullptr;
+        }
+        if (entry.size == 0) return nullptr;
+    }
+    return nullptr;
+}
+
+int32_t FileLoader::ReadableSize(const PackEntry& entry) const {
+    if (entry.offset >= packFileSize_) return 0;
+    const int64_t available = packFileSize_ - entry.offset;
+    const int64_t size = entry.size < available ? entry.size : available;
+    return static_cast<int32_t>(size > INT32_MAX ? INT32_MAX : size);
+}
+
+bool FileLoader::FileExists(const std::string& path) {
+    if (packAvailable_) return FindEntry(path) != nullptr;
+    FILE* f = std::fopen(DiskPath(path).c_str(), "rb");
+    if (!f) return false;
+    std::fclose(f);
+    return true;
+}
+
+bool FileLoader::FileExistsWithExtension(const std::string& name, const std::string& extension) {
+    return FileExists(kDataFolder + name + extension);
+}
+
+FileLoader::ReadHandle FileLoader::OpenForReading(const std::string& path) {
+    ReadHandle handle;
+    if (packAvailable_) {
+        if (!packStream_) return handle;
+        const PackEntry* entry = FindEntry(path);
+        if (!entry) return handle;
+        std::fseek(packStream_, entry->offset, SEEK_SET);
+        handle.stream = packStream_;
+        handle.entry = entry;
+        handle.readableSize = ReadableSize(*entry);
+        return handle;
+    }
+    handle.stream = std::fopen(DiskPath(path).c_str(), "rb");
+    return handle;
+}
