@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "platform/Mixer.h"
+#include "platform/SoundDevice.h"
+#include "platform/SoundDeviceBuffer.h"
+
+namespace platform {
+namespace {
+
+SoundBufferDesc MakeDesc(uint32_t rate, uint16_t bits, uint16_t channels, uint32_t bytes) {
+    SoundBufferDesc desc;
+    desc.flags = DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLFREQUENCY;
+    desc.bufferBytes = bytes;
+    desc.format.channels = channels;
+    desc.format.samplesPerSec = rate;
+    desc.format.bitsPerSample = bits;
+    desc.format.blockAlign = static_cast<uint16_t>(channels * bits / 8);
+    desc.format.avgBytesPerSec = rate * desc.format.blockAlign;
+    return desc;
+}
+
+void Fill(SoundDeviceBuffer& buffer, const void* bytes, uint32_t size) {
+    void* p1 = nullptr;
+    uint32_t n1 = 0;
+    ASSERT_TRUE(buffer.Lock(0, size, &p1, &n1, nullptr, nullptr));
+    std::memcpy(p1, bytes, n1);
+    ASSERT_TRUE(buffer.Unlock(p1, n1, nullptr, 0));
+}
+
+class MixerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        device.Open(SoundOutput::Manual);
+        mixer = device.GetManualMixer();
+        ASSERT_NE(mixer, nullptr);
+    }
+
+    std::unique_ptr<SoundDeviceBuffer> MakeBuffer(uint32_t rate, uint16_t bits, uint16_t channels,
+                                                  const void* bytes, uint32_t size) {
+        auto buffer = device.CreateSoundBuffer(MakeDesc(rate, bits, channels, size));
+        Fill(*buffer, bytes, size);
+        return buffer;
+    }
+
+    std::vector<int16_t> Mix(int frames) {
+        std::vector<int16_t> out(static_cast<size_t>(frames) * 2, -1);
+        mixer->Mix(out.data(), frames);
+        return out;
+    }
+
+    SoundDevice device;
+    Mixer* mixer = nullptr;
+};
+
+TEST_F(MixerTest, HalfRateMonoIsInterpolatedOntoBothChannels) {
+    const int16_t samples[] = {0, 1000, 3000, -3000};
+    auto buffer = MakeBuffer(22050, 16, 1, samples, sizeof samples);
+    buffer->Play(0);
+    const std::vector<int16_t> out = Mix(9);
+    const int16_t expected[] = {0, 500, 1000, 2000, 3000, 0, -3000, -3000, 0};
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(out[2 * i], expected[i]) << "frame " << i;
+        EXPECT_EQ(out[2 * i + 1], expected[i]) << "frame " << i;
+    }
+    EXPECT_EQ(buffer->GetStatus(), 0u);  // the one-shot ended inside the mix
+}
+
+TEST_F(MixerTest, LoopingStereoWrapsToTheStart) {
+    const int16_t samples[] = {100, -100, 200, -200, 300, -300};
+    auto buffer = MakeBuffer(44100, 16, 2, samples, sizeof samples);
+    buffer->Play(DSBPLAY_LOOPING);
+    const std::vector<int16_t> out = Mix(7);
+    const int16_t left[] = {100, 200, 300, 100, 200, 300, 100};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(out[2 * i], left[i]) << "frame " << i;
+        EXPECT_EQ(out[2 * i + 1], -left[i]) << "frame " << i;
+    }
+    uint32_t play = 0;
+    buffer->GetCurrentPosition(&play, nullptr);
+    EXPECT_EQ(play, 4u);  // frame 1 of 3, four bytes per frame
+}
+
+TEST_F(MixerTest, EightBitSamplesAreCentredOn128) {
+    const uint8_t samples[] = {128, 255, 0, 129};
+    auto buffer = MakeBuffer(44100, 8, 1, samples, sizeof samples);
+    buffer->Play(0);
+    const std::vector<int16_t> out = Mix(4);
+    EXPECT_EQ(out[0], 0);
+    EXPECT_EQ(out[2], 127 * 256);
+    EXPECT_EQ(out[4], -128 * 256);
+    EXPECT_EQ(out[6], 256);
+}
+
+TEST_F(MixerTest, VolumeScalesAndTheSumIsClipped) {
+    const int16_t loud[] = {30000, 30000};
+    auto a = MakeBuffer(44100, 16, 1, loud, sizeof loud);
+    auto b = MakeBuffer(44100, 16, 1, loud, sizeof loud);
+    a->Play(DSBPLAY_LOOPING);
+    b->Play(DSBPLAY_LOOPING);
+    EXPECT_EQ(Mix(1)[0], 32767);
+    ASSERT_TRUE(b->SetVolume(DSBVOLUME_MIN));
+    ASSERT_TRUE(a->SetVolume(-600));  // about half
+    EXPECT_NEAR(Mix(1)[0], 15036, 1);
+    b->Stop();
+    a->Stop();
+    const std::vector<int16_t> silence = Mix(2);
+    EXPECT_EQ(silence, std::vector<int16_t>(4, 0));
+}
+
+TEST_F(MixerTest, FrequencyChangesThePitch) {
+    const int16_t samples[] = {0, 10, 20, 30, 40, 50, 60, 70};
+    auto buffer = MakeBuffer(44100, 16, 1, samples, sizeof samples);
+    ASSERT_TRUE(buffer->SetFrequency(88200));
+    buffer->Play(0);
+    const std::vector<int16_t> out = Mix(3);
+    EXPECT_EQ(out[0], 0);
+    EXPECT_EQ(out[2], 20);
+    EXPECT_EQ(out[4], 40);
+}
+
+// The mixer thread, a refilling thread and the main thread share buffers; run under
+// ThreadSanitizer this proves the locking.
+TEST_F(MixerTest, MixingWhileBuffersAreWrittenCreatedAndDestroyed) {
+    std::atomic<bool> done{false};
+    std::thread mixing([&] {
+        std::vector<int16_t> out(512);
+        while (!done) mixer->Mix(out.data(), 256);
+    });
+    auto streamed = device.CreateSoundBuffer(MakeDesc(22050, 16, 2, 4096));
+    streamed->Play(DSBPLAY_LOOPING);
+    std::thread refilling([&] {
+        const std::vector<uint8_t> block(1024, 7);
+        uint32_t offset = 0;
+        for (int i = 0; i < 2000; ++i) {
+            uint32_t play = 0, write = 0;
+            streamed->GetCurrentPosition(&play, &write);
+            void *p1 = nullptr, *p2 = nullptr;
+            uint32_t n1 = 0, n2 = 0;
+            if (streamed->Lock(offset, 1024, &p1, &n1, &p2, &n2)) {
+                std::memcpy(p1, block.data(), n1);
+                if (p2) std::memcpy(p2, block.data() + n1, n2);
+                streamed->Unlock(p1, n1, p2, n2);
+            }
+            offset = (offset + 1000) % 4096;
+        }
+    });
+    const int16_t samples[] = {1, 2, 3, 4};
+    for (int i = 0; i < 2000; ++i) {
+        auto effect = MakeBuffer(11025, 16, 1, samples, sizeof samples);
+        effect->SetVolume(-(i % 100));
+        effect->Play(i % 2 ? DSBPLAY_LOOPING : 0);
+        if (i % 3 == 0) effect->Stop();
+        streamed->SetVolume(-(i % 500));
+    }
+    refilling.join();
+    done = true;
+    mixing.join();
+    EXPECT_EQ(mixer->VoiceCount(), 1u);
+}
+
+}  // namespace
+}  // namespace platform
