@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/MessageQueue.h"
+#include "platform/Present.h"
+#include "platform/Viewport.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
+
+// The program's one window. It turns SDL's events into the messages of the window procedure and
+// shows the frames the display device presents, scaled to the window and letterboxed. A headless
+// window has no SDL part at all: it only carries the window procedure for the posted messages.
+namespace platform {
+
+using WindowProc = std::function<LRESULT(Window* window, uint32_t message, WPARAM wParam, LPARAM lParam)>;
+
+class Window final : public EventSource {
+public:
+    struct Options {
+        std::string title = "Reedjumper";
+        int width = 800;  // the game's picture in game pixels
+        int height = 600;
+        bool fullScreen = true;  // the desktop's full screen; otherwise a resizable window
+    };
+
+    // Null when no window can be opened; `error` then says why ("cannot open a window: …").
+    static std::unique_ptr<Window> Create(const Options& options, WindowProc proc, std::string& error);
+    static std::unique_ptr<Window> CreateHeadless(const Options& options, WindowProc proc);
+    // The window opened last and still alive, or null.
+    static Window* Main();
+
+    ~Window() override;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Shows the window and gives it the focus, as a window shown active gets it.
+    void Show();
+    // Sends WM_DESTROY to the window procedure and hides the window; later frames are dropped.
+    void Destroy();
+    bool IsDestroyed() const { return destroyed_; }
+    bool HasVideo() const { return window_ != nullptr; }
+
+    LRESULT CallProc(uint32_t message, WPARAM wParam, LPARAM lParam);
+
+    // A point of the window (SDL's window coordinates) in game pixels.
+    GamePoint ToGame(int windowX, int windowY) const;
+    int GameWidth() const { return options_.width; }
+    int GameHeight() const { return options_.height; }
+
+    void PollEvents() override;
+    void WaitEvents(uint32_t timeoutMs) override;
+    // One SDL event into the messages it means (public so that the mapping can be tested).
+    void TranslateEvent(const SDL_Event& event);
+
+private:
+    Window(const Options& options, WindowProc proc);
+    bool OpenVideo(std::string& error);
+    void SetIcon();
+    void Present(const FrameView& frame);
+    void Redraw();
+    void PostFocus(bool gained);
+    void PostMouse(uint32_t message, int windowX, int windowY);
+
+    Options options_;
+    WindowProc proc_;
+    bool destroyed_ = false;
+    bool closePosted_ = false;
+    int clientWidth_ = 0;  // window coordinates, for the mouse
+    int clientHeight_ = 0;
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    uint32_t textureFormat_ = 0;
+    int textureWidth_ = 0;
+    int textureHeight_ = 0;
+    bool videoInitialised_ = false;
+};
+
+}  // namespace platform
