@@ -43,6 +43,17 @@ Pixel BlendPixel(Pixel d, Pixel s, int a, const ChannelLayout& layout) {
 
 }  // namespace
 
+ChannelLayout LayoutOf(const PixelFormat& format) {
+    ChannelLayout layout;
+    layout.mask[0] = format.redMask;
+    layout.mask[1] = format.greenMask;
+    layout.mask[2] = format.blueMask;
+    layout.shift[0] = format.redShift;
+    layout.shift[1] = format.greenShift;
+    layout.shift[2] = format.blueShift;
+    return layout;
+}
+
 void BlendAlphaRow16(uint16_t* dst, const uint16_t* colour, const uint8_t* alpha, int count,
                      const ChannelLayout& layout) {
     int i = 0;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "gfx/PixelFormat.h"
+
 // The software pixel loops of alpha sprites and shadows, on rows of a locked surface. They work
 // eight 16-bit or four 32-bit pixels at a time without a branch per pixel.
 namespace pixelblend {
@@ -12,6 +14,8 @@ struct ChannelLayout {
     uint32_t mask[3] = {0, 0, 0};  // red, green, blue
     int shift[3] = {0, 0, 0};
 };
+
+ChannelLayout LayoutOf(const PixelFormat& format);
 
 // Mask byte of a shadow pixel that stays as it is; a shadowed pixel has kShadow.
 constexpr int8_t kKeep = -1;
