@@ -15,6 +15,8 @@ class Image {
 public:
     static constexpr int kPaletteEntries = 256;
     static constexpr int kPaletteBytes = kPaletteEntries * 4;  // blue, green, red, 0
+    // No picture of the game comes near this; larger sizes are refused before any allocation.
+    static constexpr int kMaxDimension = 16384;
 
     Image() = default;
     virtual ~Image();
@@ -26,10 +28,11 @@ public:
     // a size that is not positive, or a buffer that cannot be had.
     bool Create(int width, int height, int bitsPerPixel);
 
-    // Colour 0x00RRGGBB of a pixel; 0 outside the picture or for run-length data.
+    // Colour 0x00RRGGBB of a pixel (1 bit: set is white); 0 outside the picture or for
+    // run-length data.
     uint32_t GetPixel(int x, int y) const;
     // Writes colour 0x00RRGGBB (8 bits: its palette index; 16/32 bits: in display format).
-    // Does nothing outside the picture, for 1- and 24-bit pictures or run-length data.
+    // Does nothing outside the picture, for 1-bit pictures or run-length data.
     void SetPixel(int x, int y, uint32_t colour);
     // First palette entry with the colour's blue, green and red (0x00RRGGBB); 0 if none.
     int FindPaletteIndex(uint32_t colour) const;

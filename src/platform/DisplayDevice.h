@@ -43,6 +43,10 @@ public:
     static DisplayResult Create(std::unique_ptr<DisplayDevice>& device);
     // The colour depth of the desktop (the information context's bits per pixel).
     static int DesktopBitsPerPixel();
+    static constexpr int kDesktopWidth = 800;
+    static constexpr int kDesktopHeight = 600;
+    // Larger surfaces are refused (DDERR_TOOBIGSIZE) rather than attempted.
+    static constexpr int kMaxSurfaceSide = 16384;
 
     DisplayResult SetCooperativeLevel(void* window, bool exclusiveFullScreen);
     // The version 2 interface: the software device is that interface already.
@@ -50,7 +54,8 @@ public:
     DisplayResult SetDisplayMode(int width, int height, int bitsPerPixel);
 
     // With a back buffer the primary is a flipping chain; GetAttachedSurface gives the buffer.
-    // Without a display mode (window mode) the primary has the desktop's size and depth.
+    // Without a display mode (window mode) the primary has the desktop's depth and the size of the
+    // game's window, 800 × 600 game pixels.
     DisplayResult CreatePrimarySurface(bool withBackBuffer, std::unique_ptr<DisplaySurface>& surface);
     DisplayResult CreateOffscreenSurface(int width, int height, std::unique_ptr<DisplaySurface>& surface);
     DisplayResult CreateClipper(std::unique_ptr<DisplayClipper>& clipper);
@@ -82,7 +87,6 @@ private:
     int modeWidth_ = 0;
     int modeHeight_ = 0;
     int modeBitsPerPixel_ = 0;
-    bool primaryExists_ = false;
 };
 
 // The clipper of window mode: blits onto a surface it is set on are cut to the surface instead

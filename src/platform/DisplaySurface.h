@@ -97,6 +97,8 @@ public:
     // swap their pixels) and the frame goes to platform::PresentFrame.
     DisplayResult Flip();
     DisplaySurface* GetAttachedSurface() const { return backBuffer_.get(); }
+    // The same as a call that can fail (DDERR_NOTFOUND without a back buffer).
+    DisplayResult GetAttachedSurface(DisplaySurface*& surface) const;
 
     DisplayResult SetClipper(DisplayClipper* clipper);
 
@@ -118,9 +120,19 @@ private:
     bool Allocate();
     void Clear();
     void PresentSelf() const;
-    DisplayResult CheckUsable() const;
-    DisplayResult BlitChecked(const DisplayRect& dst, const DisplaySurface& src, const DisplayRect& srcRect,
-                              BlitKey key);
+    bool Contains(const DisplayRect& rect) const;
+    DisplayResult CheckBlit(const DisplaySurface& src, BlitKey key) const;
+    // Source pixels as rows `pitch` bytes apart, the rectangle's top-left pixel at `base`.
+    struct SourceView {
+        const uint8_t* base;
+        int pitch;
+        int width;
+        int height;
+        const DisplayColorKey* key;  // null: copy every pixel
+    };
+    void CopyPixels(const DisplayRect& dst, const SourceView& src);
+    void StretchPixels(const DisplayRect& dst, const SourceView& src);
+    DisplayResult BlitInside(const DisplayRect& dst, DisplaySurface& src, const DisplayRect& srcRect, BlitKey key);
 
     std::shared_ptr<SurfaceRegistry> registry_;
     int width_ = 0;

@@ -1,0 +1,175 @@
+#include "gfx/ImageConverter.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "gfx/DirectDraw.h"
+#include "gfx/Image.h"
+#include "gfx/PixelFormat.h"
+#include "platform/Messages.h"
+
+namespace {
+
+constexpr uint32_t kDitherSeed = 12345;
+constexpr uint32_t kDitherOdd = 371945;
+constexpr uint32_t kDitherEven = 94325;
+constexpr int kDroppedBits = 3;
+constexpr int kDroppedMask = 7;  // the three bits a 5-bit channel drops
+constexpr int kErrorCarry = 8;
+constexpr int kFiveBitMax = 31;
+
+uint32_t& DitherState() {
+    static uint32_t state = kDitherSeed;
+    return state;
+}
+
+uint32_t Pack16(const PixelFormat& f, uint32_t red5, uint32_t green5, uint32_t blue5) {
+    return (red5 << f.redShift & f.redMask) | (green5 << f.greenShift & f.greenMask) |
+           (blue5 << f.blueShift & f.blueMask);
+}
+
+void Store16(uint8_t* p, uint32_t value) {
+    const uint16_t v = static_cast<uint16_t>(value);
+    std::memcpy(p, &v, sizeof v);
+}
+
+std::unique_ptr<Image> Refuse(std::unique_ptr<Image> image, const char* text) {
+    platform::ShowErrorMessage(text);
+    return image;
+}
+
+std::unique_ptr<Image> PaletteTo16(const Image& source, const PixelFormat& f) {
+    auto out = std::make_unique<Image>();
+    if (!out->Create(source.GetWidth(), source.GetHeight(), 16)) return nullptr;
+    uint16_t table[Image::kPaletteEntries] = {};
+    if (const uint8_t* palette = source.GetPalette()) {
+        for (int i = 0; i < Image::kPaletteEntries; ++i) {
+            const uint8_t* e = palette + i * 4;
+            table[i] = static_cast<uint16_t>(
+                Pack16(f, e[2] >> kDroppedBits, e[1] >> kDroppedBits, e[0] >> kDroppedBits));
+        }
+    }
+    const size_t count = static_cast<size_t>(source.GetWidth()) * source.GetHeight();
+    const uint8_t* in = source.GetPixels();
+    uint8_t* to = out->GetPixels();
+    for (size_t i = 0; i < count; ++i) Store16(to + i * 2, table[in[i]]);
+    return out;
+}
+
+// One channel of the dithered conversion: the dropped low bits accumulate in `error`, and each
+// time they make up a whole step the value is rounded up.
+inline uint32_t DitherChannel(uint32_t v, uint32_t& error) {
+    uint32_t value = v >> kDroppedBits;
+    error += v & kDroppedMask;
+    if (error > kDroppedMask) {
+        value = std::min<uint32_t>(value + 1, kFiveBitMax);
+        error -= kErrorCarry;
+    }
+    return value;
+}
+
+std::unique_ptr<Image> DitherTo16(const Image& source, const PixelFormat& f) {
+    auto out = std::make_unique<Image>();
+    if (!out->Create(source.GetWidth(), source.GetHeight(), 16)) return nullptr;
+    for (int y = 0; y < source.GetHeight(); ++y) {
+        uint32_t errorRed = ImageConverter::DitherRandom() & kDroppedMask;
+        uint32_t errorGreen = ImageConverter::DitherRandom() & kDroppedMask;
+        uint32_t errorBlue = ImageConverter::DitherRandom() & kDroppedMask;
+        const uint8_t* in = source.PixelAddress(0, y);
+        uint8_t* to = out->PixelAddress(0, y);
+        for (int x = 0; x < source.GetWidth(); ++x, in += 3, to += 2) {
+            const uint32_t red = DitherChannel(in[2], errorRed);
+            const uint32_t green = DitherChannel(in[1], errorGreen);
+            const uint32_t blue = DitherChannel(in[0], errorBlue);
+            Store16(to, Pack16(f, red, green, blue));
+        }
+    }
+    return out;
+}
+
+std::unique_ptr<Image> To32(const Image& source, const PixelFormat& f) {
+    auto out = std::make_unique<Image>();
+    if (!out->Create(source.GetWidth(), source.GetHeight(), 32)) return nullptr;
+    const size_t count = static_cast<size_t>(source.GetWidth()) * source.GetHeight();
+    const uint8_t* in = source.GetPixels();
+    uint8_t* to = out->GetPixels();
+    const uint8_t* palette = source.GetPalette();
+    for (size_t i = 0; i < count; ++i, to += 4) {
+        uint8_t blue = 0, green = 0, red = 0;
+        if (source.GetBitsPerPixel() == 8) {
+            if (palette) {
+                const uint8_t* e = palette + in[i] * 4;
+                blue = e[0];
+                green = e[1];
+                red = e[2];
+            }
+        } else {
+            blue = in[i * 3];
+            green = in[i * 3 + 1];
+            red = in[i * 3 + 2];
+        }
+        to[f.redByte] = red;
+        to[f.greenByte] = green;
+        to[f.blueByte] = blue;
+        to[f.spareByte] = 0;
+    }
+    return out;
+}
+
+}  // namespace
+
+uint32_t ImageConverter::DitherRandom() {
+    uint32_t& state = DitherState();
+    state = (state & 1) * kDitherOdd - (state >> 1) * kDitherEven;
+    return state;
+}
+
+void ImageConverter::ResetDitherRandom() { DitherState() = kDitherSeed; }
+
+std::unique_ptr<Image> ImageConverter::ConvertTo16Bit(std::unique_ptr<Image> image) {
+    return ConvertTo16Bit(std::move(image), DirectDraw::Instance().GetPixelFormat());
+}
+
+std::unique_ptr<Image> ImageConverter::ConvertTo16Bit(std::unique_ptr<Image> image, const PixelFormat& format) {
+    if (!image) return image;
+    static constexpr const char* kIllegalSource = "ImageConverter::ConvertTo16Bit: illegal source image";
+    const int depth = image->GetBitsPerPixel();
+    std::unique_ptr<Image> converted;
+    if (format.bitsPerPixel == 16) {
+        if (depth == 16) return image;
+        if (depth == 8) {
+            converted = PaletteTo16(*image, format);
+        } else if (depth == 24) {
+            converted = DitherTo16(*image, format);
+        } else {
+            return Refuse(std::move(image), kIllegalSource);
+        }
+    } else if (format.bitsPerPixel == 32) {
+        if (depth == 32) return image;
+        if (depth != 8 && depth != 24) return Refuse(std::move(image), kIllegalSource);
+        converted = To32(*image, format);
+    } else {
+        return Refuse(std::move(image), "not supported screen depth");
+    }
+    // Out of memory for the copy: the picture stays as it was rather than vanishing.
+    return converted ? std::move(converted) : std::move(image);
+}
+
+std::unique_ptr<Image> ImageConverter::ConvertTo8BitAlpha(std::unique_ptr<Image> image) {
+    if (!image) return image;
+    const int depth = image->GetBitsPerPixel();
+    if (depth != 8 && depth != 24) {
+        return Refuse(std::move(image), "ImageConverter::ConvertTo8BitAlpha: illegal source image");
+    }
+    auto out = std::make_unique<Image>();
+    if (!out->Create(image->GetWidth(), image->GetHeight(), 8)) return image;
+    const size_t count = static_cast<size_t>(image->GetWidth()) * image->GetHeight();
+    const uint8_t* in = image->GetPixels();
+    const uint8_t* palette = image->GetPalette();
+    uint8_t* to = out->GetPixels();
+    for (size_t i = 0; i < count; ++i) {
+        const uint8_t* bgr = depth == 24 ? in + i * 3 : (palette ? palette + in[i] * 4 : nullptr);
+        to[i] = bgr ? static_cast<uint8_t>((bgr[0] + bgr[1] + bgr[2]) / 3) : 0;
+    }
+    return out;
+}
