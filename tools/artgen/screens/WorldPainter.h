@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cairo.h>
+
+#include "Paint.h"
+#include "WorldLayout.h"
+
+// Paints the tall world picture that every level's background is cut from: start strip, grass
+// strips, roads with lane markings, rivers, the ponds and blockers of the level files, and the
+// pond at the end of the journey. Light comes from the top left; things that stand up show a
+// darker face towards the bottom of the picture (the view is tilted slightly).
+class WorldPainter final {
+public:
+    WorldPainter(const WorldLayout& layout, cairo_t* cr);
+
+    void PaintWorld();
+
+    // Pieces, also used by the title screen's backdrop. y0 and y1 are picture rows.
+    void PaintGrass(double y0, double y1, unsigned seed);
+    void PaintRoad(double top, double bottom, bool underpass, unsigned seed);
+    void PaintRiver(double top, double bottom, unsigned seed);
+
+private:
+    void PaintStartStrip();
+    void PaintArea(int area);
+    void PaintFeatures();
+    void PaintPondRun(int row, int firstLat, int lastLat);
+    void PaintRock(double cx, double cy, unsigned seed);
+    void PaintPost(double cx, double cy);
+    void PaintTreeTrunk(double cx, double cy);
+    void PaintReeds(double x, double baseY, unsigned seed);
+    void PaintFinale();
+    void PaintFlowers(double y0, double y1, int count, unsigned seed);
+
+    const WorldLayout& layout_;
+    cairo_t* cr_;
+};

@@ -1,0 +1,31 @@
+#include "sprites/FrogFrames.h"
+
+#include "ArtContext.h"
+#include "Canvas.h"
+
+ObjectFrame FrogStateFrame(ArtContext& ctx, const std::string& statePrefix) {
+    return FrameFromOffsetValues(ctx.Int("frogDefaultOffsetX") + ctx.Int(statePrefix + "OffsetX"),
+                                 ctx.Int("frogDefaultOffsetY") + ctx.Int(statePrefix + "OffsetY"));
+}
+
+ObjectFrame FrogDefaultFrame(ArtContext& ctx) {
+    return FrameFromOffsetValues(ctx.Int("frogDefaultOffsetX"), ctx.Int("frogDefaultOffsetY"));
+}
+
+void DrawFrogStrip(const FrameStrip& strip, const FrogFrameArt& art) {
+    const int n = strip.FrameCount();
+    for (int i = 0; i < n; ++i) {
+        const double t = n > 1 ? double(i) / (n - 1) : 0.0;
+        auto frame = strip.Frame(i);
+        if (art.under) art.under(frame.Cr(), i, t);
+        if (art.drawFrog) DrawFrog(frame.Cr(), art.pose(i, t));
+        if (art.over) art.over(frame.Cr(), i, t);
+    }
+}
+
+FrogPose SittingFrog(const ObjectFrame& frame) {
+    FrogPose pose;
+    pose.x = frame.cx;
+    pose.y = frame.cy;
+    return pose;
+}
