@@ -4,8 +4,9 @@ Rect DrawParams::SourceRect(int spriteWidth, int spriteHeight) const {
     Rect r;
     r.left = Has(SourcePosition) ? srcX : 0;
     r.top = Has(SourcePosition) ? srcY : 0;
-    r.right = Has(SourceSize) ? srcX + srcWidth - 1 : r.left + spriteWidth - 1;
-    r.bottom = Has(SourceSize) ? srcY + srcHeight - 1 : r.top + spriteHeight - 1;
+    // Counted from the rectangle's own corner, so a size without a position starts at (0, 0).
+    r.right = r.left + (Has(SourceSize) ? srcWidth : spriteWidth) - 1;
+    r.bottom = r.top + (Has(SourceSize) ? srcHeight : spriteHeight) - 1;
     return r;
 }
 
