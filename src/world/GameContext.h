@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string_view>
+
+#include "world/Point.h"
+
+class Frog;
+class Sprite;
+class VisualObject;
+class World;
+
+// What the world and its objects need from the running game, and the few things they tell it.
+// The game implements it; tests implement their own, without a window. Objects never reach the
+// game in any other way.
+class GameContext {
+public:
+    // Game states the world looks at (the game's own state numbers).
+    static constexpr int kStatePlaying = 1;
+    static constexpr int kStateFrogDying = 4;
+    static constexpr int kStateTitleMenu = 11;
+
+    virtual ~GameContext() = default;
+
+    // Lower left corner of the screen in world units (not rounded).
+    virtual FloatPoint GetScrollPosition() const = 0;
+    // The frog of the running game; null while there is none.
+    virtual Frog* GetFrog() = 0;
+    virtual World& GetWorld() = 0;
+    // The game's current state number.
+    virtual int GetGameState() const = 0;
+    // The title-menu option: cars and trucks draw their shadows.
+    virtual bool ShadowsOn() const = 0;
+
+    // Catalogue sprite by normalised key; null when there is none (then nothing is drawn).
+    virtual Sprite* GetSprite(std::string_view key, bool mirrored) = 0;
+    // Plays a sound effect once, by resource name ("SOUND_DIVE"); nothing when sound is off.
+    virtual void PlaySound(std::string_view name) = 0;
+
+    // The frog has begun to die: the game switches to its dying state.
+    virtual void StartFrogDying() = 0;
+    virtual void ResetScrollTarget() = 0;
+    // The frog picked up a star at this object: score, pop-up, star count.
+    virtual void AddStar(const VisualObject& where) = 0;
+};
