@@ -90,20 +90,28 @@ void ScreenText::AddPath(cairo_t* cr, const std::string& latin1, double x, doubl
 void ScreenText::DrawOutlined(cairo_t* cr, const std::string& latin1, double x, double y,
                               double size, paint::Color fill, paint::Color outlineColor,
                               double outline, bool dropShadow) const {
+    DrawOutlinedUtf8(cr, ToUtf8(latin1), x, y, size, fill, outlineColor, outline, dropShadow);
+}
+
+void ScreenText::DrawOutlinedUtf8(cairo_t* cr, const std::string& utf8, double x, double y,
+                                  double size, paint::Color fill, paint::Color outlineColor,
+                                  double outline, bool dropShadow) const {
     if (!face_) return;
     cairo_save(cr);
     Use(cr, size);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     if (dropShadow) {
         cairo_new_path(cr);
-        AddPath(cr, latin1, x + size * 0.06, y + size * 0.07);
+        cairo_move_to(cr, x + size * 0.06, y + size * 0.07);
+        cairo_text_path(cr, utf8.c_str());
         cairo_set_source_rgba(cr, 0.05, 0.08, 0.12, 0.45);
         cairo_fill_preserve(cr);
         cairo_set_line_width(cr, outline * 2);
         cairo_stroke(cr);
     }
     cairo_new_path(cr);
-    AddPath(cr, latin1, x, y);
+    cairo_move_to(cr, x, y);
+    cairo_text_path(cr, utf8.c_str());
     // The outline is stroked at twice its width under the fill, so it shows `outline` pixels
     // outside the letters and leaves their shapes whole.
     paint::Set(cr, outlineColor);

@@ -34,6 +34,10 @@ public:
     void DrawOutlined(cairo_t* cr, const std::string& latin1, double x, double y, double size,
                       paint::Color fill, paint::Color outlineColor, double outline = 2.0,
                       bool dropShadow = true) const;
+    // The same for text already in UTF-8 (characters beyond Latin-1).
+    void DrawOutlinedUtf8(cairo_t* cr, const std::string& utf8, double x, double y, double size,
+                          paint::Color fill, paint::Color outlineColor, double outline,
+                          bool dropShadow) const;
     // The same, centred horizontally on cx.
     void DrawCentered(cairo_t* cr, const std::string& latin1, double cx, double y, double size,
                       paint::Color fill, paint::Color outlineColor, double outline = 2.0,
