@@ -192,23 +192,31 @@ Buffer Pierced()
     return out;
 }
 
-// The idle frog breathes and croaks now and then; it restarts with the idle animation, so it
-// starts with the croak and ends in near silence, and a restart at any point is soft.
+// The idle frog croaks as its throat swells early in the idle animation and breathes in near
+// its end. The game starts the sound with the animation and again whenever it has ended, so it
+// lasts just under one pass of the animation (2.4 s) and opens with a moment of quiet: a
+// restart a few frames early or late is never heard.
 Buffer Idle()
 {
+    constexpr double kLength = 2.38;
     Buffer out = kit::NewEffect();
-    kit::Croak(out, 0.02, 120.0f, 0.2f, 620.0f, 1.0f);
-    kit::Croak(out, 0.32, 150.0f, 0.1f, 760.0f, 0.8f);
-    Voice breath;
-    breath.wave = Wave::Noise;
-    breath.seed = 19;
-    breath.attack = 0.25f;
-    breath.gate = 0.3f;
-    breath.release = 0.4f;
-    breath.cutoff = 900.0f;
-    breath.cutoffEnd = 500.0f;
-    Add(out, breath, 0.6, 0.12f);
-    out.Resize(out.FrameAt(1.4));
+    kit::Croak(out, 0.22, 120.0f, 0.2f, 620.0f, 0.7f);
+    kit::Croak(out, 0.52, 150.0f, 0.1f, 760.0f, 0.55f);
+    // Breathing out after the croak and in again before the next one.
+    for (double at : {0.75, 1.75}) {
+        Voice breath;
+        breath.wave = Wave::Noise;
+        breath.seed = 19;
+        breath.attack = 0.2f;
+        breath.gate = 0.3f;
+        breath.release = 0.3f;
+        breath.filter = Filter::Mode::Band;
+        breath.cutoff = 700.0f;
+        breath.cutoffEnd = 450.0f;
+        breath.resonance = 0.8f;
+        Add(out, breath, at, 1.0f);
+    }
+    out.Resize(out.FrameAt(kLength));
     return out;
 }
 

@@ -17,6 +17,8 @@ namespace {
 // loops play near full level whenever the frog is close to their source.
 constexpr float kEffectDb = -17.0f;
 constexpr float kQuietEffectDb = -19.5f;
+// The idle croak is mostly quiet breathing, so its average over the whole sound sits lower.
+constexpr float kIdleDb = -20.0f;
 constexpr float kBigEffectDb = -15.5f;
 constexpr float kThemeDb = -16.0f;
 constexpr float kAmbientDb = -28.0f;
@@ -32,7 +34,7 @@ constexpr std::array<SoundRecipe, 39> kRecipes = {{
     {"SOUND_FROG_BLOCKED_MOVE", SoundForm::Effect, kQuietEffectDb, frog_sounds::BlockedMove},
     {"SOUND_FROG_PICK_STAR", SoundForm::Effect, kEffectDb, frog_sounds::PickStar},
     {"SOUND_FROG_PIERCED", SoundForm::Effect, kEffectDb, frog_sounds::Pierced},
-    {"SOUND_FROG_IDLE", SoundForm::Effect, kQuietEffectDb, frog_sounds::Idle},
+    {"SOUND_FROG_IDLE", SoundForm::Effect, kIdleDb, frog_sounds::Idle},
     {"SOUND_LEVEL_FINISHED", SoundForm::Effect, kEffectDb, jingle_sounds::LevelFinished},
     {"SOUND_LEVEL_FINISHED_FULL_LEVEL", SoundForm::Effect, kBigEffectDb, jingle_sounds::LevelFinishedFullLevel},
     {"SOUND_MENU_BUTTON_CLICK", SoundForm::Effect, kQuietEffectDb, jingle_sounds::MenuClick},
