@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "world/Point.h"
@@ -15,7 +16,7 @@ public:
     // Replaces the cell array by numLat × numLong cleared flag words.
     bool Create(int numLat, int numLong, int cellWidth, int cellHeight) {
         if (numLat <= 0 || numLong <= 0 || cellWidth <= 0 || cellHeight <= 0) return false;
-        cells_.assign(static_cast<size_t>(numLat) * static_cast<size_t>(numLong), T{});
+        cells_.assign(static_cast<std::size_t>(numLat) * static_cast<std::size_t>(numLong), T{});
         numLatCells_ = numLat;
         numLongCells_ = numLong;
         cellWidth_ = cellWidth;
@@ -54,8 +55,8 @@ public:
     }
 
     // No range test: pass indices from CellIndex or a CellIndexAt result ≥ 0.
-    T& GetCell(int index) { return cells_[static_cast<size_t>(index)]; }
-    const T& GetCell(int index) const { return cells_[static_cast<size_t>(index)]; }
+    T& GetCell(int index) { return cells_[static_cast<std::size_t>(index)]; }
+    const T& GetCell(int index) const { return cells_[static_cast<std::size_t>(index)]; }
 
     // Flag test of the cell under a whole-unit point; false outside the grid.
     bool HasFlagAt(int x, int y, CellFlags flag) const {
