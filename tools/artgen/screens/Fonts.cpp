@@ -96,7 +96,7 @@ void BuildFont(ArtContext& ctx, const FontStyle& style) {
             cairo_text_extents(scratch.Cr(), g.text.c_str(), &extents);
             g.advance = extents.x_advance;
             // The pen moves by the rectangle's width: the advance plus room for the outline.
-            g.width = std::max(4, static_cast<int>(std::ceil(g.advance + style.outline)));
+            g.width = std::max(4, static_cast<int>(std::ceil(g.advance + style.outline * 0.5)));
             if (x + g.width > kTextureWidth) {
                 x = 0;
                 top += style.glyphHeight + kGlyphGap;

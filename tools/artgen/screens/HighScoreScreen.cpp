@@ -21,7 +21,6 @@ constexpr int kEntries = 10;
 constexpr int kFirstRowY = 120;
 constexpr int kRowStep = 35;
 constexpr int kNameX = 200;
-constexpr int kScoreRight = 600;
 constexpr int kHudFontHeight = 32;
 
 }  // namespace
@@ -29,7 +28,6 @@ constexpr int kHudFontHeight = 32;
 RJ_ART_GENERATOR(DrawHighScoreScreen) {
     const WorldLayout layout(ctx);
     const ScreenText bold;
-    const ScreenText regular(ScreenText::kRegularFace);
     Canvas canvas(screen::kWidth, screen::kHeight);
     cairo_t* cr = canvas.Cr();
     screen::Backdrop(cr, layout, 0, 0, 23);
@@ -52,9 +50,8 @@ RJ_ART_GENERATOR(DrawHighScoreScreen) {
         const paint::Color medal = i == 0 ? Hex(0xffd23c) : (i == 1 ? Hex(0xdfe6ee) : (i == 2 ? Hex(0xe59a58) : Hex(0x9fc4d8)));
         bold.DrawOutlined(cr, rank, kNameX - 14 - w, y + 24, 18, medal, Hex(0x14202a), 2.0, false);
     }
-    (void)kScoreRight;
-    regular.DrawPlain(cr, "Neuer Rekord? Namen tippen, mit Enter best\xe4tigen.", 196, 512, 14,
-                      screen::kLetters);
+    bold.DrawCentered(cr, "Neuer Rekord? Namen tippen, mit Enter best\xe4tigen.", 400, 513, 14,
+                      screen::kLetters, screen::kLettersOutline, 2.0, false);
     screen::Panel(cr, 330, 518, 140, 52, 14);
     screen::ButtonPlate(cr, bold, kBack.left, kBack.top, kBack.Width(), kBack.Height(),
                         "Zur\xfc" "ck", false);
