@@ -1,0 +1,123 @@
+#include "app/CommandLine.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+bool ParseUnsigned(const std::string& text, uint32_t& value) {
+    if (text.empty() || text[0] == '-') return false;
+    errno = 0;
+    char* end = nullptr;
+    const unsigned long long parsed = std::strtoull(text.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || parsed > 0xFFFFFFFFull) return false;
+    value = static_cast<uint32_t>(parsed);
+    return true;
+}
+
+bool ParseInt(const std::string& text, int& value) {
+    errno = 0;
+    char* end = nullptr;
+    const long parsed = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || errno != 0 || *end != '\0' || parsed < 0 || parsed > 1000000000L) return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+CommandLine Error(std::string what) {
+    CommandLine result;
+    result.action = CommandLine::Action::Error;
+    result.error = std::move(what);
+    return result;
+}
+
+}  // namespace
+
+const char* UsageText() {
+    return "usage: reedjumper [options]\n"
+           "  --help              show this text and exit\n"
+           "  --version           show the version and exit\n"
+           "  --fullscreen        play on the whole screen (the default)\n"
+           "  --windowed          play in a window\n"
+           "  --data DIR          read the game data from DIR\n"
+           "  --nosound           play without sound\n"
+           "headless runs (no window, no audio, virtual clock):\n"
+           "  --headless [--seed N] [--dt S] [--ticks N] [--input FILE] [--state FILE]\n"
+           "             [--frame TICK:FILE.bmp]... [--strict-settings]\n"
+           "  --seed N            seed of the random source\n"
+           "  --dt S              seconds per tick (default 0.02)\n"
+           "  --ticks N           run N ticks, then shut down (default: up to the last\n"
+           "                      scripted tick)\n"
+           "  --input FILE        scripted input: lines \"<tick> key <vk>\", \"<tick> char <code>\",\n"
+           "                      \"<tick> down <x> <y>\", \"<tick> up <x> <y>\", \"<tick> focus <0|1>\",\n"
+           "                      \"<tick> quit\"; '#' starts a comment\n"
+           "  --state FILE        write the game's state after every tick (JSON Lines)\n"
+           "  --frame TICK:FILE   write the frame shown at TICK as a 24-bit BMP\n"
+           "  --strict-settings   a missing settings key ends the run with status 1\n";
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine result;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        // Options that take a value read the next argument.
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) return false;
+            out = args[++i];
+            return true;
+        };
+        std::string text;
+        if (arg == "--help" || arg == "-h") {
+            result.action = CommandLine::Action::Help;
+            return result;
+        } else if (arg == "--version") {
+            result.action = CommandLine::Action::Version;
+            return result;
+        } else if (arg == "--windowed") {
+            result.windowed = true;
+        } else if (arg == "--fullscreen") {
+            result.windowed = false;
+        } else if (arg == "--nosound") {
+            result.noSound = true;
+        } else if (arg == "--headless") {
+            result.headless = true;
+        } else if (arg == "--strict-settings") {
+            result.strictSettings = true;
+        } else if (arg == "--data") {
+            if (!value(result.dataDir) || result.dataDir.empty()) return Error("--data needs a folder");
+        } else if (arg == "--input") {
+            if (!value(result.inputFile)) return Error("--input needs a file");
+        } else if (arg == "--state") {
+            if (!value(result.stateFile)) return Error("--state needs a file");
+        } else if (arg == "--seed") {
+            if (!value(text) || !ParseUnsigned(text, result.seed)) return Error("--seed needs a number from 0 to 4294967295");
+            result.seedGiven = true;
+        } else if (arg == "--ticks") {
+            if (!value(text) || !ParseInt(text, result.ticks)) return Error("--ticks needs a whole number of 0 or more");
+        } else if (arg == "--dt") {
+            char* end = nullptr;
+            if (!value(text)) return Error("--dt needs a number of seconds");
+            result.dt = std::strtod(text.c_str(), &end);
+            if (text.empty() || *end != '\0' || !std::isfinite(result.dt) || result.dt <= 0.0 || result.dt > 3600.0) {
+                return Error("--dt needs a number of seconds above 0, not \"" + text + "\"");
+            }
+        } else if (arg == "--frame") {
+            if (!value(text)) return Error("--frame needs TICK:FILE.bmp");
+            const size_t colon = text.find(':');
+            FrameRequest frame;
+            if (colon == std::string::npos || colon + 1 >= text.size() || !ParseInt(text.substr(0, colon), frame.tick) ||
+                frame.tick < 1) {
+                return Error("--frame needs TICK:FILE.bmp with a tick from 1, not \"" + text + "\"");
+            }
+            frame.path = text.substr(colon + 1);
+            result.frames.push_back(frame);
+        } else {
+            return Error("unknown option \"" + arg + "\"");
+        }
+    }
+    const bool headlessOnly = result.seedGiven || result.ticks >= 0 || !result.inputFile.empty() ||
+                              !result.stateFile.empty() || !result.frames.empty();
+    if (headlessOnly && !result.headless) return Error("--seed, --ticks, --input, --state and --frame need --headless");
+    return result;
+}

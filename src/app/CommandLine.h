@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The program's options. Without any it is the game in full screen; --headless makes it its own
+// test driver (no window, no audio, a virtual clock, scripted input, state and frame dumps).
+struct FrameRequest {
+    int tick = 0;
+    std::string path;
+};
+
+struct CommandLine {
+    enum class Action { Run, Help, Version, Error };
+
+    Action action = Action::Run;
+    std::string error;  // what was wrong, for Action::Error
+
+    bool windowed = false;
+    bool noSound = false;
+    std::string dataDir;
+
+    bool headless = false;
+    uint32_t seed = 0;
+    bool seedGiven = false;
+    double dt = 0.02;
+    int ticks = -1;  // headless: -1 runs until the game quits
+    std::string inputFile;
+    std::string stateFile;
+    std::vector<FrameRequest> frames;
+    bool strictSettings = false;
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+const char* UsageText();
+
+// Exit status of a usage error.
+constexpr int kUsageExitCode = 2;

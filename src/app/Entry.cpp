@@ -1,0 +1,162 @@
+#include "app/Entry.h"
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/CommandLine.h"
+#include "app/Game.h"
+#include "app/HeadlessRunner.h"
+#include "app/InputScript.h"
+#include "app/SettingsManager.h"
+#include "app/WindowProcedure.h"
+#include "core/Randomizer.h"
+#include "files/FileLoader.h"
+#include "gfx/DirectDraw.h"
+#include "platform/Clock.h"
+#include "platform/Headless.h"
+#include "platform/MessageQueue.h"
+#include "platform/Messages.h"
+#include "platform/Window.h"
+#include "sound/SoundEngine.h"
+
+#ifndef RJ_VERSION
+#define RJ_VERSION "1.0.0"
+#endif
+
+namespace {
+
+// The display mode is fixed: 800 × 600 at 16 bits per pixel.
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+constexpr int kColourDepth = 16;
+constexpr int kFatalExitCode = -1;
+constexpr int kNoWindowExitCode = 1;
+
+// Window and display; null (after saying why) when either cannot be set up.
+std::unique_ptr<platform::Window> InitInstance(const CommandLine& options) {
+    platform::Window::Options windowOptions;
+    windowOptions.title = "Reedjumper";
+    windowOptions.width = kScreenWidth;
+    windowOptions.height = kScreenHeight;
+    windowOptions.fullScreen = !options.windowed;
+    std::unique_ptr<platform::Window> window;
+    if (options.headless) {
+        window = platform::Window::CreateHeadless(windowOptions, WndProc);
+    } else {
+        std::string error;
+        window = platform::Window::Create(windowOptions, WndProc, error);
+        if (!window) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return nullptr;
+        }
+    }
+    window->Show();
+    // The display reports its own failures (the error box names the step).
+    if (!DirectDraw::Instance().Init(window.get(), kScreenWidth, kScreenHeight, kColourDepth, true)) return nullptr;
+    return window;
+}
+
+void RunMainLoop(Game& game) {
+    bool quitting = false;
+    while (!quitting) {
+        platform::Message msg;
+        if (platform::PeekMessage(msg)) {
+            if (platform::GetMessage(msg)) {
+                platform::TranslateMessage(msg);
+                platform::DispatchMessage(msg);
+                continue;
+            }
+            quitting = true;  // one last tick runs
+        }
+        // A tick that did not run leaves time until the next one: wait for input meanwhile
+        // instead of spinning, so that a menu does not keep a core busy.
+        if (!game.Tick(HasFocus()) && !quitting) {
+            const uint32_t wait = HasFocus() ? game.MillisecondsToNextTick() : Game::kMinFrameMs;
+            platform::WaitMessage(wait);
+        }
+    }
+}
+
+int ExitStatus() { return platform::IsQuitPosted() ? platform::GetQuitExitCode() : 0; }
+
+int RunGame(const CommandLine& options) {
+    std::vector<InputEvent> events;
+    if (!options.inputFile.empty()) {
+        std::ifstream in(options.inputFile);
+        if (!in) {
+            std::fprintf(stderr, "reedjumper: cannot read the input script %s\n", options.inputFile.c_str());
+            return kUsageExitCode;
+        }
+        std::string error;
+        if (!ParseInputScript(in, options.inputFile, events, error)) {
+            std::fprintf(stderr, "reedjumper: %s\n", error.c_str());
+            return kUsageExitCode;
+        }
+    }
+    if (!options.dataDir.empty()) FileLoader::SetDataRoot(options.dataDir);
+    if (!FileLoader::DataRootExists()) {
+        std::fprintf(stderr, "reedjumper: the data folder %s does not exist\n", FileLoader::DataRoot().c_str());
+        return kFatalExitCode;
+    }
+    if (options.strictSettings) SettingsManager::Instance().SetStrict(true);
+
+    std::unique_ptr<HeadlessRunner> runner;
+    if (options.headless) {
+        platform::SetHeadless(true);
+        platform::UseVirtualClock(true);
+        Randomizer::Instance().Seed(options.seed);
+        runner = std::make_unique<HeadlessRunner>(options, std::move(events));
+        if (!runner->OpenStateFile()) return kUsageExitCode;
+        runner->InstallFrameCapture();
+    }
+
+    std::unique_ptr<platform::Window> window = InitInstance(options);
+    if (!window) return options.headless || platform::IsQuitPosted() ? kFatalExitCode : kNoWindowExitCode;
+
+    FileLoader::Instance().Open();
+    SoundEngine& sound = SoundEngine::Instance();
+    sound.SetSoundOff(options.noSound);
+    if (options.headless) sound.SetRecordStarts(true);
+    Game& game = Game::Instance();
+    game.SetSoundAvailable(sound.Init(options.headless ? platform::SoundOutput::Null : platform::SoundOutput::Auto));
+    game.LoadSettings();
+    game.SetState(kStateLoading);
+    const bool loaded = game.LoadResources();
+    game.SetState(kStateTitleMenu);
+    if (loaded) {
+        if (runner) {
+            runner->Run(game, *window);
+        } else {
+            RunMainLoop(game);
+        }
+    }
+
+    game.Shutdown();
+    sound.Shutdown();
+    FileLoader::Instance().Close();
+    DirectDraw::Instance().Release();
+    window.reset();
+    return ExitStatus();
+}
+
+}  // namespace
+
+int RunProgram(const std::vector<std::string>& args) {
+    const CommandLine options = ParseCommandLine(args);
+    switch (options.action) {
+    case CommandLine::Action::Help:
+        std::fputs(UsageText(), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::printf("reedjumper %s\n", RJ_VERSION);
+        return 0;
+    case CommandLine::Action::Error:
+        std::fprintf(stderr, "reedjumper: %s\n%s", options.error.c_str(), UsageText());
+        return kUsageExitCode;
+    case CommandLine::Action::Run:
+        break;
+    }
+    return RunGame(options);
+}

@@ -1,0 +1,106 @@
+#include "app/HeadlessRunner.h"
+
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+#include "app/Game.h"
+#include "app/StateDump.h"
+#include "app/WindowProcedure.h"
+#include "platform/Clock.h"
+#include "platform/MessageQueue.h"
+#include "platform/Present.h"
+#include "platform/Window.h"
+#include "sound/SoundEngine.h"
+
+HeadlessRunner::HeadlessRunner(const CommandLine& options, std::vector<InputEvent> events)
+    : options_(options), events_(std::move(events)) {}
+
+HeadlessRunner::~HeadlessRunner() { platform::SetPresentHook({}); }
+
+void HeadlessRunner::InstallFrameCapture() {
+    platform::SetPresentHook([this](const platform::FrameView& frame) { capture_.Take(frame); });
+}
+
+bool HeadlessRunner::OpenStateFile() {
+    if (options_.stateFile.empty()) return true;
+    state_.open(options_.stateFile, std::ios::out | std::ios::trunc);
+    if (!state_) {
+        std::fprintf(stderr, "reedjumper: cannot write the state file %s\n", options_.stateFile.c_str());
+        return false;
+    }
+    return true;
+}
+
+void HeadlessRunner::PostEvents(int tick, platform::Window& window) {
+    using Kind = InputEvent::Kind;
+    for (; nextEvent_ < events_.size() && events_[nextEvent_].tick == tick; ++nextEvent_) {
+        const InputEvent& event = events_[nextEvent_];
+        switch (event.kind) {
+        case Kind::Key:
+            platform::PostMessage(&window, platform::WM_KEYDOWN, static_cast<platform::WPARAM>(event.a), 1);
+            platform::PostMessage(&window, platform::WM_KEYUP, static_cast<platform::WPARAM>(event.a), 1);
+            break;
+        case Kind::Char:
+            platform::PostMessage(&window, platform::WM_CHAR, static_cast<platform::WPARAM>(event.a), 1);
+            break;
+        case Kind::Down:
+        case Kind::Up:
+            platform::PostMessage(&window, platform::WM_MOUSEMOVE, 0, platform::MakeMouseLParam(event.a, event.b));
+            platform::PostMessage(&window, event.kind == Kind::Down ? platform::WM_LBUTTONDOWN : platform::WM_LBUTTONUP,
+                                  0, platform::MakeMouseLParam(event.a, event.b));
+            break;
+        case Kind::Focus:
+            platform::PostMessage(&window, platform::WM_ACTIVATEAPP, static_cast<platform::WPARAM>(event.a), 0);
+            platform::PostMessage(&window, event.a ? platform::WM_SETFOCUS : platform::WM_KILLFOCUS, 0, 0);
+            break;
+        case Kind::Quit:
+            // As the window's close button: close, destroy, quit.
+            platform::PostMessage(&window, platform::WM_CLOSE, 0, 0);
+            break;
+        }
+    }
+}
+
+bool HeadlessRunner::PumpMessages() {
+    platform::Message msg;
+    while (platform::PeekMessage(msg)) {
+        if (!platform::GetMessage(msg)) return false;
+        platform::TranslateMessage(msg);
+        platform::DispatchMessage(msg);
+    }
+    return true;
+}
+
+void HeadlessRunner::WriteFrames(int tick) {
+    for (const FrameRequest& frame : options_.frames) {
+        if (frame.tick != tick) continue;
+        if (!capture_.WriteBmp(frame.path)) {
+            std::fprintf(stderr, "reedjumper: cannot write the frame of tick %d to %s\n", tick, frame.path.c_str());
+        }
+    }
+}
+
+void HeadlessRunner::Run(Game& game, platform::Window& window) {
+    const auto stepMs = static_cast<uint32_t>(std::lround(options_.dt * 1000.0));
+    SoundEngine& sound = SoundEngine::Instance();
+    sound.TakeStartedSounds();  // the theme started by the loading belongs to no tick
+    game.StartClock();
+    // Without a tick count the run lasts as long as the script has something to say.
+    const int lastTick = options_.ticks >= 0 ? options_.ticks : (events_.empty() ? 1 : events_.back().tick);
+    bool quitting = false;
+    for (int tick = 1; !quitting && tick <= lastTick; ++tick) {
+        PostEvents(tick, window);
+        quitting = !PumpMessages();
+        platform::AdvanceVirtualTime(stepMs);
+        // The main loop runs one last tick after the quit, and so does the runner.
+        game.Tick(HasFocus());
+        if (state_.is_open()) {
+            state_ << DescribeGameState(game, tick, sound.TakeStartedSounds()) << '\n';
+            state_.flush();
+        } else {
+            sound.TakeStartedSounds();
+        }
+        WriteFrames(tick);
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/FrameCapture.h"
+#include "app/InputScript.h"
+
+class Game;
+namespace platform {
+class Window;
+}
+
+// Drives the game without a window: per tick it posts the scripted input, pumps the messages
+// through the window procedure, moves the virtual clock on by exactly dt, runs the frame tick,
+// and writes the state line and any requested frame.
+class HeadlessRunner {
+public:
+    HeadlessRunner(const CommandLine& options, std::vector<InputEvent> events);
+    ~HeadlessRunner();
+
+    // Captures the frames the display presents; call before the display is opened.
+    void InstallFrameCapture();
+    // False with one line on standard error when the state file cannot be written.
+    bool OpenStateFile();
+    // Runs until the tick count is reached or the game quits. Returns after the last tick.
+    void Run(Game& game, platform::Window& window);
+
+private:
+    void PostEvents(int tick, platform::Window& window);
+    // Dispatches every waiting message; false when the quit arrived.
+    bool PumpMessages();
+    void WriteFrames(int tick);
+
+    CommandLine options_;
+    std::vector<InputEvent> events_;
+    size_t nextEvent_ = 0;
+    std::ofstream state_;
+    FrameCapture capture_;
+};

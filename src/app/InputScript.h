@@ -1,0 +1,24 @@
+#pragma once
+
+#include <istream>
+#include <string>
+#include <vector>
+
+// The headless runner's scripted input: one event per line, "<tick> <event> <args>".
+//   key <vk>       a key press (virtual-key code)
+//   char <code>    a typed character (Latin-1 code)
+//   down <x> <y>   left button pressed at a game pixel
+//   up <x> <y>     left button released
+//   focus <0|1>    the window loses or gains the focus
+//   quit           the window is closed
+// Blank lines are ignored; '#' starts a comment. Ticks count from 1.
+struct InputEvent {
+    enum class Kind { Key, Char, Down, Up, Focus, Quit };
+    int tick = 0;
+    Kind kind = Kind::Key;
+    int a = 0;  // key, character, x or focus
+    int b = 0;  // y
+};
+
+// False with `error` naming the line ("input.txt:3: …") at the first malformed line.
+bool ParseInputScript(std::istream& in, const std::string& name, std::vector<InputEvent>& events, std::string& error);

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <span>
+
+// The sounds the game loads at start-up, by resource name, in loading order: the effects are
+// decoded whole, the music and the ambient loops are streamed.
+std::span<const char* const> EffectSoundNames();
+std::span<const char* const> StreamedSoundNames();
