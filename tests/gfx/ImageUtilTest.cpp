@@ -1,0 +1,160 @@
+#include "gfx/ImageUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "gfx/DirectDraw.h"
+#include "gfx/Image.h"
+#include "gfx/PixelFormat.h"
+#include "gfx/RunLength.h"
+#include "platform/Headless.h"
+
+namespace {
+
+class ImageUtilTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::SetHeadless(true);
+        DirectDraw::Instance().SetPixelFormat(PixelFormat::Rgb565());
+    }
+    void TearDown() override { DirectDraw::Instance().SetPixelFormat(PixelFormat{}); }
+
+    static std::unique_ptr<Image> Row16(const std::vector<uint16_t>& pixels) {
+        auto image = std::make_unique<Image>();
+        EXPECT_TRUE(image->Create(static_cast<int>(pixels.size()), 1, 16));
+        std::memcpy(image->GetPixels(), pixels.data(), pixels.size() * 2);
+        return image;
+    }
+
+    ImageUtil& util = ImageUtil::Instance();
+};
+
+TEST_F(ImageUtilTest, TransparentRemapOfPixelsAndPalettes) {
+    struct Case {
+        uint8_t red, green, blue;
+        uint8_t toRed, toGreen, toBlue;
+    };
+    const Case cases[] = {
+        {255, 0, 255, 0, 0, 0},   {240, 7, 240, 0, 0, 0},   {239, 0, 255, 239, 0, 255},
+        {7, 7, 7, 8, 8, 8},       {0, 0, 0, 8, 8, 8},       {8, 0, 0, 8, 0, 0},
+        {255, 8, 255, 255, 8, 255},
+    };
+    Image pixels;
+    ASSERT_TRUE(pixels.Create(std::size(cases), 1, 24));
+    Image palette;
+    ASSERT_TRUE(palette.Create(1, 1, 8));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        uint8_t* p = pixels.PixelAddress(static_cast<int>(i), 0);
+        uint8_t* e = palette.GetPalette() + i * 4;
+        p[0] = e[0] = cases[i].blue;
+        p[1] = e[1] = cases[i].green;
+        p[2] = e[2] = cases[i].red;
+    }
+    ASSERT_TRUE(util.RemapTransparentColor(pixels));
+    ASSERT_TRUE(util.RemapTransparentColor(palette));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        const uint32_t expected = c.toRed << 16 | c.toGreen << 8 | c.toBlue;
+        EXPECT_EQ(pixels.GetPixel(static_cast<int>(i), 0), expected) << "case " << i;
+        const uint8_t* e = palette.GetPalette() + i * 4;
+        EXPECT_EQ(static_cast<uint32_t>(e[2] << 16 | e[1] << 8 | e[0]), expected) << "palette case " << i;
+    }
+    Image other;
+    ASSERT_TRUE(other.Create(1, 1, 16));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(util.RemapTransparentColor(other));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "ERROR: ImageUtil::RemapTransparentColor: unsupported depth\n");
+}
+
+TEST_F(ImageUtilTest, MaskBitsMakePixelsBlackOnlyWhenSizesMatch) {
+    std::unique_ptr<Image> image = Row16({0xFFFF, 0xFFFF, 0xFFFF});
+    Image mask;
+    ASSERT_TRUE(mask.Create(3, 1, 1));
+    mask.SetBit(1, 0, true);
+    ASSERT_TRUE(util.ApplyMask(*image, mask));
+    EXPECT_NE(image->GetPixel(0, 0), 0u);
+    EXPECT_EQ(image->GetPixel(1, 0), 0u);
+    Image wrong;
+    ASSERT_TRUE(wrong.Create(3, 2, 1));
+    wrong.SetBit(0, 0, true);
+    EXPECT_FALSE(util.ApplyMask(*image, wrong));
+    EXPECT_NE(image->GetPixel(0, 0), 0u);
+}
+
+TEST_F(ImageUtilTest, BoundingBoxOfContentAndOfAnEmptyPicture) {
+    Image image;
+    ASSERT_TRUE(image.Create(10, 6, 16));
+    EXPECT_EQ(util.GetBoundingBox(image), (Rect{5, 3, 5, 3}));
+    image.SetPixel(2, 4, 0xFFFFFF);
+    image.SetPixel(7, 1, 0x080000);  // the darkest red a 16-bit pixel holds still counts
+    EXPECT_EQ(util.GetBoundingBox(image), (Rect{2, 1, 7, 4}));
+}
+
+TEST_F(ImageUtilTest, CopyRectCopiesBytesAndInvertsBetweenOneBitPictures) {
+    std::unique_ptr<Image> source = Row16({1, 2, 3, 4});
+    Image destination;
+    ASSERT_TRUE(destination.Create(3, 2, 16));
+    ASSERT_TRUE(util.CopyRect(*source, destination, Rect{1, 0, 3, 0}, 0, 1));
+    uint16_t row[3];
+    std::memcpy(row, destination.PixelAddress(0, 1), 6);
+    EXPECT_EQ(std::vector<uint16_t>(row, row + 3), (std::vector<uint16_t>{2, 3, 4}));
+    EXPECT_FALSE(util.CopyRect(*source, destination, Rect{0, 0, 3, 0}, 0, 0));   // 4 wide into 3
+    EXPECT_FALSE(util.CopyRect(*source, destination, Rect{0, 0, 0, 0}, 0, 2));   // below the bottom
+    EXPECT_FALSE(util.CopyRect(*source, destination, Rect{3, 0, 4, 0}, 0, 0));   // past the source
+    Image eight;
+    ASSERT_TRUE(eight.Create(3, 2, 8));
+    EXPECT_FALSE(util.CopyRect(*source, eight, Rect{0, 0, 1, 0}, 0, 0));          // depths differ
+
+    Image shape, mask;
+    ASSERT_TRUE(shape.Create(4, 2, 1));
+    ASSERT_TRUE(mask.Create(2, 2, 1));
+    shape.SetBit(2, 0, true);
+    shape.SetBit(1, 1, true);
+    ASSERT_TRUE(util.CopyRect(shape, mask, Rect{1, 0, 2, 1}, 0, 0));
+    EXPECT_TRUE(mask.GetBit(0, 0));   // shape clear
+    EXPECT_FALSE(mask.GetBit(1, 0));  // shape set: a shadow pixel
+    EXPECT_FALSE(mask.GetBit(0, 1));
+    EXPECT_TRUE(mask.GetBit(1, 1));
+}
+
+TEST_F(ImageUtilTest, RunLengthPacketsAndRoundTrip) {
+    struct Case {
+        const char* what;
+        std::vector<uint16_t> pixels;
+        std::vector<int> headers;  // negative: literal count, positive: repeat count
+    };
+    std::vector<uint16_t> twoHundred(200, 0x1234);
+    std::vector<uint16_t> mixed{1, 2, 3, 5, 5, 5, 5};
+    const Case cases[] = {
+        {"200 equal pixels", twoHundred, {127, 73}},
+        {"literal then run", mixed, {-3, 4}},
+        {"three equal are literals", {7, 7, 7, 1, 2}, {-5}},
+        {"run crossing the whole", {9, 9, 9, 9}, {4}},
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<Image> image = Row16(c.pixels);
+        util.EncodeRunLength(*image);
+        ASSERT_TRUE(image->IsRunLengthEncoded()) << c.what;
+        const uint8_t* stream = image->GetPixels();
+        std::vector<int> headers;
+        for (size_t i = 0; i < image->GetPixelBytes();) {
+            const int h = static_cast<int8_t>(stream[i++]);
+            headers.push_back(h);
+            i += h < 0 ? static_cast<size_t>(-h) * 2 : 2;
+        }
+        EXPECT_EQ(headers, c.headers) << c.what;
+        std::vector<uint16_t> decoded(c.pixels.size());
+        ASSERT_TRUE(runlength::Decode(stream, image->GetPixelBytes(), static_cast<int>(c.pixels.size()), 1, 2,
+                                      reinterpret_cast<uint8_t*>(decoded.data()), static_cast<int>(decoded.size() * 2)));
+        EXPECT_EQ(decoded, c.pixels) << c.what;
+        const size_t before = image->GetPixelBytes();
+        util.EncodeRunLength(*image);  // already encoded: unchanged
+        EXPECT_EQ(image->GetPixelBytes(), before);
+    }
+    EXPECT_EQ(util.FindRunStart(*Row16(mixed), 0), 3);
+    EXPECT_EQ(util.FindRunStart(*Row16(mixed), 4), 7);
+}
+
+}  // namespace
