@@ -114,6 +114,11 @@ bool Decode(File& file, Image& image, char* message) {
         return false;
     }
     // Greyscale pictures come out as grey colour pixels; CMYK and other spaces are refused.
+    if (info.num_components != 1 && info.num_components != kColourComponents) {
+        std::snprintf(message, JMSG_LENGTH_MAX, "%d colour components are not supported", info.num_components);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     if (info.jpeg_color_space != JCS_GRAYSCALE) info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     const int components = info.output_components;

@@ -1,0 +1,241 @@
+#include "gfx/BmpLoader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <vector>
+
+#include "DisplayTestSupport.h"
+#include "gfx/Image.h"
+
+namespace {
+
+// A BMP built byte by byte, so headers can also be wrong on purpose.
+struct BmpBytes {
+    int32_t width = 1;
+    int32_t height = 1;
+    uint16_t bitCount = 24;
+    uint32_t compression = 0;
+    uint32_t coloursUsed = 0;
+    std::vector<uint8_t> palette;  // 4 bytes per entry
+    std::vector<uint8_t> rows;     // as stored: bottom-up, padded
+
+    std::vector<uint8_t> Build() const {
+        std::vector<uint8_t> out(54, 0);
+        auto put32 = [&](size_t at, uint32_t v) { std::memcpy(&out[at], &v, 4); };
+        auto put16 = [&](size_t at, uint16_t v) { std::memcpy(&out[at], &v, 2); };
+        out[0] = 'B';
+        out[1] = 'M';
+        put32(2, static_cast<uint32_t>(54 + palette.size() + rows.size()));
+        put32(10, static_cast<uint32_t>(54 + palette.size()));
+        put32(14, 40);
+        put32(18, static_cast<uint32_t>(width));
+        put32(22, static_cast<uint32_t>(height));
+        put16(26, 1);
+        put16(28, bitCount);
+        put32(30, compression);
+        put32(46, coloursUsed);
+        out.insert(out.end(), palette.begin(), palette.end());
+        out.insert(out.end(), rows.begin(), rows.end());
+        return out;
+    }
+};
+
+class BmpLoaderTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Image> Read(const std::vector<uint8_t>& bytes, std::string& error) {
+        folder.Write("t.bmp", bytes);
+        return BmpLoader::Instance().TryLoad(folder.File("t.bmp"), error);
+    }
+
+    // Compares every pixel with what ImageMagick reads from the same file.
+    void ExpectSameAsImageMagick(const std::string& name, int width, int height) {
+        std::string error;
+        std::unique_ptr<Image> image = BmpLoader::Instance().TryLoad(folder.File(name), error);
+        ASSERT_NE(image, nullptr) << name << ": " << error;
+        ASSERT_EQ(image->GetWidth(), width);
+        ASSERT_EQ(image->GetHeight(), height);
+        const std::vector<uint8_t> rgb = imagemagick::Pixels(folder, name);
+        ASSERT_EQ(rgb.size(), static_cast<size_t>(width * height * 3)) << name;
+        std::set<uint32_t> colours;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const uint8_t* p = &rgb[(y * width + x) * 3];
+                const uint32_t expected = p[0] << 16 | p[1] << 8 | p[2];
+                ASSERT_EQ(Colour(*image, x, y), expected) << name << " at " << x << "," << y;
+                colours.insert(expected);
+            }
+        }
+        EXPECT_GT(colours.size(), 1u) << name << " is a picture of one colour: it proves little";
+    }
+
+    // A 1-bit pixel shows the palette colour of its bit (in the game such pictures are shapes,
+    // whose set bits count whatever the palette says).
+    static uint32_t Colour(const Image& image, int x, int y) {
+        if (image.GetBitsPerPixel() != 1) return image.GetPixel(x, y);
+        const uint8_t* e = image.GetPalette() + (image.GetBit(x, y) ? 4 : 0);
+        return e[2] << 16 | e[1] << 8 | e[0];
+    }
+
+    ScratchFolder folder;
+};
+
+// Distinct colours at every position, so a flipped or shifted row shows.
+std::vector<uint8_t> Gradient(int width, int height) {
+    std::vector<uint8_t> rgb;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            rgb.push_back(static_cast<uint8_t>(x * 37 + y * 11));
+            rgb.push_back(static_cast<uint8_t>(x * 5 + y * 70));
+            rgb.push_back(static_cast<uint8_t>(x * 90 + y * 3));
+        }
+    }
+    return rgb;
+}
+
+// Black and white in an irregular pattern, for the 1-bit pictures.
+std::vector<uint8_t> Shape(int width, int height) {
+    std::vector<uint8_t> rgb;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) rgb.insert(rgb.end(), 3, (x * 3 + y * 5) % 7 < 3 ? 255 : 0);
+    }
+    return rgb;
+}
+
+TEST_F(BmpLoaderTest, PicturesWrittenByImageMagickReadPixelForPixel) {
+    RJ_REQUIRE_IMAGEMAGICK();
+    struct Case {
+        const char* name;
+        int width, height;
+        const char* options;
+    };
+    // Odd widths make every row padded; 35 colours make ImageMagick write an 8-bit palette.
+    const Case cases[] = {
+        {"rgb5.bmp", 5, 3, "-type TrueColor"},
+        {"rgb7.bmp", 7, 4, "-type TrueColor"},
+        {"pal7.bmp", 7, 5, "-type Palette -compress None"},
+        {"bits9.bmp", 9, 3, "-monochrome -compress None"},
+        {"bits1.bmp", 1, 4, "-monochrome -compress None"},
+    };
+    for (const Case& c : cases) {
+        const bool bilevel = std::string(c.options).find("monochrome") != std::string::npos;
+        folder.Write("in.ppm", imagemagick::Ppm(c.width, c.height,
+                                                bilevel ? Shape(c.width, c.height) : Gradient(c.width, c.height)));
+        ASSERT_TRUE(imagemagick::Convert(std::string(c.options) + " " + folder.File("in.ppm") + " BMP3:" + folder.File(c.name)));
+        ExpectSameAsImageMagick(c.name, c.width, c.height);
+    }
+    std::string error;
+    EXPECT_EQ(BmpLoader::Instance().TryLoad(folder.File("pal7.bmp"), error)->GetBitsPerPixel(), 8);
+    EXPECT_EQ(BmpLoader::Instance().TryLoad(folder.File("bits9.bmp"), error)->GetBitsPerPixel(), 1);
+}
+
+TEST_F(BmpLoaderTest, RowsArePaddedAndStoredBottomUp) {
+    BmpBytes bmp;
+    bmp.width = 1;
+    bmp.height = 2;
+    bmp.bitCount = 8;
+    bmp.coloursUsed = 2;
+    bmp.palette = {0, 0, 0, 0, 255, 255, 255, 0};
+    bmp.rows = {1, 9, 9, 9, 0, 9, 9, 9};  // bottom row white, top row black; three pad bytes each
+    std::string error;
+    std::unique_ptr<Image> image = Read(bmp.Build(), error);
+    ASSERT_NE(image, nullptr) << error;
+    EXPECT_EQ(image->GetPixel(0, 0), 0u);
+    EXPECT_EQ(image->GetPixel(0, 1), 0xFFFFFFu);
+}
+
+TEST_F(BmpLoaderTest, AShortPaletteLeavesTheOtherEntriesMagenta) {
+    BmpBytes bmp;
+    bmp.width = 3;
+    bmp.bitCount = 8;
+    bmp.coloursUsed = 16;
+    for (int i = 0; i < 16; ++i) bmp.palette.insert(bmp.palette.end(), {uint8_t(i), uint8_t(i), uint8_t(i), 0});
+    bmp.rows = {15, 16, 255, 0};  // the last two indices lie past the palette
+    std::string error;
+    std::unique_ptr<Image> image = Read(bmp.Build(), error);
+    ASSERT_NE(image, nullptr) << error;
+    EXPECT_EQ(image->GetPixel(0, 0), 0x0F0F0Fu);
+    EXPECT_EQ(image->GetPixel(1, 0), 0xFF00FFu);
+    EXPECT_EQ(image->GetPixel(2, 0), 0xFF00FFu);
+    const uint8_t* entry = image->GetPalette() + 255 * 4;
+    EXPECT_EQ(std::vector<uint8_t>(entry, entry + 3), (std::vector<uint8_t>{255, 0, 255}));
+}
+
+TEST_F(BmpLoaderTest, ATruncatedFileGivesABlackRest) {
+    struct Case {
+        uint16_t bits;
+        std::vector<uint8_t> palette;
+        uint32_t expectedTop;  // colour of the missing top row
+    };
+    // The 8-bit palette has no black entry: an undefined one is made black for the missing part.
+    const Case cases[] = {
+        {24, {}, 0},
+        {8, {255, 255, 255, 0, 0, 0, 255, 0}, 0},
+    };
+    for (const Case& c : cases) {
+        BmpBytes bmp;
+        bmp.width = 2;
+        bmp.height = 2;
+        bmp.bitCount = c.bits;
+        bmp.palette = c.palette;
+        bmp.coloursUsed = static_cast<uint32_t>(c.palette.size() / 4);
+        if (c.bits == 24) {
+            bmp.rows = {255, 255, 255, 255, 255, 255, 0, 0};  // bottom row white; the top row is missing
+        } else {
+            bmp.rows = {0, 1, 0, 0};
+        }
+        std::string error;
+        testing::internal::CaptureStderr();
+        std::unique_ptr<Image> image = Read(bmp.Build(), error);
+        const std::string said = testing::internal::GetCapturedStderr();
+        ASSERT_NE(image, nullptr) << error;
+        EXPECT_NE(said.find("truncated"), std::string::npos);
+        EXPECT_NE(said.find("t.bmp"), std::string::npos);
+        EXPECT_EQ(image->GetPixel(0, 1), 0xFFFFFFu);  // the row that did arrive
+        EXPECT_EQ(image->GetPixel(0, 0), c.expectedTop) << c.bits;
+        EXPECT_EQ(image->GetPixel(1, 0), c.expectedTop) << c.bits;
+    }
+}
+
+TEST_F(BmpLoaderTest, UnsupportedOrImpossibleHeadersAreRefusedWithAReason) {
+    struct Case {
+        const char* what;
+        BmpBytes bmp;
+        const char* reason;
+    };
+    auto with = [](auto change) {
+        BmpBytes b;
+        b.rows = {1, 2, 3, 0};
+        change(b);
+        return b;
+    };
+    const Case cases[] = {
+        {"zero width", with([](BmpBytes& b) { b.width = 0; }), "size"},
+        {"top-down", with([](BmpBytes& b) { b.height = -1; }), "bottom-up"},
+        {"too wide", with([](BmpBytes& b) { b.width = 16385; }), "larger than"},
+        {"overflowing", with([](BmpBytes& b) { b.width = b.height = 0x40000000; }), "larger than"},
+        {"palette of 300", with([](BmpBytes& b) { b.bitCount = 8; b.coloursUsed = 300; }), "palette"},
+        {"4 bits", with([](BmpBytes& b) { b.bitCount = 4; }), "bits per pixel"},
+        {"32 bits", with([](BmpBytes& b) { b.bitCount = 32; }), "bits per pixel"},
+        {"run-length compressed", with([](BmpBytes& b) { b.bitCount = 8; b.compression = 1; }), "compression"},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        EXPECT_EQ(Read(c.bmp.Build(), error), nullptr) << c.what;
+        EXPECT_NE(error.find(c.reason), std::string::npos) << c.what << ": " << error;
+    }
+    std::string error;
+    EXPECT_EQ(Read({'B', 'M', 0, 0}, error), nullptr);
+    EXPECT_EQ(BmpLoader::Instance().TryLoad(folder.File("missing.bmp"), error), nullptr);
+}
+
+TEST_F(BmpLoaderTest, AnUnreadableBmpEndsTheProcessWithStatusOneAndSaysWhy) {
+    BmpBytes bmp;
+    bmp.bitCount = 4;
+    folder.Write("four.bmp", bmp.Build());
+    const std::string path = folder.File("four.bmp");
+    EXPECT_EXIT(BmpLoader::Instance().Load(path), testing::ExitedWithCode(1), "four.bmp: unreadable BMP: 4 bits");
+}
+
+}  // namespace
