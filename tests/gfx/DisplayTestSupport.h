@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -68,6 +69,37 @@ public:
 private:
     std::filesystem::path path_;
     static inline int counter_ = 0;
+};
+
+// A BMP built byte by byte, so headers can also be wrong on purpose.
+struct BmpBytes {
+    int32_t width = 1;
+    int32_t height = 1;
+    uint16_t bitCount = 24;
+    uint32_t compression = 0;
+    uint32_t coloursUsed = 0;
+    std::vector<uint8_t> palette;  // 4 bytes per entry
+    std::vector<uint8_t> rows;     // as stored: bottom-up, padded
+
+    std::vector<uint8_t> Build() const {
+        std::vector<uint8_t> out(54, 0);
+        auto put32 = [&](size_t at, uint32_t v) { std::memcpy(&out[at], &v, 4); };
+        auto put16 = [&](size_t at, uint16_t v) { std::memcpy(&out[at], &v, 2); };
+        out[0] = 'B';
+        out[1] = 'M';
+        put32(2, static_cast<uint32_t>(54 + palette.size() + rows.size()));
+        put32(10, static_cast<uint32_t>(54 + palette.size()));
+        put32(14, 40);
+        put32(18, static_cast<uint32_t>(width));
+        put32(22, static_cast<uint32_t>(height));
+        put16(26, 1);
+        put16(28, bitCount);
+        put32(30, compression);
+        put32(46, coloursUsed);
+        out.insert(out.end(), palette.begin(), palette.end());
+        out.insert(out.end(), rows.begin(), rows.end());
+        return out;
+    }
 };
 
 // ImageMagick makes fixtures nobody here wrote, and reports the pixels it reads from them.
