@@ -34,8 +34,9 @@ constexpr int kColourDepth = 16;
 constexpr int kFatalExitCode = -1;
 constexpr int kNoWindowExitCode = 1;
 
-// Window and display; null (after saying why) when either cannot be set up.
-std::unique_ptr<platform::Window> InitInstance(const CommandLine& options) {
+// Window and display; null (after saying why, with the exit status in `failureStatus`) when
+// either cannot be set up.
+std::unique_ptr<platform::Window> InitInstance(const CommandLine& options, int& failureStatus) {
     platform::Window::Options windowOptions;
     windowOptions.title = "Reedjumper";
     windowOptions.width = kScreenWidth;
@@ -49,12 +50,16 @@ std::unique_ptr<platform::Window> InitInstance(const CommandLine& options) {
         window = platform::Window::Create(windowOptions, WndProc, error);
         if (!window) {
             std::fprintf(stderr, "%s\n", error.c_str());
+            failureStatus = kNoWindowExitCode;
             return nullptr;
         }
     }
     window->Show();
     // The display reports its own failures (the error box names the step).
-    if (!DirectDraw::Instance().Init(window.get(), kScreenWidth, kScreenHeight, kColourDepth, true)) return nullptr;
+    if (!DirectDraw::Instance().Init(window.get(), kScreenWidth, kScreenHeight, kColourDepth, true)) {
+        failureStatus = kFatalExitCode;
+        return nullptr;
+    }
     return window;
 }
 
@@ -112,8 +117,9 @@ int RunGame(const CommandLine& options) {
         runner->InstallFrameCapture();
     }
 
-    std::unique_ptr<platform::Window> window = InitInstance(options);
-    if (!window) return options.headless || platform::IsQuitPosted() ? kFatalExitCode : kNoWindowExitCode;
+    int failureStatus = kFatalExitCode;
+    std::unique_ptr<platform::Window> window = InitInstance(options, failureStatus);
+    if (!window) return failureStatus;
 
     FileLoader::Instance().Open();
     SoundEngine& sound = SoundEngine::Instance();
@@ -123,6 +129,7 @@ int RunGame(const CommandLine& options) {
     game.SetSoundAvailable(sound.Init(options.headless ? platform::SoundOutput::Null : platform::SoundOutput::Auto));
     game.LoadSettings();
     game.SetState(kStateLoading);
+    if (runner) runner->PostLoadingEvents(*window);
     const bool loaded = game.LoadResources();
     game.SetState(kStateTitleMenu);
     if (loaded) {

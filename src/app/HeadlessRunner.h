@@ -27,6 +27,8 @@ public:
     void InstallFrameCapture();
     // False with one line on standard error when the state file cannot be written.
     bool OpenStateFile();
+    // Posts the events of tick 0, which the loading screen's message pump receives.
+    void PostLoadingEvents(platform::Window& window) { PostEvents(0, window); }
     // Runs until the tick count is reached or the game quits. Returns after the last tick.
     void Run(Game& game, platform::Window& window);
 

@@ -52,8 +52,8 @@ bool ParseInputScript(std::istream& in, const std::string& name, std::vector<Inp
         words.clear();
         words.seekg(0);
         InputEvent event;
-        if (!ReadWholeInt(words, event.tick) || event.tick < 1) {
-            error = where + "expected a tick number from 1 at the start of \"" + line + "\"";
+        if (!ReadWholeInt(words, event.tick) || event.tick < 0) {
+            error = where + "expected a tick number from 0 at the start of \"" + line + "\"";
             return false;
         }
         if (event.tick < lastTick) {

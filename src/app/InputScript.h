@@ -11,7 +11,8 @@
 //   up <x> <y>     left button released
 //   focus <0|1>    the window loses or gains the focus
 //   quit           the window is closed
-// Blank lines are ignored; '#' starts a comment. Ticks count from 1.
+// Blank lines are ignored; '#' starts a comment. Ticks count from 1; the events of tick 0 arrive
+// while the game is still loading.
 struct InputEvent {
     enum class Kind { Key, Char, Down, Up, Focus, Quit };
     int tick = 0;

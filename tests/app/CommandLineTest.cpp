@@ -1,0 +1,70 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Args = std::vector<std::string>;
+using Action = CommandLine::Action;
+
+TEST(CommandLineTest, DefaultIsTheFullScreenGame) {
+    const CommandLine c = ParseCommandLine({});
+    EXPECT_EQ(c.action, Action::Run);
+    EXPECT_FALSE(c.windowed);
+    EXPECT_FALSE(c.headless);
+    EXPECT_EQ(c.ticks, -1);
+    EXPECT_DOUBLE_EQ(c.dt, 0.02);
+}
+
+TEST(CommandLineTest, ReadsEveryOption) {
+    const CommandLine c = ParseCommandLine({"--windowed", "--nosound", "--data", "d", "--headless", "--seed", "42",
+                                            "--dt", "0.05", "--ticks", "300", "--input", "in.txt", "--state",
+                                            "s.jsonl", "--frame", "12:a.bmp", "--frame", "3:b:c.bmp",
+                                            "--strict-settings"});
+    ASSERT_EQ(c.action, Action::Run) << c.error;
+    EXPECT_TRUE(c.windowed);
+    EXPECT_TRUE(c.noSound);
+    EXPECT_EQ(c.dataDir, "d");
+    EXPECT_TRUE(c.headless);
+    EXPECT_EQ(c.seed, 42u);
+    EXPECT_DOUBLE_EQ(c.dt, 0.05);
+    EXPECT_EQ(c.ticks, 300);
+    EXPECT_EQ(c.inputFile, "in.txt");
+    EXPECT_EQ(c.stateFile, "s.jsonl");
+    ASSERT_EQ(c.frames.size(), 2u);
+    EXPECT_EQ(c.frames[0].tick, 12);
+    EXPECT_EQ(c.frames[1].path, "b:c.bmp");
+    EXPECT_TRUE(c.strictSettings);
+}
+
+TEST(CommandLineTest, HelpAndVersionWinOverTheRest) {
+    EXPECT_EQ(ParseCommandLine({"--windowed", "--help"}).action, Action::Help);
+    EXPECT_EQ(ParseCommandLine({"--version"}).action, Action::Version);
+}
+
+TEST(CommandLineTest, BadOptionsAreUsageErrors) {
+    const Args cases[] = {
+        {"--bogus"},
+        {"-x"},
+        {"--data"},
+        {"--headless", "--seed", "-1"},
+        {"--headless", "--seed", "12abc"},
+        {"--headless", "--ticks", "many"},
+        {"--headless", "--dt", "0"},
+        {"--headless", "--dt", "nan"},
+        {"--headless", "--frame", "0:x.bmp"},
+        {"--headless", "--frame", "x.bmp"},
+        {"--headless", "--frame", "5:"},
+        {"--ticks", "10"},  // runner options without --headless
+    };
+    for (const Args& args : cases) {
+        const CommandLine c = ParseCommandLine(args);
+        EXPECT_EQ(c.action, Action::Error) << args[0] << (args.size() > 1 ? " " + args.back() : "");
+        EXPECT_FALSE(c.error.empty());
+    }
+}
+
+}  // namespace

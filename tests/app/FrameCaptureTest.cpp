@@ -1,0 +1,61 @@
+#include "app/FrameCapture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+platform::FrameView View565(const std::vector<uint16_t>& pixels, int width, int height, int pitchPixels) {
+    platform::FrameView view;
+    view.pixels = pixels.data();
+    view.pitch = pitchPixels * 2;
+    view.width = width;
+    view.height = height;
+    view.bitsPerPixel = 16;
+    view.redMask = 0xF800;
+    view.greenMask = 0x07E0;
+    view.blueMask = 0x001F;
+    return view;
+}
+
+TEST(FrameCaptureTest, WidensSixteenBitChannelsToFullScale) {
+    // 3 × 2 with a padded pitch of 4 pixels.
+    const std::vector<uint16_t> pixels{0xF800, 0x07E0, 0x001F, 0xBEEF, 0xFFFF, 0x0000, 0x8410, 0xDEAD};
+    FrameCapture capture;
+    capture.Take(View565(pixels, 3, 2, 4));
+    EXPECT_EQ(capture.PixelAt(0, 0), 0xFF0000u);
+    EXPECT_EQ(capture.PixelAt(1, 0), 0x00FF00u);
+    EXPECT_EQ(capture.PixelAt(2, 0), 0x0000FFu);
+    EXPECT_EQ(capture.PixelAt(0, 1), 0xFFFFFFu);
+    EXPECT_EQ(capture.PixelAt(1, 1), 0x000000u);
+    EXPECT_EQ(capture.PixelAt(2, 1), 0x848284u);  // 16, 32, 16 of 31, 63, 31
+}
+
+TEST(FrameCaptureTest, WritesABottomUpTwentyFourBitBmp) {
+    const std::vector<uint16_t> pixels{0xF800, 0x07E0, 0x001F, 0xFFFF, 0x0000, 0x0000};
+    FrameCapture capture;
+    capture.Take(View565(pixels, 3, 2, 3));
+    const std::string path = ::testing::TempDir() + "frame_capture_test.bmp";
+    ASSERT_TRUE(capture.WriteBmp(path));
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::remove(path.c_str());
+    // 54 header bytes, two rows of 9 bytes padded to 12.
+    ASSERT_EQ(bytes.size(), 54u + 24u);
+    EXPECT_EQ(bytes[0], 'B');
+    EXPECT_EQ(bytes[28], 24);  // bits per pixel
+    // First stored row is the bottom one: white, black, black, stored blue-green-red.
+    EXPECT_EQ(bytes[54], 0xFF);
+    EXPECT_EQ(bytes[57], 0x00);
+    // Top row: red first.
+    EXPECT_EQ(bytes[66], 0x00);
+    EXPECT_EQ(bytes[68], 0xFF);
+}
+
+}  // namespace
