@@ -2,25 +2,35 @@
 
 #include <cstring>
 
+// x86-64 machines choose between an AVX2 build of the row loops and the baseline one when the
+// program loads.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define RJ_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define RJ_VECTOR_CLONES
+#endif
+
 namespace pixelblend {
 namespace {
 
-using U16x8 = uint16_t __attribute__((vector_size(16)));
-using I16x8 = int16_t __attribute__((vector_size(16)));
-using U32x4 = uint32_t __attribute__((vector_size(16)));
-using I32x4 = int32_t __attribute__((vector_size(16)));
+// Thirty-two bytes: one AVX2 register, or two SSE2 registers where the machine has no AVX2 (the
+// compiler splits the operations). The row loops are built for both and chosen at load time.
+using U16x16 = uint16_t __attribute__((vector_size(32)));
+using I16x16 = int16_t __attribute__((vector_size(32)));
+using U8x16 = uint8_t __attribute__((vector_size(16)));
+using I8x16 = int8_t __attribute__((vector_size(16)));
+using U32x8 = uint32_t __attribute__((vector_size(32)));
+using I32x8 = int32_t __attribute__((vector_size(32)));
 using U8x8 = uint8_t __attribute__((vector_size(8)));
-using U8x4 = uint8_t __attribute__((vector_size(4)));
 using I8x8 = int8_t __attribute__((vector_size(8)));
-using I8x4 = int8_t __attribute__((vector_size(4)));
 
 constexpr int kAlphaOpaque = 255;
 
+// Vectors travel by reference: passing 32-byte vectors by value would tie the baseline build to
+// the AVX calling convention.
 template <class V, class T>
-V Load(const T* p) {
-    V v;
+void Load(V& v, const T* p) {
     std::memcpy(&v, p, sizeof(V));
-    return v;
 }
 
 template <class V, class T>
@@ -41,6 +51,23 @@ Pixel BlendPixel(Pixel d, Pixel s, int a, const ChannelLayout& layout) {
     return a == 0 ? d : a == kAlphaOpaque ? s : blended;
 }
 
+// d + (((s − d) × a) >> 8) for every channel of a vector of pixels (unsigned lanes U, signed I);
+// a = 0 keeps d and a = 255 takes s. The channels are written out so masks and shifts stay in
+// registers.
+template <class U, class I, class Scalar>
+inline void BlendPixels(U& d, const U& s, const I& a, const Scalar (&mask)[3], const int (&shift)[3]) {
+    U blended = {};
+    for (int c = 0; c < 3; ++c) {
+        const I dc = reinterpret_cast<I>((d & mask[c]) >> shift[c]);
+        const I sc = reinterpret_cast<I>((s & mask[c]) >> shift[c]);
+        const I r = dc + (((sc - dc) * a) >> 8);
+        blended |= (reinterpret_cast<U>(r) << shift[c]) & mask[c];
+    }
+    const U opaque = reinterpret_cast<U>(a == kAlphaOpaque);
+    const U clear = reinterpret_cast<U>(a == 0);
+    d = (s & opaque) | (d & clear) | (blended & ~(opaque | clear));
+}
+
 }  // namespace
 
 ChannelLayout LayoutOf(const PixelFormat& format) {
@@ -54,48 +81,43 @@ ChannelLayout LayoutOf(const PixelFormat& format) {
     return layout;
 }
 
+RJ_VECTOR_CLONES
 void BlendAlphaRow16(uint16_t* dst, const uint16_t* colour, const uint8_t* alpha, int count,
                      const ChannelLayout& layout) {
+    const uint16_t mask[3] = {static_cast<uint16_t>(layout.mask[0]), static_cast<uint16_t>(layout.mask[1]),
+                              static_cast<uint16_t>(layout.mask[2])};
+    const int shift[3] = {layout.shift[0], layout.shift[1], layout.shift[2]};
+    constexpr int kLanes = 16;
     int i = 0;
-    for (; i + 8 <= count; i += 8) {
-        const U16x8 d = Load<U16x8>(dst + i);
-        const U16x8 s = Load<U16x8>(colour + i);
-        const I16x8 a = __builtin_convertvector(Load<U8x8>(alpha + i), I16x8);
-        U16x8 blended = {};
-        for (int c = 0; c < 3; ++c) {
-            const uint16_t mask = static_cast<uint16_t>(layout.mask[c]);
-            const int shift = layout.shift[c];
-            const I16x8 dc = reinterpret_cast<I16x8>((d & mask) >> shift);
-            const I16x8 sc = reinterpret_cast<I16x8>((s & mask) >> shift);
-            const I16x8 r = dc + (((sc - dc) * a) >> 8);
-            blended |= (reinterpret_cast<U16x8>(r) << shift) & mask;
-        }
-        const U16x8 opaque = reinterpret_cast<U16x8>(a == kAlphaOpaque);
-        const U16x8 clear = reinterpret_cast<U16x8>(a == 0);
-        Store(dst + i, (s & opaque) | (d & clear) | (blended & ~(opaque | clear)));
+    for (; i + kLanes <= count; i += kLanes) {
+        U8x16 a8;
+        U16x16 d, s;
+        Load(a8, alpha + i);
+        Load(d, dst + i);
+        Load(s, colour + i);
+        const I16x16 a = __builtin_convertvector(a8, I16x16);
+        BlendPixels(d, s, a, mask, shift);
+        Store(dst + i, d);
     }
     for (; i < count; ++i) dst[i] = BlendPixel(dst[i], colour[i], alpha[i], layout);
 }
 
+RJ_VECTOR_CLONES
 void BlendAlphaRow32(uint32_t* dst, const uint32_t* colour, const uint8_t* alpha, int count,
                      const ChannelLayout& layout) {
+    const uint32_t mask[3] = {layout.mask[0], layout.mask[1], layout.mask[2]};
+    const int shift[3] = {layout.shift[0], layout.shift[1], layout.shift[2]};
+    constexpr int kLanes = 8;
     int i = 0;
-    for (; i + 4 <= count; i += 4) {
-        const U32x4 d = Load<U32x4>(dst + i);
-        const U32x4 s = Load<U32x4>(colour + i);
-        const I32x4 a = __builtin_convertvector(Load<U8x4>(alpha + i), I32x4);
-        U32x4 blended = {};
-        for (int c = 0; c < 3; ++c) {
-            const uint32_t mask = layout.mask[c];
-            const int shift = layout.shift[c];
-            const I32x4 dc = reinterpret_cast<I32x4>((d & mask) >> shift);
-            const I32x4 sc = reinterpret_cast<I32x4>((s & mask) >> shift);
-            const I32x4 r = dc + (((sc - dc) * a) >> 8);
-            blended |= (reinterpret_cast<U32x4>(r) << shift) & mask;
-        }
-        const U32x4 opaque = reinterpret_cast<U32x4>(a == kAlphaOpaque);
-        const U32x4 clear = reinterpret_cast<U32x4>(a == 0);
-        Store(dst + i, (s & opaque) | (d & clear) | (blended & ~(opaque | clear)));
+    for (; i + kLanes <= count; i += kLanes) {
+        U8x8 a8;
+        U32x8 d, s;
+        Load(a8, alpha + i);
+        Load(d, dst + i);
+        Load(s, colour + i);
+        const I32x8 a = __builtin_convertvector(a8, I32x8);
+        BlendPixels(d, s, a, mask, shift);
+        Store(dst + i, d);
     }
     for (; i < count; ++i) dst[i] = BlendPixel(dst[i], colour[i], alpha[i], layout);
 }
@@ -108,11 +130,15 @@ uint32_t ShadowMask(const ChannelLayout& layout) {
     return keep;
 }
 
+RJ_VECTOR_CLONES
 void ShadowRow16(uint16_t* dst, const int8_t* mask, int count, uint16_t shadowMask) {
     int i = 0;
-    for (; i + 8 <= count; i += 8) {
-        const U16x8 d = Load<U16x8>(dst + i);
-        const U16x8 keep = reinterpret_cast<U16x8>(__builtin_convertvector(Load<I8x8>(mask + i), I16x8));
+    for (; i + 16 <= count; i += 16) {
+        U16x16 d;
+        I8x16 m;
+        Load(d, dst + i);
+        Load(m, mask + i);
+        const U16x16 keep = reinterpret_cast<U16x16>(__builtin_convertvector(m, I16x16));
         Store(dst + i, (d & keep) | (((d >> 1) & shadowMask) & ~keep));
     }
     for (; i < count; ++i) {
@@ -120,11 +146,15 @@ void ShadowRow16(uint16_t* dst, const int8_t* mask, int count, uint16_t shadowMa
     }
 }
 
+RJ_VECTOR_CLONES
 void ShadowRow32(uint32_t* dst, const int8_t* mask, int count, uint32_t shadowMask) {
     int i = 0;
-    for (; i + 4 <= count; i += 4) {
-        const U32x4 d = Load<U32x4>(dst + i);
-        const U32x4 keep = reinterpret_cast<U32x4>(__builtin_convertvector(Load<I8x4>(mask + i), I32x4));
+    for (; i + 8 <= count; i += 8) {
+        U32x8 d;
+        I8x8 m;
+        Load(d, dst + i);
+        Load(m, mask + i);
+        const U32x8 keep = reinterpret_cast<U32x8>(__builtin_convertvector(m, I32x8));
         Store(dst + i, (d & keep) | (((d >> 1) & shadowMask) & ~keep));
     }
     for (; i < count; ++i) {

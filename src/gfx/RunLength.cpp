@@ -3,6 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
+// x86-64 machines choose between an AVX2 build of the decoder and the baseline one at load time.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define RJ_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define RJ_VECTOR_CLONES
+#endif
+
 namespace runlength {
 namespace {
 
@@ -28,22 +35,50 @@ int FindRunStart(const uint8_t* pixels, int count, int bytesPerPixel, uint32_t c
     return count;
 }
 
-template <class Pixel>
-void Fill(uint8_t* dst, int count, const uint8_t* pixel) {
-    Pixel value;
-    std::memcpy(&value, pixel, sizeof(Pixel));
-    std::fill_n(reinterpret_cast<Pixel*>(dst), count, value);
+// One AVX2 register, or two SSE2 ones where the machine has no AVX2.
+constexpr size_t kChunk = 32;
+using Chunk = uint8_t __attribute__((vector_size(kChunk)));
+
+// kChunk bytes of the pixel repeated (pixels of 1, 2 or 4 bytes). Vectors travel by reference:
+// by value they would tie the baseline build to the AVX calling convention.
+inline void Broadcast(Chunk& out, const uint8_t* pixel, int bytesPerPixel) {
+    using U16 = uint16_t __attribute__((vector_size(kChunk)));
+    using U32 = uint32_t __attribute__((vector_size(kChunk)));
+    if (bytesPerPixel == 2) {
+        uint16_t v;
+        std::memcpy(&v, pixel, 2);
+        out = reinterpret_cast<Chunk>(U16{} + v);
+        return;
+    }
+    if (bytesPerPixel == 4) {
+        uint32_t v;
+        std::memcpy(&v, pixel, 4);
+        out = reinterpret_cast<Chunk>(U32{} + v);
+        return;
+    }
+    out = Chunk{} + *pixel;
 }
 
-void FillPixels(uint8_t* dst, int count, const uint8_t* pixel, int bytesPerPixel) {
-    switch (bytesPerPixel) {
-        case 1: std::memset(dst, *pixel, count); break;
-        case 2: Fill<uint16_t>(dst, count, pixel); break;
-        case 4: Fill<uint32_t>(dst, count, pixel); break;
-        default:
-            for (int i = 0; i < count; ++i) std::memcpy(dst + i * bytesPerPixel, pixel, bytesPerPixel);
-            break;
+// Writes `bytes` bytes of the repeated pattern. With `slack` the last chunk may run past the end
+// (the caller knows the bytes behind are written later), which saves the tail.
+inline void FillBytes(uint8_t* dst, size_t bytes, const Chunk& pattern, bool slack) {
+    size_t i = 0;
+    for (; i + kChunk <= bytes; i += kChunk) std::memcpy(dst + i, &pattern, kChunk);
+    if (i == bytes) return;
+    if (slack) {
+        std::memcpy(dst + i, &pattern, kChunk);
+    } else {
+        std::memcpy(dst + i, &pattern, bytes - i);
     }
+}
+
+// Copies `bytes` bytes; with `slack` whole chunks, reading and writing up to kChunk − 1 bytes more.
+inline void CopyBytes(uint8_t* dst, const uint8_t* src, size_t bytes, bool slack) {
+    if (!slack) {
+        std::memcpy(dst, src, bytes);
+        return;
+    }
+    for (size_t i = 0; i < bytes; i += kChunk) std::memcpy(dst + i, src + i, kChunk);
 }
 
 }  // namespace
@@ -76,6 +111,7 @@ std::vector<uint8_t> Encode(const uint8_t* pixels, int count, int bytesPerPixel,
     return out;
 }
 
+RJ_VECTOR_CLONES
 bool Decode(const uint8_t* stream, size_t size, int width, int height, int bytesPerPixel,
             uint8_t* dst, int pitch) {
     if (width <= 0 || height <= 0) return true;
@@ -101,13 +137,22 @@ bool Decode(const uint8_t* stream, size_t size, int width, int height, int bytes
         const uint8_t* data = stream + in;
         in += dataBytes;
         while (n > 0 && segment < segments) {
-            const int k = std::min(n, segmentWidth - x);
+            const int room = segmentWidth - x;
+            const int k = std::min(n, room);
+            const size_t bytes = static_cast<size_t>(k) * bytesPerPixel;
             uint8_t* to = row + static_cast<size_t>(x) * bytesPerPixel;
+            // Room for a whole chunk behind the run: the next packets overwrite the excess.
+            const bool roomBehind = static_cast<size_t>(room - k) * bytesPerPixel >= kChunk;
             if (literal) {
-                std::memcpy(to, data, static_cast<size_t>(k) * bytesPerPixel);
-                data += static_cast<size_t>(k) * bytesPerPixel;
+                const bool readable = size - static_cast<size_t>(data - stream) >= bytes + kChunk;
+                CopyBytes(to, data, bytes, roomBehind && readable);
+                data += bytes;
+            } else if (kChunk % bytesPerPixel == 0) {
+                Chunk pattern;
+                Broadcast(pattern, data, bytesPerPixel);
+                FillBytes(to, bytes, pattern, roomBehind);
             } else {
-                FillPixels(to, k, data, bytesPerPixel);
+                for (int i = 0; i < k; ++i) std::memcpy(to + static_cast<size_t>(i) * bytesPerPixel, data, bytesPerPixel);
             }
             n -= k;
             x += k;
