@@ -95,14 +95,17 @@ void DrawCrate(cairo_t* cr, double cx, double cy, double w, double h, double pha
     }
 }
 
+// The swimming box is centred on the box; its kill animations take the same shift.
 void WriteStrip(ArtContext& ctx, const char* sprite, const ObjectFrame& f, int extraBelow, int count,
-                const std::function<void(cairo_t*, int, double)>& draw) {
+                const std::function<void(cairo_t*, int, double)>& draw, ArtShift& shift, bool measure) {
     // Kill animations reach down to the frog a row below, so their frames extend below the box.
-    const FrameStrip strip(f.width, f.height + extraBelow, count);
+    FrameStrip strip(f.width, f.height + extraBelow, count);
     for (int i = 0; i < count; ++i) {
         auto frame = strip.Frame(i);
         draw(frame.Cr(), i, count > 1 ? i / double(count - 1) : 0.0);
     }
+    if (measure) shift = CentringShift(strip, 0, f);
+    ApplyShift(strip, shift);
     ctx.WriteColorKeyed(sprite, strip);
 }
 
@@ -127,21 +130,22 @@ RJ_ART_GENERATOR(DrawBoxes) {
     const BoxGeometry d = Geometry(ctx, "boxKillDrown");
     const double cx = g.frame.cx, cy = g.frame.cy;
     const int reach = int(kRowHeight + 30);
+    ArtShift shift;
 
     WriteStrip(ctx, "BOX_SWIMMING", g.frame, 0, 7, [&](cairo_t* cr, int i, double) {
         DrawCrate(cr, cx, cy, g.w, g.h, i / 7.0, 0, 0);
-    });
+    }, shift, true);
     // The lid opens under the riding frog and shuts again; bubbles come up from inside.
     WriteStrip(ctx, "BOX_DROWN_KILL", d.frame, 0, 17, [&](cairo_t* cr, int, double t) {
         const double open = std::sin(kPi * Phase(t, 0.1, 0.9));
         DrawCrate(cr, d.frame.cx, d.frame.cy, d.w, d.h, t, std::min(1.0, open * 1.3), 0);
         if (t > 0.4 && t < 0.85) effects::Bubble(cr, d.frame.cx + 3, d.frame.cy - 4 - 8 * Phase(t, 0.4, 0.85), 2.5);
-    });
+    }, shift, false);
     // Opens its front for the hammer, shuts, and sinks away.
     WriteStrip(ctx, "BOX_HAMMER_KILL", g.frame, 0, 23, [&](cairo_t* cr, int i, double t) {
         const double open = Phase(t, 0.0, 0.12) * (1 - Phase(t, 0.72, 0.82));
         DrawCrate(cr, cx, cy, g.w, g.h, i / 7.0, open, Phase(t, 0.82, 1.0));
-    });
+    }, shift, false);
     // The red button on top is pressed and a boxing glove on a spring punches the frog below.
     WriteStrip(ctx, "BOX_RED_BUTTON_KILL", g.frame, reach, 28, [&](cairo_t* cr, int i, double t) {
         const double sink = Phase(t, 0.8, 1.0);
@@ -167,14 +171,14 @@ RJ_ART_GENERATOR(DrawBoxes) {
             Ellipse(cr, cx + 10, cy - 12 + pressed * 2, 8, 5 - pressed * 2);
             ShadedOutlined(cr, pressed ? Hex(0xff6a5a) : Hex(0xe0362e), cx + 2, cy - 17, 16, 10);
         }
-    });
+    }, shift, false);
     // Lets its bomb drop, is blackened by the blast and sinks.
     WriteStrip(ctx, "BOX_BOMB_KILL", g.frame, 0, 17, [&](cairo_t* cr, int i, double t) {
         const double open = std::sin(kPi * Phase(t, 0.0, 0.3));
         const double soot = Phase(t, 0.3, 0.4);
         DrawCrate(cr, cx, cy, g.w, g.h, i / 7.0, open, Phase(t, 0.75, 1.0), soot);
         if (soot > 0 && t < 0.75) effects::SmokePuff(cr, cx - 10 + 6 * i % 20, cy - 12 - 10 * Phase(t, 0.35, 0.75), 5, 0.5);
-    });
+    }, shift, false);
 }
 
 RJ_ART_GENERATOR(DrawHammerDown) {

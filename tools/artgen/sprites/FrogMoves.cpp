@@ -81,7 +81,7 @@ void RocketTrail(cairo_t* cr, const ObjectFrame& frame, const JumpSpec& jump, in
 
 RJ_ART_GENERATOR(DrawFrogJumps) {
     for (const JumpSpec& jump : kJumps) {
-        const ObjectFrame frame = FrogStateFrame(ctx, jump.statePrefix);
+        const ObjectFrame frame = FrogStateFrame(ctx, jump.statePrefix, jump.dx, jump.dy);
         const FrameStrip strip(frame.width, frame.height, jump.frames);
         FrogFrameArt art;
         art.pose = [&](int i, double) { return JumpPose(frame, jump, i, jump.frames); };

@@ -8,6 +8,9 @@ using namespace paint;
 
 namespace {
 
+constexpr double kBaseScale = 0.9;
+constexpr double kArtLift = 5;
+
 struct FrogColors {
     Color skin, spots, belly, eyeWhite, pupil, mouth, tongue, outline;
 };
@@ -131,7 +134,10 @@ void DrawFrog(cairo_t* cr, const FrogPose& pose) {
     cairo_save(cr);
     cairo_translate(cr, pose.x, pose.y);
     cairo_rotate(cr, pose.angle);
-    cairo_scale(cr, pose.scale * pose.stretchX, pose.scale * pose.stretchY);
+    cairo_scale(cr, kBaseScale * pose.scale * pose.stretchX, kBaseScale * pose.scale * pose.stretchY);
+    // The drawing below reaches further down (hind feet) than up (eyes): lift it so that the
+    // art's middle is the frog's position.
+    cairo_translate(cr, 0, -kArtLift);
 
     const double legs = Clamp01(pose.legs), arms = Clamp01(pose.arms), splay = Clamp01(pose.splay);
     const double bodyW = 14 + 6 * splay, bodyH = 17 - 3 * splay;

@@ -10,7 +10,7 @@ struct FrogPose {
     double x = 0;          // centre in frame pixels
     double y = 0;
     double angle = 0;      // radians, clockwise; 0 faces the top of the screen
-    double scale = 1;      // 1: the sitting frog, about 46 pixels across
+    double scale = 1;      // 1: the sitting frog, about 46 pixels across at the base scale
     double stretchX = 1;   // squash and stretch on top of the scale
     double stretchY = 1;
     double legs = 0;       // 0 hind legs tucked in, 1 stretched straight back (jumping)

@@ -180,7 +180,7 @@ bool IsPiercer(const InsectSpec& spec) {
 RJ_ART_GENERATOR(DrawInsects) {
     const ObjectFrame f = FrameFromOffsetValues(ctx.Int("InsectMoveOffsetGlobalX"), ctx.Int("InsectMoveOffsetGlobalY"));
     for (const InsectSpec& spec : kInsects) {
-        const FrameStrip strip(f.width, f.height, kFlyFrames);
+        FrameStrip strip(f.width, f.height, kFlyFrames);
         for (int i = 0; i < kFlyFrames; ++i) {
             auto frame = strip.Frame(i);
             cairo_t* cr = frame.Cr();
@@ -196,6 +196,7 @@ RJ_ART_GENERATOR(DrawInsects) {
             Body(cr, -3, 0, spec.bug);
             if (spec.extra) spec.extra(cr, 0, 0, phase);
         }
+        CentreStrip(strip, f);
         ctx.WriteColorKeyed(spec.sprite, strip);
     }
     // The two attackers sit on the frog, tail down, and jab their sting into it.

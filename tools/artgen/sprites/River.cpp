@@ -298,7 +298,7 @@ RJ_ART_GENERATOR(DrawHippos) {
 
 RJ_ART_GENERATOR(DrawPiranhaSwimming) {
     const ObjectFrame f = FrameFromOffsets(ctx, "piranha");
-    const FrameStrip strip(f.width, f.height, 8);
+    FrameStrip strip(f.width, f.height, 8);
     for (int i = 0; i < 8; ++i) {
         auto frame = strip.Frame(i);
         const double phase = i / 8.0;
@@ -306,5 +306,6 @@ RJ_ART_GENERATOR(DrawPiranhaSwimming) {
         effects::Ripple(frame.Cr(), f.cx - 12 - 4 * phase, f.cy, 14 + 3 * phase, 9, 1.5);
         DrawPiranha(frame.Cr(), f.cx + 2, f.cy + std::sin(phase * 2 * kPi), phase);
     }
+    CentreStrip(strip, f);
     ctx.WriteColorKeyed("PIRANHA_SWIMMING", strip);
 }

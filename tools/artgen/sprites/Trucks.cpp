@@ -37,7 +37,7 @@ TruckGeometry Geometry(ArtContext& ctx, const char* offsetPrefix, const char* fr
 }
 
 Cargo Base(cairo_t* cr, const TruckGeometry& g, unsigned cab, double phase) {
-    return vehicles::DrawTruckBase(cr, g.frame.cx, g.frame.cy + 2.5, g.length, g.width, cab, phase);
+    return vehicles::DrawTruckBase(cr, g.frame.cx, g.frame.cy, g.length, g.width, cab, phase);
 }
 
 void CargoBox(cairo_t* cr, const Cargo& c, unsigned color, double radius = 5) {
@@ -261,6 +261,15 @@ void CementMixer(cairo_t* cr, const TruckGeometry& g, double phase, double spin)
     FillOutlined(cr, Hex(0x4a4e56), 2);
 }
 
+// The strips move by the driving strip's centring shift after drawing; a frog drawn into them
+// must be placed that much the other way to end up on its true landing spot.
+TruckGeometry Compensated(const TruckGeometry& g, ArtShift shift) {
+    TruckGeometry k = g;
+    k.landX -= shift.dx;
+    k.landY -= shift.dy;
+    return k;
+}
+
 // The frog sitting at its landing spot, as the electric and aquarium trucks draw it.
 FrogPose RidingFrog(const TruckGeometry& g) {
     FrogPose pose;
@@ -269,13 +278,17 @@ FrogPose RidingFrog(const TruckGeometry& g) {
     return pose;
 }
 
+// The driving strip is centred on the truck; its kill animation and the frog's leg take the same
+// shift, so they stay in register with it.
 void WriteStrip(ArtContext& ctx, const char* sprite, const TruckGeometry& g, int count,
-                const std::function<void(cairo_t*, int, double)>& draw) {
-    const FrameStrip strip(g.frame.width, g.frame.height, count);
+                const std::function<void(cairo_t*, int, double)>& draw, ArtShift& shift, bool measure) {
+    FrameStrip strip(g.frame.width, g.frame.height, count);
     for (int i = 0; i < count; ++i) {
         auto frame = strip.Frame(i);
         draw(frame.Cr(), i, count > 1 ? i / double(count - 1) : 0.0);
     }
+    if (measure) shift = CentringShift(strip, 0, g.frame);
+    ApplyShift(strip, shift);
     ctx.WriteColorKeyed(sprite, strip);
 }
 
@@ -283,7 +296,8 @@ void WriteStrip(ArtContext& ctx, const char* sprite, const TruckGeometry& g, int
 
 RJ_ART_GENERATOR(DrawTruckGarbage) {
     const TruckGeometry g = Geometry(ctx, "truckGarbage", "truckGarbageFrogOffsetX");
-    WriteStrip(ctx, "TRUCK_GARBAGE_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { Garbage(cr, g, i / 3.0, 0); });
+    ArtShift shift;
+    WriteStrip(ctx, "TRUCK_GARBAGE_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { Garbage(cr, g, i / 3.0, 0); }, shift, true);
     // The hopper opens, bites twice and spits out crumbs.
     const double chomp[6] = {0.5, 1.0, 0.0, 1.0, 0.0, 0.3};
     WriteStrip(ctx, "TRUCK_GARBAGE_KILL", g, 6, [&](cairo_t* cr, int i, double) {
@@ -295,12 +309,13 @@ RJ_ART_GENERATOR(DrawTruckGarbage) {
                 FillOutlined(cr, k % 2 ? Hex(0x8a7a4a) : Hex(0x6fb04a), 1.2);
             }
         }
-    });
+    }, shift, false);
 }
 
 RJ_ART_GENERATOR(DrawTruckChezFred) {
     const TruckGeometry g = Geometry(ctx, "truckChezFred", "truckChezFredFrogOffsetX");
-    WriteStrip(ctx, "TRUCK_CHEZ_FRED_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { ChezFred(cr, g, i / 3.0, 0); });
+    ArtShift shift;
+    WriteStrip(ctx, "TRUCK_CHEZ_FRED_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { ChezFred(cr, g, i / 3.0, 0); }, shift, true);
     WriteStrip(ctx, "TRUCK_CHEZ_FRED_KILL", g, 9, [&](cairo_t* cr, int, double t) {
         ChezFred(cr, g, 0, Phase(t, 0.0, 0.35));
         // Steam rises from the hatch once the frog has gone in.
@@ -308,17 +323,19 @@ RJ_ART_GENERATOR(DrawTruckChezFred) {
             const double st = Phase(t, 0.3 + 0.12 * k, 1.0);
             if (st > 0) effects::SmokePuff(cr, g.landX - 6 + 10 * k, g.frame.cy - 8 - 26 * st, 4 + 5 * st, 0.92);
         }
-    });
+    }, shift, false);
 }
 
 RJ_ART_GENERATOR(DrawTruckElectric) {
     const TruckGeometry g = Geometry(ctx, "truckElectric", "truckElectricFrogOffsetX");
-    WriteStrip(ctx, "TRUCK_ELECTRIC_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { Electric(cr, g, i / 3.0, 0); });
+    ArtShift shift;
+    WriteStrip(ctx, "TRUCK_ELECTRIC_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { Electric(cr, g, i / 3.0, 0); }, shift, true);
+    const TruckGeometry k = Compensated(g, shift);
     // The coils zap the riding frog: it flashes, chars, and crumbles to a heap of ash.
     WriteStrip(ctx, "TRUCK_ELECTRIC_KILL", g, 31, [&](cairo_t* cr, int i, double t) {
         const bool zapping = t > 0.12 && t < 0.6;
         Electric(cr, g, 0, zapping ? 1 : 0);
-        FrogPose pose = RidingFrog(g);
+        FrogPose pose = RidingFrog(k);
         if (t <= 0.12) {
             pose.eyes = FrogPose::Eyes::Wide;
         } else if (zapping) {
@@ -337,23 +354,25 @@ RJ_ART_GENERATOR(DrawTruckElectric) {
         }
         if (t < 0.98) DrawFrog(cr, pose);
         if (zapping) {
-            effects::Lightning(cr, g.landX - 20, g.landY - 9, g.landX - 6, g.landY - 4, 100 + i);
-            effects::Lightning(cr, g.landX - 20, g.landY + 9, g.landX + 6, g.landY + 10, 200 + i);
+            effects::Lightning(cr, k.landX - 20, k.landY - 9, k.landX - 6, k.landY - 4, 100 + i);
+            effects::Lightning(cr, k.landX - 20, k.landY + 9, k.landX + 6, k.landY + 10, 200 + i);
         }
-        if (t >= 0.6) effects::SmokePuff(cr, g.landX + 4, g.landY - 16 - 14 * Phase(t, 0.6, 1), 4 + 3 * Phase(t, 0.6, 1), 0.6);
-    });
+        if (t >= 0.6) effects::SmokePuff(cr, k.landX + 4, k.landY - 16 - 14 * Phase(t, 0.6, 1), 4 + 3 * Phase(t, 0.6, 1), 0.6);
+    }, shift, false);
 }
 
 RJ_ART_GENERATOR(DrawTruckAquarium) {
     const TruckGeometry g = Geometry(ctx, "truckAquarium", "truckAquariumFrogOffsetX");
-    WriteStrip(ctx, "TRUCK_AQUARIUM_DRIVE", g, 5, [&](cairo_t* cr, int i, double) { AquariumDrive(cr, g, i / 5.0); });
+    ArtShift shift;
+    WriteStrip(ctx, "TRUCK_AQUARIUM_DRIVE", g, 5, [&](cairo_t* cr, int i, double) { AquariumDrive(cr, g, i / 5.0); }, shift, true);
+    const TruckGeometry k = Compensated(g, shift);
     // The frog slips into the tank, swims a little, and the big fish swallows it.
     WriteStrip(ctx, "TRUCK_AQUARIUM_KILL", g, 45, [&](cairo_t* cr, int i, double t) {
         const TankArea tank = AquariumBase(cr, g, 0);
         const double sink = Phase(t, 0.08, 0.25), swim = Phase(t, 0.25, 0.6), gulp = Phase(t, 0.55, 0.72);
-        const double fishX = Lerp(tank.x + tank.w - 18, g.landX + 10 + 12 * swim, EaseInOut(Phase(t, 0.35, 0.65)));
-        const double frogX = g.landX + 12 * swim + 3 * std::sin(i * 0.9);
-        const double frogY = Lerp(g.landY, tank.y + tank.h * 0.55, sink);
+        const double fishX = Lerp(tank.x + tank.w - 18, k.landX + 10 + 12 * swim, EaseInOut(Phase(t, 0.35, 0.65)));
+        const double frogX = k.landX + 12 * swim + 3 * std::sin(i * 0.9);
+        const double frogY = Lerp(k.landY, tank.y + tank.h * 0.55, sink);
         if (gulp < 1) {
             FrogPose pose;
             pose.x = frogX;
@@ -379,14 +398,15 @@ RJ_ART_GENERATOR(DrawTruckAquarium) {
         }
         Fish(cr, tank.x + tank.w * 0.75, tank.y + tank.h * 0.7, 5, 1, 0xf2d83a, t * 8);
         if (t > 0.74) effects::Bubble(cr, fishX - 6, fy - 6 - 14 * Phase(t, 0.74, 1), 2.5 + 2 * Phase(t, 0.74, 1));
-        if (sink > 0 && sink < 1) effects::Splash(cr, g.landX, tank.y + 6, 12, sink);
+        if (sink > 0 && sink < 1) effects::Splash(cr, k.landX, tank.y + 6, 12, sink);
         AquariumGlass(cr, tank);
-    });
+    }, shift, false);
 }
 
 RJ_ART_GENERATOR(DrawTruckCementMixer) {
     const TruckGeometry g = Geometry(ctx, "truckCementMixer", "truckCementMixerFrogOffsetX");
-    WriteStrip(ctx, "TRUCK_CEMENT_MIXER_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { CementMixer(cr, g, i / 3.0, i / 3.0); });
+    ArtShift shift;
+    WriteStrip(ctx, "TRUCK_CEMENT_MIXER_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { CementMixer(cr, g, i / 3.0, i / 3.0); }, shift, true);
     // The drum races round with the frog inside and splashes cement out of its mouth.
     WriteStrip(ctx, "TRUCK_CEMENT_MIXER_KILL", g, 14, [&](cairo_t* cr, int i, double t) {
         CementMixer(cr, g, 0, i * 0.45);
@@ -397,7 +417,7 @@ RJ_ART_GENERATOR(DrawTruckCementMixer) {
                 FillOutlined(cr, Hex(0xb4b0a4), 1.2);
             }
         }
-    });
+    }, shift, false);
     // The frog's leg sticks out of the drum's mouth, kicks, and is pulled in at last.
     WriteStrip(ctx, "FROG_LEG", g, 13, [&](cairo_t* cr, int i, double t) {
         const double rearX = g.frame.cx - g.length / 2 + 7, cy = g.frame.cy + 2.5;
@@ -420,5 +440,5 @@ RJ_ART_GENERATOR(DrawTruckCementMixer) {
             Ellipse(cr, fx - 4, fy + toe * 3.5, 2.2, 2.2);
             FillOutlined(cr, Hex(0x4fc23c), Hex(0x173d1a), 1.4);
         }
-    });
+    }, shift, false);
 }

@@ -50,13 +50,13 @@ RJ_ART_GENERATOR(DrawCars) {
         const ObjectFrame f = FrameFromOffsets(ctx, car.offsetPrefix);
         const double length = ctx.Int(std::string(car.extentPrefix) + "ObjectWidth");
         const double width = ctx.Int(std::string(car.extentPrefix) + "ObjectHeight");
-        const FrameStrip strip(f.width, f.height, car.frames);
+        FrameStrip strip(f.width, f.height, car.frames);
         for (int i = 0; i < car.frames; ++i) {
             auto frame = strip.Frame(i);
-            // The body sits 2.5 units high in its band so that body and side strip centre on cy.
-            vehicles::DrawCar(frame.Cr(), f.cx, f.cy + 2.5, length, width, car.color, car.roof,
+            vehicles::DrawCar(frame.Cr(), f.cx, f.cy, length, width, car.color, car.roof,
                               double(i) / car.frames);
         }
+        CentreStrip(strip, f);
         ctx.WriteColorKeyed(car.sprite, strip);
     }
 }
