@@ -1,6 +1,7 @@
 #include "platform/SoundDevice.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <atomic>
 #include <cstdio>
@@ -19,6 +20,23 @@ std::atomic<bool> g_fallbackReported{false};
 void ReportFallbackOnce(const char* reason) {
     if (g_fallbackReported.exchange(true)) return;
     std::fprintf(stderr, "Sound: no audio device (%s); playing silently.\n", reason);
+}
+
+// alsa-lib prints its own errors to standard error, a dozen lines on a machine without a sound
+// card, every time a device is tried. SDL reports the failure to us anyway, so they are dropped.
+extern "C" void SilentAlsaErrors(const char*, int, const char*, int, const char*, ...) {}
+
+void SilenceAlsaOnce() {
+    static const bool silenced = [] {
+        // The same library SDL loads; it stays loaded, so the handler stays in place.
+        void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_GLOBAL);
+        if (!alsa) return false;
+        using ErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+        using SetHandler = int (*)(ErrorHandler);
+        auto* set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"));
+        return set && set(SilentAlsaErrors) == 0;
+    }();
+    (void)silenced;
 }
 
 void SDLCALL AudioCallback(void* userData, Uint8* stream, int length) {
@@ -49,6 +67,7 @@ bool SoundDevice::Open(SoundOutput output) {
 }
 
 bool SoundDevice::OpenAudioDevice() {
+    SilenceAlsaOnce();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         ReportFallbackOnce(SDL_GetError());
         return false;

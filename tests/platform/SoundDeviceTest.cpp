@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <thread>
 
 #include "platform/Clock.h"
 #include "platform/SoundDevice.h"
@@ -181,6 +184,27 @@ TEST(SoundDeviceLifetime, BuffersMayOutliveTheDevice) {
 
     SoundDevice closed;
     EXPECT_FALSE(closed.CreateSoundBuffer(MakeDesc(22050, 16, 2, 400)));
+}
+
+// The real output path: SDL's dummy audio driver calls the mixer on SDL's own thread at the
+// device's pace, as a sound card would, so the play cursor moves without the clock.
+TEST(SoundDeviceAudio, MixerRunsInTheAudioCallback) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SoundDevice device;
+    ASSERT_TRUE(device.Open(SoundOutput::Auto));
+    unsetenv("SDL_AUDIODRIVER");
+    ASSERT_EQ(device.GetOutput(), SoundOutput::Auto) << "SDL's dummy audio driver did not open";
+    auto buffer = device.CreateSoundBuffer(MakeDesc(22050, 16, 2, 22050 * 4));
+    ASSERT_TRUE(buffer->Play(DSBPLAY_LOOPING));
+    uint32_t play = 0;
+    for (int wait = 0; wait < 200 && play == 0; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        buffer->GetCurrentPosition(&play, nullptr);
+    }
+    EXPECT_GT(play, 0u);
+    buffer.reset();
+    device.Close();
+    EXPECT_FALSE(device.IsOpen());
 }
 
 }  // namespace
