@@ -5,7 +5,6 @@
 #include <cairo.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -29,12 +28,12 @@ namespace {
 
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
-constexpr int kSheetWidth = 2400;
+constexpr int kSheetWidth = 4000;
 constexpr int kLabelHeight = 16;
 constexpr int kGap = 6;
 constexpr uint32_t kGround = 0x7a9a6a;  // a grass tone, so magenta leaks and black holes show
 // Frames wider than this are shown at half size to keep the sheet readable.
-constexpr int kHalfSizeAbove = 500;
+constexpr int kHalfSizeAbove = 300;
 
 struct Tile {
     std::string label;
@@ -108,8 +107,19 @@ void AddTiles(const SpriteSpec& spec, bool mirrored, std::vector<Tile>& tiles) {
     }
 }
 
+// Width of a label in the sheet's font.
+double LabelWidth(cairo_t* cr, const std::string& label) {
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, label.c_str(), &extents);
+    return extents.x_advance;
+}
+
 bool WriteSheet(const std::vector<Tile>& tiles, const std::string& path) {
-    // Lay the tiles out in rows, a new row for every sprite's first frame.
+    cairo_surface_t* measure = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+    cairo_t* mcr = cairo_create(measure);
+    cairo_select_font_face(mcr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(mcr, 11);
+    // Lay the tiles out in rows, left to right; a sprite's first frame carries its name.
     struct Placed {
         const Tile* tile;
         int x, y, scale;
@@ -119,16 +129,18 @@ bool WriteSheet(const std::vector<Tile>& tiles, const std::string& path) {
     for (const Tile& tile : tiles) {
         const int scale = tile.width > kHalfSizeAbove ? 2 : 1;
         const int w = tile.width / scale, h = tile.height / scale + kLabelHeight;
-        const bool first = !tile.label.empty() && !std::isdigit(static_cast<unsigned char>(tile.label[0]));
-        if ((first && x > kGap) || x + w > kSheetWidth) {
+        if (x + w > kSheetWidth) {
             x = kGap;
             y += rowHeight + kGap;
             rowHeight = 0;
         }
         placed.push_back({&tile, x, y, scale});
-        x += std::max(w, 24) + kGap;
+        // Names must not run into the next tile.
+        x += std::max(w, int(LabelWidth(mcr, tile.label)) + 4) + kGap;
         rowHeight = std::max(rowHeight, h);
     }
+    cairo_destroy(mcr);
+    cairo_surface_destroy(measure);
     const int height = y + rowHeight + kGap;
     cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kSheetWidth, height);
     cairo_t* cr = cairo_create(sheet);
