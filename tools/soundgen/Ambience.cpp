@@ -151,8 +151,8 @@ Buffer River()
     Buffer out = NewLoop();
     AddBed(out, {301, Filter::Mode::Low, 700.0f, 0.7f, 3, 0.6f, 4, 0.4f, 0.0f}, 0.5f, 0.7f);
     AddBed(out, {303, Filter::Mode::Band, 1800.0f, 1.2f, 5, 0.5f, 7, 0.6f, 0.3f}, 0.25f, 0.9f);
-    Trickle(out, 305, 420, 500.0f, 1600.0f, 0.05f);
-    Trickle(out, 307, 60, 250.0f, 600.0f, 0.08f);
+    Trickle(out, 305, 520, 500.0f, 1600.0f, 0.14f);
+    Trickle(out, 307, 80, 250.0f, 600.0f, 0.2f);
     Reverb(0.5f, 0.6f).Apply(out, 0.3f, true);
     return out;
 }
@@ -160,14 +160,14 @@ Buffer River()
 Buffer Road()
 {
     Buffer out = NewLoop();
-    AddBed(out, {311, Filter::Mode::Low, 180.0f, 0.8f, 2, 0.4f, 3, 0.3f, 0.0f}, 1.0f, 0.5f);
+    AddBed(out, {311, Filter::Mode::Low, 180.0f, 0.8f, 2, 0.4f, 3, 0.3f, 0.0f}, 0.55f, 0.5f);
     AddBed(out, {313, Filter::Mode::Band, 900.0f, 0.7f, 4, 0.3f, 5, 0.4f, 0.5f}, 0.12f, 0.8f);
     Rng rng(317);
     for (double at = 0.0; at < kLoopSeconds; at += rng.Range(1.6f, 3.2f)) {
-        PassingCar(out, rng, at, rng.Range(0.05f, 0.12f), rng.Range(700.0f, 1400.0f));
+        PassingCar(out, rng, at, rng.Range(0.1f, 0.22f), rng.Range(700.0f, 1400.0f));
     }
     for (double at : {3.5, 11.0, 15.2, 21.0}) {
-        DistantHorn(out, rng, at, 0.06f);
+        DistantHorn(out, rng, at, 0.1f);
     }
     Reverb(0.6f, 0.5f).Apply(out, 0.35f, true);
     return out;
@@ -176,11 +176,11 @@ Buffer Road()
 Buffer RoadUnderground()
 {
     Buffer out = NewLoop();
-    AddBed(out, {321, Filter::Mode::Low, 110.0f, 1.0f, 2, 0.5f, 3, 0.4f, 0.0f}, 1.6f, 0.4f);
+    AddBed(out, {321, Filter::Mode::Low, 110.0f, 1.0f, 2, 0.5f, 3, 0.4f, 0.0f}, 1.0f, 0.4f);
     AddBed(out, {323, Filter::Mode::Band, 190.0f, 3.0f, 3, 0.3f, 2, 0.5f, 0.7f}, 0.5f, 0.6f);
     Rng rng(327);
     for (double at = 0.5; at < kLoopSeconds; at += rng.Range(3.0f, 5.0f)) {
-        PassingCar(out, rng, at, rng.Range(0.06f, 0.1f), rng.Range(350.0f, 600.0f));
+        PassingCar(out, rng, at, rng.Range(0.12f, 0.2f), rng.Range(450.0f, 800.0f));
     }
     // Water dripping from the tunnel roof, far apart.
     for (double at : {2.3, 9.7, 13.1, 19.4}) {
@@ -190,7 +190,7 @@ Buffer RoadUnderground()
         drip.attack = 0.002f;
         drip.gate = 0.02f;
         drip.release = 0.06f;
-        out.Mix(Render(drip, kStreamRate), at, 0.08f, rng.Range(-0.7f, 0.7f));
+        out.Mix(Render(drip, kStreamRate), at, 0.2f, rng.Range(-0.7f, 0.7f));
     }
     Echo(0.23f, 0.45f, 0.5f).Apply(out, 0.4f, true);
     Reverb(0.92f, 0.45f).Apply(out, 0.9f, true);
@@ -200,7 +200,7 @@ Buffer RoadUnderground()
 Buffer Insects()
 {
     Buffer out = NewLoop();
-    AddBed(out, {331, Filter::Mode::High, 5000.0f, 0.7f, 3, 0.3f, 4, 0.5f, 0.0f}, 0.03f, 0.9f);
+    AddBed(out, {331, Filter::Mode::Band, 6000.0f, 0.7f, 3, 0.3f, 4, 0.5f, 0.0f}, 0.006f, 0.9f);
     Rng rng(333);
     // Crickets: each chirps in short pulse trains at its own pitch, pace and place.
     struct Cricket { float hz; float period; float pan; };
@@ -214,7 +214,7 @@ Buffer Insects()
             chirp.release = 0.02f;
             chirp.tremoloHz = 30.0f;
             chirp.tremoloDepth = 1.0f;
-            out.Mix(Render(chirp, kStreamRate), at, 0.05f * rng.Range(0.6f, 1.0f), c.pan);
+            out.Mix(Render(chirp, kStreamRate), at, 0.08f * rng.Range(0.6f, 1.0f), c.pan);
         }
     }
     // Flies and bees buzzing past.
@@ -233,7 +233,7 @@ Buffer Insects()
         buzz.tremoloHz = rng.Range(11.0f, 19.0f);
         buzz.tremoloDepth = 0.3f;
         const float from = rng.Range(-1.0f, 1.0f);
-        out.MixMoving(Render(buzz, kStreamRate), at, 0.09f, from, -from);
+        out.MixMoving(Render(buzz, kStreamRate), at, 0.06f, from, -from);
     }
     Reverb(0.4f, 0.6f).Apply(out, 0.2f, true);
     return out;

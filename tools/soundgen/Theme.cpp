@@ -49,7 +49,7 @@ constexpr const char* kChords =
     "C C Am Am F F G G C C Am Am F G C C "
     "C C Am Am F F G G C C Am Am F G C C "
     "F F G G Em Em Am Am Dm Dm G G C E7 Am G "
-    "Am Am F F Dm Dm G G "
+    "Am Am F F Dm Dm G G7 "
     "C C Am Am F F G G C C Am Am F G G7 G7";
 
 struct ChordShape {
