@@ -16,6 +16,20 @@ namespace {
 
 Window* g_main = nullptr;
 
+constexpr unsigned kGlRenderer = 0x1F01;  // GL_RENDERER
+
+// True when the renderer draws with OpenGL emulated on the processor (Mesa's llvmpipe and
+// softpipe, as on a virtual X server): SDL's own software renderer costs far less there.
+bool IsEmulatedOpenGl(SDL_Renderer* renderer) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || SDL_strncmp(info.name, "opengl", 6) != 0) return false;
+    using GetString = const unsigned char* (*)(unsigned);
+    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    if (!getString) return false;
+    const auto* name = reinterpret_cast<const char*>(getString(kGlRenderer));
+    return name && (SDL_strstr(name, "llvmpipe") || SDL_strstr(name, "softpipe") || SDL_strstr(name, "Software"));
+}
+
 // The key-message lParam: repeat count 1, bit 30 set when the key was already down.
 constexpr LPARAM kKeyRepeatCount = 1;
 constexpr LPARAM kKeyWasDown = LPARAM{1} << 30;
@@ -63,7 +77,15 @@ bool Window::OpenVideo(std::string& error) {
     // No vertical sync: the game paces itself at 50 frames a second, and waiting for a 60 Hz
     // blank would round every frame up to two blanks.
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer_ && !SDL_GetHint(SDL_HINT_RENDER_DRIVER) && IsEmulatedOpenGl(renderer_)) {
+        SDL_DestroyRenderer(renderer_);
+        renderer_ = nullptr;
+    }
+    if (!renderer_) {
+        // Straight to the window's pixels, not through an emulated OpenGL texture.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    }
     if (!renderer_) {
         error = std::string("cannot open a window: ") + SDL_GetError();
         return false;
