@@ -88,21 +88,41 @@ TEST_F(SurfaceTest, UploadRectCopiesOnlyARectangleThatLiesInside) {
     EXPECT_EQ(At(surface, 0, 0), 0);
 }
 
-TEST_F(SurfaceTest, RunLengthFrameDecodesIntoTheSurface) {
-    std::unique_ptr<Image> frame = Numbered(150, 3);
-    for (int x = 10; x < 140; ++x) std::memset(frame->PixelAddress(x, 1), 0x11, 2);  // a long run
-    const std::unique_ptr<Image> plain = Numbered(150, 3);
-    std::memcpy(plain->GetPixels(), frame->GetPixels(), frame->GetPixelBytes());
-    ImageUtil::Instance().EncodeRunLength(*frame);
-    ASSERT_LT(frame->GetPixelBytes(), plain->GetPixelBytes());
-    Surface surface;
-    ASSERT_TRUE(surface.Create(150, 3));
-    surface.UploadRunLengthFrame(*frame);
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 150; ++x) {
-            uint16_t expected;
-            std::memcpy(&expected, plain->PixelAddress(x, y), 2);
-            ASSERT_EQ(At(surface, x, y), expected) << x << "," << y;
+TEST_F(SurfaceTest, RunLengthFramesDecodeIntoTheSurfaceAndABrokenStreamLeavesBlack) {
+    // 64 and 800 pixels make rows that follow each other without a gap; 150 leaves one.
+    for (int width : {150, 64, 800}) {
+        for (bool broken : {false, true}) {
+            std::unique_ptr<Image> frame = Numbered(width, 3);
+            for (int x = 10; x < width - 10; ++x) std::memset(frame->PixelAddress(x, 1), 0x11, 2);  // a long run
+            const std::unique_ptr<Image> plain = Numbered(width, 3);
+            std::memcpy(plain->GetPixels(), frame->GetPixels(), frame->GetPixelBytes());
+            ImageUtil::Instance().EncodeRunLength(*frame);
+            ASSERT_LT(frame->GetPixelBytes(), plain->GetPixelBytes());
+            std::vector<uint8_t> stream(frame->GetPixels(), frame->GetPixels() + frame->GetPixelBytes());
+            if (broken) stream.resize(stream.size() / 2);
+            const size_t kept = stream.size();
+            frame->SetRunLengthData(std::move(stream));
+            Surface surface;
+            ASSERT_TRUE(surface.Create(width, 3));
+            surface.Get()->ColorFill(nullptr, 0x4444);  // stale pixels must not survive
+            surface.UploadRunLengthFrame(*frame);
+            int black = 0;
+            for (int y = 0; y < 3; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    uint16_t expected;
+                    std::memcpy(&expected, plain->PixelAddress(x, y), 2);
+                    const uint16_t got = At(surface, x, y);
+                    if (broken && got == 0) {
+                        ++black;
+                        continue;
+                    }
+                    ASSERT_EQ(got, expected) << width << (broken ? " broken" : "") << " at " << x << "," << y;
+                }
+            }
+            if (broken) {
+                EXPECT_GT(black, 0) << width;
+                EXPECT_EQ(At(surface, width - 1, 2), 0) << width << " (" << kept << " bytes kept)";
+            }
         }
     }
 }
