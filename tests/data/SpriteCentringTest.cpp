@@ -155,6 +155,20 @@ TEST_F(SpriteCentringTest, InsectsAreCentredOnTheirPosition) {
     }
 }
 
+// The truck's star is drawn centred (its trimmed size halved, then its trim offset added), so it
+// sits on its spot only when every frame's art starts at the frame's top-left corner, in the
+// mirrored picture of left-running trucks as well.
+TEST_F(SpriteCentringTest, TruckStarSitsOnItsSpotWhenDrawnCentred) {
+    const int frames = FrameCount("startruck");
+    for (int i = 0; i < frames; ++i) {
+        for (bool mirrored : {false, true}) {
+            const Rect box = FrameBox("STAR_TRUCK", i, mirrored);
+            EXPECT_EQ(box.left, 0) << "frame " << i << (mirrored ? " mirrored" : "");
+            EXPECT_EQ(box.top, 0) << "frame " << i << (mirrored ? " mirrored" : "");
+        }
+    }
+}
+
 // The frog's position changes only when a jump's animation ends, so the first frame must show it
 // where it stands and the last where it lands.
 struct JumpCase {

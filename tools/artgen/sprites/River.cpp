@@ -236,12 +236,15 @@ RJ_ART_GENERATOR(DrawWaterLilies) {
             auto frame = strip.Frame(i);
             const double t = i / double(count - 1);
             const double sink = Clamp01(t / 0.7);
+            // The rings spread under the pad from its rim while it goes down.
+            if (t > 0) {
+                const double ring = (e.w / 2 - 6) * (0.55 + 0.45 * t);
+                effects::Ripple(frame.Cr(), f.cx, f.cy + 3, ring, ring * (e.h / e.w), 2.5);
+            }
             if (sink < 1) {
                 DrawLilyPad(frame.Cr(), f.cx, f.cy + 3 * sink, (e.w / 2 - 2) * (1 - 0.8 * sink),
                             (e.h / 2 - 2) * (1 - 0.85 * sink), -0.9 + sink, sink < 0.5);
             }
-            const double ring = e.w / 2 * (0.45 + 0.5 * t);
-            effects::Ripple(frame.Cr(), f.cx, f.cy + 3, ring, ring * 0.6, 2.5);
             if (t > 0.35) effects::Bubble(frame.Cr(), f.cx + 6, f.cy - 10 * t, 2.5);
         }
         ctx.WriteColorKeyed("WATER_LILY_DIVING", strip);
