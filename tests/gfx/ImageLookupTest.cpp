@@ -117,4 +117,27 @@ TEST_F(ImageLookupTest, FrameListsReadOneNumberPerLine) {
     EXPECT_TRUE(list.empty());
 }
 
+TEST_F(ImageLookupTest, PicturesAndFrameListsInsideThePackReadOnlyTheirEntries) {
+    RJ_REQUIRE_IMAGEMAGICK();
+    WriteWhiteJpeg("white.jpg");
+    const std::string jpeg = data.Read("white.jpg");
+    std::filesystem::remove(data.Path() / "white.jpg");
+    PackBuilder pack;
+    pack.items = {{"test pack", "label"},
+                  {"data\\photo.jpg", jpeg},
+                  {"data\\photo_mask.bmp", Mask(true, false)},
+                  {"data\\hopframes.txt", "4\n5"},  // no newline at its end: the next entry follows
+                  {"data\\after.txt", "6\n7\n"}};
+    data.Write("ReedJumper.dat", pack.Build());
+    data.Activate();
+    ASSERT_TRUE(FileLoader::Instance().PackAvailable());
+    std::unique_ptr<Image> image = LoadImage("photo", true);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->GetPixel(0, 0), 0u);
+    EXPECT_EQ(image->GetPixel(1, 0), 0xF8F8F8u);
+    std::vector<int> list;
+    EXPECT_TRUE(LoadFrameList("hop", list));
+    EXPECT_EQ(list, (std::vector<int>{4, 5}));
+}
+
 }  // namespace
