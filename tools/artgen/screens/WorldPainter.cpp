@@ -23,6 +23,8 @@ const Color kSand = Hex(0xdcc58c);
 const Color kRock = Hex(0x9ea3a8);
 const Color kWood = Hex(0xa8743f);
 
+// Rivers from this area on can hold piranhas.
+constexpr int kFirstPiranhaArea = 4;
 constexpr double kKerbHeight = 10.0;
 constexpr double kWallHeight = 16.0;
 constexpr double kBankHeight = 9.0;
@@ -119,7 +121,7 @@ void WorldPainter::PaintArea(int area) {
     const double bottom = layout_.RowTop(first) + layout_.CellHeight();
     switch (layout_.KindOf(area)) {
         case WorldLayout::AreaKind::River:
-            PaintRiver(top, bottom, 100u + area);
+            PaintRiver(top, bottom, 100u + area, area >= kFirstPiranhaArea);
             break;
         case WorldLayout::AreaKind::OpenRoad:
             PaintRoad(top, bottom, false, 200u + area);
@@ -217,15 +219,17 @@ void WorldPainter::PaintRoad(double top, double bottom, bool underpass, unsigned
     }
 }
 
-void WorldPainter::PaintRiver(double top, double bottom, unsigned seed) {
+void WorldPainter::PaintRiver(double top, double bottom, unsigned seed, bool deep) {
     cairo_t* cr = cr_;
     const double w = layout_.Width();
     Rect(cr, 0, top, w, bottom - top);
+    const Color middle = deep ? Hex(0x1a5a9c) : kWaterDeep;
+    const Color edge = deep ? Hex(0x3a93c8) : kWaterShallow;
     cairo_pattern_t* water = cairo_pattern_create_linear(0, top, 0, bottom);
-    cairo_pattern_add_color_stop_rgb(water, 0.0, kWaterShallow.r, kWaterShallow.g, kWaterShallow.b);
-    cairo_pattern_add_color_stop_rgb(water, 0.18, kWaterDeep.r, kWaterDeep.g, kWaterDeep.b);
-    cairo_pattern_add_color_stop_rgb(water, 0.82, kWaterDeep.r, kWaterDeep.g, kWaterDeep.b);
-    cairo_pattern_add_color_stop_rgb(water, 1.0, kWaterShallow.r, kWaterShallow.g, kWaterShallow.b);
+    cairo_pattern_add_color_stop_rgb(water, 0.0, edge.r, edge.g, edge.b);
+    cairo_pattern_add_color_stop_rgb(water, 0.18, middle.r, middle.g, middle.b);
+    cairo_pattern_add_color_stop_rgb(water, 0.82, middle.r, middle.g, middle.b);
+    cairo_pattern_add_color_stop_rgb(water, 1.0, edge.r, edge.g, edge.b);
     cairo_set_source(cr, water);
     cairo_fill(cr);
     cairo_pattern_destroy(water);

@@ -18,7 +18,8 @@ public:
     // Pieces, also used by the title screen's backdrop. y0 and y1 are picture rows.
     void PaintGrass(double y0, double y1, unsigned seed);
     void PaintRoad(double top, double bottom, bool underpass, unsigned seed);
-    void PaintRiver(double top, double bottom, unsigned seed);
+    // A deep river (where piranhas live) is darker.
+    void PaintRiver(double top, double bottom, unsigned seed, bool deep = false);
 
 private:
     void PaintStartStrip();
