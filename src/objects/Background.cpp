@@ -1,11 +1,13 @@
 #include "objects/Background.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
 
 #include "core/StringUtil.h"
+#include "files/FileLoader.h"
 #include "gfx/Image.h"
 #include "gfx/ImageLookup.h"
 #include "gfx/SpriteManager.h"
@@ -24,13 +26,22 @@ std::string Background::PictureName(int levelIndex) {
 }
 
 bool Background::Load(const LevelInfo& level, int cellHeight) {
-    // Each level may have its own world picture; one that is already loaded is kept.
+    // Each level may have its own world picture. Without one (the closing scroll after the last
+    // level) the world picture already loaded serves, cut one level higher.
     const std::string key = MakeAssetKey(PictureName(level.levelIndex));
     if (!worldPicture_ || worldPictureName_ != key) {
-        std::unique_ptr<Image> picture = LoadImage(key, true);
-        if (!picture) return false;
-        worldPicture_ = std::move(picture);
-        worldPictureName_ = key;
+        FileLoader& files = FileLoader::Instance();
+        const bool exists = files.FileExistsWithExtension(key, ".bmp") || files.FileExistsWithExtension(key, ".jpg");
+        if (exists) {
+            std::unique_ptr<Image> picture = LoadImage(key, true);
+            if (!picture) return false;
+            worldPicture_ = std::move(picture);
+            worldPictureName_ = key;
+        } else if (!worldPicture_) {
+            std::fprintf(stderr, "%s%s.bmp or .jpg: no such picture; the level has no background\n",
+                         FileLoader::kDataFolder, key.c_str());
+            return false;
+        }
     }
     int height = (level.numVisibleAreas * level.numCellsPerArea + level.numCellsStartStrip) * cellHeight;
     if (level.levelIndex <= LevelInfo::kLastLevelIndex) height += cellHeight;

@@ -22,8 +22,9 @@ public:
     Background();
     ~Background() override;
 
-    // Cuts the current level's picture from the world picture (loaded when its name changes)
-    // and installs it. False when the world picture cannot be had; the old sprite stays.
+    // Cuts the current level's picture from the world picture (loaded when the level has a
+    // picture of another name) and installs it. False when there is no world picture at all;
+    // the old sprite stays.
     bool Load(const LevelInfo& level, int cellHeight);
     // Installs a level picture (display format, screen width wide) and shows its bottom.
     bool Install(std::unique_ptr<Image> levelPicture);

@@ -24,7 +24,7 @@ constexpr int kNoGoalCell = -1;
 constexpr int kRandomGoalTries = 1000;
 }  // namespace
 
-World::World(GameContext& game) : game_(game), scroller_(*this) {}
+World::World(GameContext& game) : game_(game), scroller_(*this) { scroller_.SetBackground(&background_); }
 
 World::~World() {
     // Objects tell the frog they are going; do it while the rest of the world still stands.
@@ -48,6 +48,15 @@ bool World::CreateGrid() {
     if (widthUnits % numLat != 0 || heightUnits % numLong != 0) return false;
     return grid_.Create(numLat, numLong, widthUnits / numLat, heightUnits / numLong);
 }
+
+bool World::LoadBackground() {
+    if (!background_.Load(levelInfo_, grid_.CellHeight())) return false;
+    const IntPoint view = scroller_.GetRoundedPosition();
+    background_.SetScroll(view.x, view.y);
+    return true;
+}
+
+void World::UpdateBackground(float dt) { background_.Update(dt); }
 
 void World::BuildAreas() {
     areas_.clear();

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "objects/Background.h"
 #include "world/LevelInfo.h"
 #include "world/Point.h"
 #include "world/Scroller.h"
@@ -16,11 +17,15 @@ class GameObject;
 class TrackObject;
 class WaterLilyGoal;
 
-// The level the frog crosses: level data, grid, the visible areas with their tracks, the goal and
-// the level's placed objects, the top layers and the scroll. The game owns one and rebuilds the
-// level in it at every level start:
-//   CreateGrid, (background Load), BuildAreas, PlaceGoalAndObjects, (frog Restart, insects),
+// The level the frog crosses: level data, grid, background, the visible areas with their tracks,
+// the goal and the level's placed objects, the top layers and the scroll. The game owns one and
+// rebuilds the level in it at every level start:
+//   CreateGrid, LoadBackground, BuildAreas, PlaceGoalAndObjects, (frog Restart, insects),
 //   LoadTopLayers, GetScroller().ResetScrollTarget(), PreRun.
+// A frame of play, as far as the world goes:
+//   GetScroller().FollowFrog(frog visible position), GetScroller().UpdateScroll(dt),
+//   UpdateBackground(dt), (frog, when it is drawn under the traffic), UpdateAreas(dt, true),
+//   (frog otherwise), (collision check), DrawTopLayer().
 class World {
 public:
     // Steps of the level pre-run, seconds.
@@ -39,6 +44,11 @@ public:
     // Lays out the grid from the settings; false (grid unchanged) when the sizes do not divide
     // into whole cells.
     bool CreateGrid();
+    // Cuts the current level's background and shows it where the view stands. False (the old
+    // picture stays) when the world picture cannot be had.
+    bool LoadBackground();
+    // Draws the background; dt 0 freezes it (it only follows the scroll).
+    void UpdateBackground(float dt);
     void BuildAreas();
     // Every area, lowest first; then the road top layer and the placed objects (the goal).
     void UpdateAreas(float dt, bool forceMove);
@@ -64,6 +74,7 @@ public:
     const LevelInfo& GetLevelInfo() const { return levelInfo_; }
     WorldGrid& GetGrid() { return grid_; }
     const WorldGrid& GetGrid() const { return grid_; }
+    Background& GetBackground() { return background_; }
     Scroller& GetScroller() { return scroller_; }
     const Scroller& GetScroller() const { return scroller_; }
     const TopLayers& GetTopLayers() const { return topLayers_; }
@@ -82,6 +93,7 @@ private:
     GameContext& game_;
     LevelInfo levelInfo_;
     WorldGrid grid_;
+    Background background_;
     Scroller scroller_;
     TopLayers topLayers_;
     // Areas are held by pointer: tracks and objects keep links to them.

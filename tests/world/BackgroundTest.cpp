@@ -192,10 +192,23 @@ TEST_F(BackgroundTest, LoadCutsEachLevelFromItsWorldPicture) {
                 << "level " << l << " row " << r;
         }
     }
-    // A missing world picture keeps the background that was there.
-    level.levelIndex = 2;
+    // A level without a picture of its own (the closing scroll) is cut from the one loaded.
+    level.levelIndex = 5;
+    ASSERT_TRUE(background->Load(level, 75));
+    EXPECT_EQ(background->GetPictureHeight(), 825);
+    EXPECT_FALSE(platform::IsQuitPosted());
+}
+
+TEST_F(BackgroundTest, NoWorldPictureAtAllLeavesTheGameRunningWithoutBackground) {
+    worldtest::UseConfig();
+    LevelInfo level;
+    level.LoadLevelSettings();
+    level.levelIndex = 3;
     testing::internal::CaptureStderr();
     EXPECT_FALSE(background->Load(level, 75));
-    testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(background->IsLoaded());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("backgroundworld03"), std::string::npos);
+    EXPECT_FALSE(background->IsLoaded());
+    EXPECT_FALSE(platform::IsQuitPosted());
+    background->SetScroll(0, 10);
+    background->Draw();  // nothing to draw, nothing breaks
 }
