@@ -6,6 +6,7 @@
 #include "core/StringUtil.h"
 #include "core/Trace.h"
 #include "platform/Headless.h"
+#include "platform/MultimediaTimer.h"
 #include "platform/SoundDeviceBuffer.h"
 #include "sound/SfxLoader.h"
 #include "sound/SfxRegistry.h"
@@ -19,7 +20,11 @@ namespace {
 constexpr double kStreamBufferSeconds = 2.0;
 }  // namespace
 
-SoundEngine::SoundEngine() = default;
+SoundEngine::SoundEngine() {
+    // Makes the timer service exist before the engine, so that it is destroyed after it: an
+    // engine torn down at process exit still kills its stream timers on a living service.
+    platform::TimeKillEvent(0);
+}
 
 SoundEngine::~SoundEngine() { Shutdown(); }
 
