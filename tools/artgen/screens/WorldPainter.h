@@ -24,14 +24,6 @@ public:
 private:
     void PaintStartStrip();
     void PaintArea(int area);
-    void PaintFeatures();
-    void PaintPondRun(int row, int firstLat, int lastLat);
-    void PaintRock(double cx, double cy, unsigned seed);
-    void PaintPost(double cx, double cy);
-    void PaintTreeTrunk(double cx, double cy);
-    void PaintReeds(double x, double baseY, unsigned seed);
-    void PaintFinale();
-    void PaintFlowers(double y0, double y1, int count, unsigned seed);
 
     const WorldLayout& layout_;
     cairo_t* cr_;

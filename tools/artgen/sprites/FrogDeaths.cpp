@@ -6,6 +6,7 @@
 #include "Canvas.h"
 #include "Paint.h"
 #include "sprites/EffectsPainter.h"
+#include "sprites/FishPainter.h"
 #include "sprites/FrogFrames.h"
 
 using namespace paint;
@@ -57,8 +58,7 @@ RJ_ART_GENERATOR(DrawFrogDrown) {
         pose.angle = 0.25 * std::sin(t * 30);
         return pose;
     };
-    art.drawFrog = true;
-    art.over = [&](cairo_t* cr, int i, double t) {
+    art.over = [&](cairo_t* cr, int, double t) {
         const double ring = 24 + 12 * Phase(t, 0.0, 1.0);
         effects::Ripple(cr, frame.cx, frame.cy + 4, ring, ring * 0.55);
         if (t > 0.55) {
@@ -68,7 +68,6 @@ RJ_ART_GENERATOR(DrawFrogDrown) {
                 effects::Bubble(cr, frame.cx - 8 + b * 8, frame.cy + 2 - 14 * bt, 2 + 1.5 * bt);
             }
         }
-        (void)i;
     };
     // Past the sinking the frog is under water: only the rings and bubbles remain.
     const FrameStrip strip(frame.width, frame.height, 23);
@@ -85,42 +84,39 @@ RJ_ART_GENERATOR(DrawFrogKillPiranha) {
     const ObjectFrame frame = FrogStateFrame(ctx, "frogkillpiranha");
     const int count = 16;
     const FrameStrip strip(frame.width, frame.height, count);
+    // The piranha leaps at the frog from the water with its jaws wide, bites, and drags it
+    // down; rings and bubbles are left behind.
     for (int i = 0; i < count; ++i) {
         const double t = i / double(count - 1);
         auto f = strip.Frame(i);
         cairo_t* cr = f.Cr();
-        const double bite = Phase(t, 0.05, 0.25), pull = Phase(t, 0.25, 0.6);
+        const double leap = Phase(t, 0.0, 0.3), pull = Phase(t, 0.3, 0.62);
+        if (t >= 0.1) effects::Ripple(cr, frame.cx, frame.cy + 6, 16 + 20 * Phase(t, 0.1, 1), 10 + 12 * Phase(t, 0.1, 1));
         if (t < 0.62) {
             FrogPose pose = SittingFrog(frame);
             pose.eyes = FrogPose::Eyes::Wide;
+            pose.lookX = 1;
+            pose.lookY = 0.5;
             pose.arms = 1;
             pose.mouth = 0.8;
-            pose.y += 6 * pull;
-            pose.scale = 1 - 0.7 * pull;
+            pose.y += 8 * pull;
+            pose.scale = 1 - 0.75 * pull;
+            pose.angle = 0.5 * pull;
             DrawFrog(cr, pose);
-            // The fish's jaws close round the frog's legs from below.
-            const double open = 1 - bite;
-            for (int s = -1; s <= 1; s += 2) {
-                cairo_save(cr);
-                cairo_translate(cr, frame.cx, frame.cy + 10 + 6 * pull);
-                cairo_scale(cr, 1 - 0.6 * pull, 1 - 0.6 * pull);
-                cairo_move_to(cr, -22, 0);
-                cairo_curve_to(cr, -20, s * (10 + 10 * open), 20, s * (10 + 10 * open), 22, 0);
-                cairo_close_path(cr);
-                FillOutlined(cr, Hex(0xc2414a));
-                for (int k = -3; k <= 3; ++k) {
-                    cairo_move_to(cr, k * 5 - 2, s * (4 + 7 * open));
-                    cairo_line_to(cr, k * 5, s * (4 + 7 * open) - s * 4);
-                    cairo_line_to(cr, k * 5 + 2, s * (4 + 7 * open));
-                    FillOutlined(cr, Hex(0xfafaf0), Hex(0x5a5a5a), 1);
-                }
-                cairo_restore(cr);
-            }
+            // The fish comes in from the lower right, mouth first, and closes on the frog.
+            const double fx = Lerp(frame.cx + 30, frame.cx + 6, EaseInOut(leap)) - 4 * pull;
+            const double fy = Lerp(frame.cy + 26, frame.cy + 10, EaseInOut(leap)) + 8 * pull;
+            cairo_save(cr);
+            cairo_translate(cr, fx, fy);
+            cairo_scale(cr, -1, 1);  // facing left, back up, mouth towards the frog
+            DrawPiranha(cr, 0, 0, t * 4, 0.9 - 0.6 * pull, -0.55, leap < 1 ? 1.0 : 0.0);
+            cairo_restore(cr);
         }
-        effects::Splash(cr, frame.cx, frame.cy + 6, 22, Phase(t, 0.0, 0.7));
-        if (t >= 0.55) {
-            effects::Ripple(cr, frame.cx, frame.cy + 6, 14 + 20 * Phase(t, 0.55, 1), 9 + 11 * Phase(t, 0.55, 1));
-            effects::Bubble(cr, frame.cx + 5, frame.cy - 12 * Phase(t, 0.6, 1), 3);
+        effects::Splash(cr, frame.cx + 4, frame.cy + 8, 20, Phase(t, 0.25, 0.8));
+        if (t >= 0.6) {
+            for (int b = 0; b < 2; ++b) {
+                effects::Bubble(cr, frame.cx - 4 + 9 * b, frame.cy + 2 - 14 * Phase(t, 0.6 + 0.1 * b, 1), 2.5 + b);
+            }
         }
     }
     ctx.WriteColorKeyed("FROG_KILL_PIRANHA", strip);

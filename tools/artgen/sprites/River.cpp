@@ -7,6 +7,7 @@
 #include "Canvas.h"
 #include "Paint.h"
 #include "sprites/EffectsPainter.h"
+#include "sprites/FishPainter.h"
 #include "sprites/LilyPainter.h"
 #include "sprites/ObjectFrame.h"
 
@@ -151,48 +152,6 @@ void DrawHippo(cairo_t* cr, double cx, double cy, const Extent& e, double phase,
         FillOutlined(cr, Hex(0xc9a6c9), Hex(0x3a2a48), 1.6);
     }
     Shine(cr, cx - hw * 0.45, cy - hh * 0.45, hw * 0.3, hh * 0.22, 0.35);
-    cairo_restore(cr);
-}
-
-void DrawPiranha(cairo_t* cr, double cx, double cy, double phase) {
-    // Faces right: red belly, silver-blue back, a tail that beats.
-    const double beat = std::sin(phase * 2 * kPi);
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_move_to(cr, -15, 0);
-    cairo_line_to(cr, -27, -10 + beat * 4);
-    cairo_line_to(cr, -25, 0 + beat * 2);
-    cairo_line_to(cr, -27, 10 + beat * 4);
-    cairo_close_path(cr);
-    FillOutlined(cr, Hex(0x6f8fb0));
-    Ellipse(cr, 0, 0, 18, 12);
-    ShadedOutlined(cr, Hex(0x7fa0c4), -18, -12, 36, 24);
-    cairo_save(cr);
-    Ellipse(cr, 0, 0, 17, 11);
-    cairo_clip(cr);
-    Ellipse(cr, 2, 9, 16, 7);
-    Fill(cr, Hex(0xe0483c));
-    cairo_restore(cr);
-    cairo_move_to(cr, -4, -11);
-    cairo_line_to(cr, 2, -17 - beat);
-    cairo_line_to(cr, 6, -10);
-    FillOutlined(cr, Hex(0x5a7aa0), 1.5);
-    // Jaw with teeth.
-    cairo_move_to(cr, 9, 3);
-    cairo_line_to(cr, 18, 2);
-    Set(cr, Hex(0x2a2030));
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
-    for (int k = 0; k < 3; ++k) {
-        cairo_move_to(cr, 10 + k * 3, 2.5);
-        cairo_line_to(cr, 11.5 + k * 3, 5.5);
-        cairo_line_to(cr, 13 + k * 3, 2.5);
-        Fill(cr, Hex(0xfafaf0));
-    }
-    Ellipse(cr, 9, -4, 3.5, 3.5);
-    FillOutlined(cr, Hex(0xffe14a), Hex(0x2a2030), 1.4);
-    Ellipse(cr, 10, -4, 1.6, 1.6);
-    Fill(cr, Hex(0x1d2430));
     cairo_restore(cr);
 }
 
