@@ -6,9 +6,9 @@
 #include "WorldLayout.h"
 
 // Paints the tall world picture that every level's background is cut from: start strip, grass
-// strips, roads with lane markings, rivers, the ponds and blockers of the level files, and the
-// pond at the end of the journey. Light comes from the top left; things that stand up show a
-// darker face towards the bottom of the picture (the view is tilted slightly).
+// strips, roads with lane markings and rivers, then the landmarks (LandmarkPainter). Light comes
+// from the top left; things that stand up show a darker face towards the bottom of the picture
+// (the view is tilted slightly).
 class WorldPainter final {
 public:
     WorldPainter(const WorldLayout& layout, cairo_t* cr);
