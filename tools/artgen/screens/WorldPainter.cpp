@@ -1,10 +1,10 @@
 #include "WorldPainter.h"
 
-#include "Flora.h"
-#include "LandmarkPainter.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "Flora.h"
+#include "LandmarkPainter.h"
 
 namespace {
 
