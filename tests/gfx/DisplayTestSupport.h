@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "files/FileLoader.h"
 #include "gfx/DirectDraw.h"
 #include "platform/DisplayDevice.h"
 #include "platform/Headless.h"
@@ -45,7 +46,8 @@ private:
     bool ok_ = false;
 };
 
-// A folder of its own for files made by a test.
+// A folder of its own for files made by a test. The file layer is pointed at it, so paths are read
+// as loose files whatever an earlier test left behind.
 class ScratchFolder {
 public:
     ScratchFolder() {
@@ -53,6 +55,9 @@ public:
                 ("rj-gfx-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
+        FileLoader::Instance().Close();
+        FileLoader::SetDataRoot(path_.string());
+        FileLoader::Instance().Reinitialize();
     }
     ~ScratchFolder() { std::filesystem::remove_all(path_); }
 

@@ -35,13 +35,18 @@ std::string Mask(bool first, bool second) {
 class ImageLookupTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(display.ok()); }
+    // The loader is process-wide: leave it reading loose files, as the next test expects.
+    void TearDown() override {
+        FileLoader::Instance().Close();
+        std::filesystem::remove(data.Path() / "ReedJumper.dat");
+        FileLoader::Instance().Reinitialize();
+    }
 
-    // A white 2 × 1 JPEG made by ImageMagick.
+    // A white 2 × 1 JPEG made by ImageMagick, in the data folder.
     void WriteWhiteJpeg(const std::string& name) {
-        ScratchFolder scratch;
-        scratch.Write("w.ppm", imagemagick::Ppm(2, 1, std::vector<uint8_t>(6, 255)));
-        ASSERT_TRUE(imagemagick::Convert(scratch.File("w.ppm") + " -quality 100 " + scratch.File("w.jpg")));
-        data.Write(name, Text(scratch.Read("w.jpg")));
+        data.Write("w.ppm", Text(imagemagick::Ppm(2, 1, std::vector<uint8_t>(6, 255))));
+        ASSERT_TRUE(imagemagick::Convert((data.Path() / "w.ppm").string() + " -quality 100 " + (data.Path() / name).string()));
+        std::filesystem::remove(data.Path() / "w.ppm");
     }
 
     HeadlessDisplay display;
