@@ -70,13 +70,20 @@ void Garbage(cairo_t* cr, const TruckGeometry& g, double phase, double chomp) {
         cairo_set_line_width(cr, 2.5);
         cairo_stroke(cr);
     }
-    // Hopper: a dark mouth whose lid lifts by `chomp` (0 shut … 1 wide).
-    const double hx = c.rearX + 3, hw = 26;
+    // Hopper: a dark mouth with a toothed compactor lid that lifts by `chomp` (0 shut … 1 wide).
+    const double hx = c.rearX + 3, hw = 30;
     RoundedRect(cr, hx, c.top + 4, hw, c.height - 8, 4);
     FillOutlined(cr, Hex(0x3a3f36), 2);
-    const double lid = (c.height - 12) * (1 - chomp);
+    const double lid = std::max((c.height - 12) * (1 - chomp), 3.0);
     RoundedRect(cr, hx + 2, c.top + 6, hw - 4, lid, 3);
-    ShadedOutlined(cr, Hex(0x9ab07c), hx + 2, c.top + 6, hw - 4, std::max(lid, 1.0));
+    ShadedOutlined(cr, Hex(0x9ab07c), hx + 2, c.top + 6, hw - 4, lid);
+    for (int k = 0; k < 4; ++k) {
+        const double x = hx + 4 + k * (hw - 8) / 4;
+        cairo_move_to(cr, x, c.top + 6 + lid);
+        cairo_line_to(cr, x + (hw - 8) / 8, c.top + 6 + lid + 5);
+        cairo_line_to(cr, x + (hw - 8) / 4, c.top + 6 + lid);
+        FillOutlined(cr, Hex(0xe8ece4), Hex(0x3a3f36), 1.2);
+    }
     vehicles::DrawTailLights(cr, c.rearX, c.top + c.height / 2, c.height);
 }
 
