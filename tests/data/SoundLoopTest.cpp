@@ -87,6 +87,17 @@ TEST(SoundLoops, EveryLoopJoinsItsStartWithoutAClick)
     }
 }
 
+// The decoder hands out exactly the samples the stream declares: nothing of the encoder's
+// padding or look-ahead reaches the player between the end and the restart.
+TEST(SoundLoops, StreamsDecodeToTheirDeclaredLength)
+{
+    for (const GameSound& sound : GameSounds(true)) {
+        SCOPED_TRACE(sound.path);
+        const Samples& s = Load(sound);
+        EXPECT_EQ(static_cast<long long>(s.Frames()), s.declaredFrames);
+    }
+}
+
 TEST(SoundLoops, EveryLoopEndsAsLoudAsItStarts)
 {
     for (const GameSound& sound : LoopedSounds()) {

@@ -25,6 +25,7 @@ struct Samples {
     int channels = 0;
     int bits = 0;
     int formatTag = 0;
+    long long declaredFrames = -1;  // Ogg: the length the stream declares (its last granule)
     std::vector<std::vector<float>> data;
     std::string error;  // empty when read
 
@@ -100,6 +101,7 @@ inline Samples ReadOgg(const std::string& path)
     s.rate = static_cast<int>(info->rate);
     s.channels = info->channels;
     s.bits = 16;
+    s.declaredFrames = ov_pcm_total(&file, -1);
     s.data.assign(static_cast<std::size_t>(s.channels), {});
     char chunk[8192];
     int section = 0;

@@ -4,18 +4,17 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include <vorbis/vorbisenc.h>
 
 namespace {
 
 constexpr int kChunkFrames = 4096;
-
-bool WritePage(std::FILE* file, const ogg_page& page)
-{
-    return std::fwrite(page.header, 1, static_cast<std::size_t>(page.header_len), file) == static_cast<std::size_t>(page.header_len)
-        && std::fwrite(page.body, 1, static_cast<std::size_t>(page.body_len), file) == static_cast<std::size_t>(page.body_len);
-}
+// How much of the loop's start the encoder sees after its end. The decoder trims the surplus
+// only inside the final packet, so an encoding whose second-last packet already ends beyond the
+// loop is redone with less continuation (down to none).
+constexpr std::size_t kLoopContextFrames = 128;
 
 // The libvorbis encoder objects, cleared in reverse order of their set-up.
 struct Encoder {
@@ -45,20 +44,25 @@ struct Encoder {
     Encoder& operator=(const Encoder&) = delete;
 };
 
-bool Fail(const std::string& path, const char* what)
+void AppendPage(std::vector<unsigned char>& out, const ogg_page& page)
 {
-    std::fprintf(stderr, "rjsoundgen: cannot write %s: %s\n", path.c_str(), what);
-    return false;
+    out.insert(out.end(), page.header, page.header + page.header_len);
+    out.insert(out.end(), page.body, page.body + page.body_len);
 }
 
-} // namespace
+struct Encoded {
+    std::vector<unsigned char> bytes;
+    ogg_int64_t lastFullGranule = 0;  // where the packet before the final one ends
+};
 
-bool WriteOgg(const std::string& path, const Buffer& buffer, float quality, uint32_t serial)
+// Encodes the buffer followed by `context` frames taken from its start; the final packet's
+// granule position is set to the buffer's length. False when the encoder refuses the format.
+bool Encode(const Buffer& buffer, float quality, uint32_t serial, std::size_t context, Encoded& result)
 {
     Encoder enc;
     const int channels = buffer.Channels();
     if (vorbis_encode_init_vbr(&enc.info, channels, buffer.Rate(), quality) != 0) {
-        return Fail(path, "the Vorbis encoder refused the format");
+        return false;
     }
     vorbis_comment_add_tag(&enc.comment, "TITLE", "Reedjumper");
     vorbis_analysis_init(&enc.dsp, &enc.info);
@@ -66,11 +70,6 @@ bool WriteOgg(const std::string& path, const Buffer& buffer, float quality, uint
     ogg_stream_init(&enc.stream, static_cast<int>(serial));
     enc.dspReady = true;
 
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return Fail(path, std::strerror(errno));
-    }
-    bool ok = true;
     ogg_packet header;
     ogg_packet comments;
     ogg_packet codebooks;
@@ -79,20 +78,26 @@ bool WriteOgg(const std::string& path, const Buffer& buffer, float quality, uint
     ogg_stream_packetin(&enc.stream, &comments);
     ogg_stream_packetin(&enc.stream, &codebooks);
     ogg_page page;
-    while (ok && ogg_stream_flush(&enc.stream, &page) != 0) {
-        ok = WritePage(file, page);
+    while (ogg_stream_flush(&enc.stream, &page) != 0) {
+        AppendPage(result.bytes, page);
     }
 
+    const std::size_t loopFrames = buffer.Frames();
+    const std::size_t total = loopFrames + std::min(context, loopFrames);
     std::size_t pos = 0;
-    bool ended = false;
-    while (ok && !ended) {
-        const std::size_t frames = std::min<std::size_t>(kChunkFrames, buffer.Frames() - pos);
+    bool analysed = false;
+    while (!analysed) {
+        const std::size_t frames = std::min<std::size_t>(kChunkFrames, total - pos);
         if (frames == 0) {
             vorbis_analysis_wrote(&enc.dsp, 0);
+            analysed = true;
         } else {
             float** in = vorbis_analysis_buffer(&enc.dsp, static_cast<int>(frames));
             for (int c = 0; c < channels; ++c) {
-                std::copy_n(buffer.Channel(c).begin() + static_cast<std::ptrdiff_t>(pos), frames, in[c]);
+                const Mono& samples = buffer.Channel(c);
+                for (std::size_t i = 0; i < frames; ++i) {
+                    in[c][i] = samples[(pos + i) % loopFrames];
+                }
             }
             vorbis_analysis_wrote(&enc.dsp, static_cast<int>(frames));
             pos += frames;
@@ -102,22 +107,55 @@ bool WriteOgg(const std::string& path, const Buffer& buffer, float quality, uint
             vorbis_bitrate_addblock(&enc.block);
             ogg_packet packet;
             while (vorbis_bitrate_flushpacket(&enc.dsp, &packet) != 0) {
+                if (packet.e_o_s != 0) {
+                    packet.granulepos = std::min(packet.granulepos, static_cast<ogg_int64_t>(loopFrames));
+                } else {
+                    result.lastFullGranule = packet.granulepos;
+                }
                 ogg_stream_packetin(&enc.stream, &packet);
-                while (ok && ogg_stream_pageout(&enc.stream, &page) != 0) {
-                    ok = WritePage(file, page);
-                    ended = ended || ogg_page_eos(&page) != 0;
+                while (ogg_stream_pageout(&enc.stream, &page) != 0) {
+                    AppendPage(result.bytes, page);
                 }
             }
         }
-        if (frames == 0 && !ended) {
-            // Everything is analysed; flush whatever the stream still holds.
-            while (ok && ogg_stream_flush(&enc.stream, &page) != 0) {
-                ok = WritePage(file, page);
-            }
-            ended = true;
-        }
     }
-    if (std::fclose(file) != 0 || !ok) {
+    while (ogg_stream_flush(&enc.stream, &page) != 0) {
+        AppendPage(result.bytes, page);
+    }
+    return true;
+}
+
+bool Fail(const std::string& path, const char* what)
+{
+    std::fprintf(stderr, "rjsoundgen: cannot write %s: %s\n", path.c_str(), what);
+    return false;
+}
+
+} // namespace
+
+bool WriteOgg(const std::string& path, const Buffer& buffer, float quality, uint32_t serial, bool loop)
+{
+    const auto loopFrames = static_cast<ogg_int64_t>(buffer.Frames());
+    std::size_t context = loop ? kLoopContextFrames : 0;
+    Encoded encoded;
+    for (;;) {
+        encoded = Encoded();
+        if (!Encode(buffer, quality, serial, context, encoded)) {
+            return Fail(path, "the Vorbis encoder refused the format");
+        }
+        const ogg_int64_t overshoot = encoded.lastFullGranule - loopFrames;
+        if (overshoot <= 0 || context == 0) {
+            break;
+        }
+        context -= std::min(context, static_cast<std::size_t>(overshoot));
+    }
+
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return Fail(path, std::strerror(errno));
+    }
+    const bool written = std::fwrite(encoded.bytes.data(), 1, encoded.bytes.size(), file) == encoded.bytes.size();
+    if (std::fclose(file) != 0 || !written) {
         return Fail(path, std::strerror(errno));
     }
     return true;

@@ -75,7 +75,7 @@ bool Make(const SoundRecipe& recipe, const std::string& folder, std::string& rep
     const std::string key = MakeAssetKey(recipe.name);
     const bool stream = recipe.form == SoundForm::Stream;
     const std::string path = (std::filesystem::path(folder) / (key + (stream ? ".ogg" : ".wav"))).string();
-    const bool ok = stream ? WriteOgg(path, buffer, kStreamQuality, SerialFor(key)) : WriteWav(path, buffer);
+    const bool ok = stream ? WriteOgg(path, buffer, kStreamQuality, SerialFor(key), true) : WriteWav(path, buffer);
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     report = StringFormat("%-40s %6.2f s  rms %6.1f dB  peak %5.1f dB  %6.0f ms\n", path.c_str(), buffer.Seconds(),
                           GainToDb(buffer.Rms()), GainToDb(buffer.Peak()), ms);
