@@ -60,11 +60,11 @@ bool Game::LoadSettings() {
     if (!GameScore::Instance().Reset()) return Fail("the score cannot be set up");
     if (!HighScore::Instance().Init()) return Fail("the high-score table cannot be set up");
     if (!ScreenMessage::Instance().Init()) return Fail("the screen messages cannot be set up");
-    if (!HUDFont::Instance().Load(folder + "HUDFont.fnt", MakeAssetKey("HUD_FONT"))) {
-        return Fail(("cannot load the font " + FileLoader::DiskPath(folder + "HUDFont.fnt")).c_str());
-    }
-    if (!ScoreFont::Instance().Load(folder + "ScoreFont.fnt", MakeAssetKey("SCORE_FONT"))) {
-        return Fail(("cannot load the font " + FileLoader::DiskPath(folder + "ScoreFont.fnt")).c_str());
+    // The fonts name their file themselves when it cannot be read.
+    if (!HUDFont::Instance().Load(folder + "HUDFont.fnt", MakeAssetKey("HUD_FONT")) ||
+        !ScoreFont::Instance().Load(folder + "ScoreFont.fnt", MakeAssetKey("SCORE_FONT"))) {
+        platform::PostQuitMessage(kFatalExitCode);
+        return false;
     }
     if (!RegisterAllSprites(SpriteManager::Instance())) return Fail("the sprite catalogue cannot be registered");
 
@@ -90,6 +90,9 @@ bool Game::LoadSettings() {
 }
 
 bool Game::LoadResources() {
+    // A failed start-up already asked to quit: the loading screen would only report its
+    // pictures as missing too.
+    if (platform::IsQuitPosted()) return false;
     SpriteManager& sprites = SpriteManager::Instance();
     std::vector<SpriteSpec> specs;
     sprites.ForEachSpec([&specs](const SpriteSpec& spec) { specs.push_back(spec); });

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -28,11 +29,14 @@ std::string ReadFile(const fs::path& path) {
 
 // A folder of links to the generated data: the game reads it as its data folder and writes its
 // high-score file there.
-fs::path PrivateDataCopy(const fs::path& dir) {
+fs::path PrivateDataCopy(const fs::path& dir, const std::vector<std::string>& omitFiles) {
     const fs::path data = dir / "data";
     fs::create_directories(data);
+    if (!fs::exists(RJ_DATA_DIR)) return data;
     for (const auto& entry : fs::directory_iterator(RJ_DATA_DIR)) {
-        if (entry.path().filename() == "HighScore.txt" || entry.path().filename().string()[0] == '.') continue;
+        const std::string name = entry.path().filename().string();
+        if (name == "HighScore.txt" || name[0] == '.') continue;
+        if (std::find(omitFiles.begin(), omitFiles.end(), name) != omitFiles.end()) continue;
         fs::create_symlink(entry.path(), data / entry.path().filename());
     }
     return data;
@@ -63,13 +67,14 @@ bool ScenarioResult::SoundStartedAt(int tick, const std::string& name) const {
     return sounds != std::string::npos && line.find("\"" + name + "\"", sounds) != std::string::npos;
 }
 
-ScenarioResult RunScenario(const std::string& script, const std::vector<std::string>& extraArgs) {
+ScenarioResult RunScenario(const std::string& script, const std::vector<std::string>& extraArgs,
+                           const std::vector<std::string>& omitFiles) {
     static int runNumber = 0;
     const fs::path dir = fs::temp_directory_path() /
                          ("rj_scenario_" + std::to_string(getpid()) + "_" + std::to_string(++runNumber));
     fs::remove_all(dir);
     fs::create_directories(dir);
-    const fs::path data = PrivateDataCopy(dir);
+    const fs::path data = PrivateDataCopy(dir, omitFiles);
     const fs::path input = dir / "input.txt";
     const fs::path state = dir / "state.jsonl";
     const fs::path errors = dir / "stderr.txt";

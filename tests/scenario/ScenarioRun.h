@@ -16,5 +16,7 @@ struct ScenarioResult {
     bool SoundStartedAt(int tick, const std::string& name) const;
 };
 
-ScenarioResult RunScenario(const std::string& script, const std::vector<std::string>& extraArgs = {});
+// `omitFiles` are left out of the private data copy. A later --data in `extraArgs` wins.
+ScenarioResult RunScenario(const std::string& script, const std::vector<std::string>& extraArgs = {},
+                           const std::vector<std::string>& omitFiles = {});
 bool GameDataAvailable();
