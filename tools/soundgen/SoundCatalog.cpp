@@ -5,9 +5,10 @@
 #include "Ambience.h"
 #include "FrogSounds.h"
 #include "JingleSounds.h"
-#include "KillSounds.h"
+#include "RiverSounds.h"
 #include "Theme.h"
 #include "TrafficSounds.h"
+#include "TruckKillSounds.h"
 
 namespace {
 
@@ -46,19 +47,19 @@ constexpr std::array<SoundRecipe, 39> kRecipes = {{
     {"SOUND_RAGTOP_OPEN_CRASH", SoundForm::Effect, kBigEffectDb, traffic_sounds::RagtopOpenCrash},
     {"SOUND_SMALL_CAR_CRASH", SoundForm::Effect, kBigEffectDb, traffic_sounds::SmallCarCrash},
     {"SOUND_TRUCK_CRASH", SoundForm::Effect, kBigEffectDb, traffic_sounds::TruckCrash},
-    {"SOUND_FROG_KILL_BOX_DROWN", SoundForm::Effect, kEffectDb, kill_sounds::BoxDrown},
-    {"SOUND_FROG_KILL_BOX_HAMMER", SoundForm::Effect, kEffectDb, kill_sounds::BoxHammer},
-    {"SOUND_FROG_KILL_CHEZ_FRED", SoundForm::Effect, kEffectDb, kill_sounds::ChezFred},
-    {"SOUND_FROG_KILL_GARBAGE", SoundForm::Effect, kEffectDb, kill_sounds::Garbage},
+    {"SOUND_FROG_KILL_BOX_DROWN", SoundForm::Effect, kEffectDb, river_sounds::BoxDrown},
+    {"SOUND_FROG_KILL_BOX_HAMMER", SoundForm::Effect, kEffectDb, river_sounds::BoxHammer},
+    {"SOUND_FROG_KILL_CHEZ_FRED", SoundForm::Effect, kEffectDb, truck_kill_sounds::ChezFred},
+    {"SOUND_FROG_KILL_GARBAGE", SoundForm::Effect, kEffectDb, truck_kill_sounds::Garbage},
     {"SOUND_TRUCK_BREAK", SoundForm::Effect, kEffectDb, traffic_sounds::TruckBrake},
-    {"SOUND_DIVE", SoundForm::Effect, kEffectDb, kill_sounds::Dive},
-    {"SOUND_HIPPO_ANGRY", SoundForm::Effect, kEffectDb, kill_sounds::HippoAngry},
-    {"SOUND_FROG_KILL_BOX_RED_BUTTON", SoundForm::Effect, kEffectDb, kill_sounds::BoxRedButton},
-    {"SOUND_FROG_KILL_AQUARIUM", SoundForm::Effect, kEffectDb, kill_sounds::Aquarium},
-    {"SOUND_FROG_KILL_BOX_BOMB", SoundForm::Effect, kBigEffectDb, kill_sounds::BoxBomb},
-    {"SOUND_FROG_KILL_CEMENT_MIXER", SoundForm::Effect, kEffectDb, kill_sounds::CementMixer},
-    {"SOUND_FROG_KILL_ELECTRIC", SoundForm::Effect, kEffectDb, kill_sounds::Electric},
-    {"SOUND_FROG_KILL_PIRANHA", SoundForm::Effect, kEffectDb, kill_sounds::Piranha},
+    {"SOUND_DIVE", SoundForm::Effect, kEffectDb, river_sounds::Dive},
+    {"SOUND_HIPPO_ANGRY", SoundForm::Effect, kEffectDb, river_sounds::HippoAngry},
+    {"SOUND_FROG_KILL_BOX_RED_BUTTON", SoundForm::Effect, kEffectDb, river_sounds::BoxRedButton},
+    {"SOUND_FROG_KILL_AQUARIUM", SoundForm::Effect, kEffectDb, truck_kill_sounds::Aquarium},
+    {"SOUND_FROG_KILL_BOX_BOMB", SoundForm::Effect, kBigEffectDb, river_sounds::BoxBomb},
+    {"SOUND_FROG_KILL_CEMENT_MIXER", SoundForm::Effect, kEffectDb, truck_kill_sounds::CementMixer},
+    {"SOUND_FROG_KILL_ELECTRIC", SoundForm::Effect, kEffectDb, truck_kill_sounds::Electric},
+    {"SOUND_FROG_KILL_PIRANHA", SoundForm::Effect, kEffectDb, river_sounds::Piranha},
     {"SOUND_THEME", SoundForm::Stream, kThemeDb, theme::Compose},
     {"SOUND_AMBIENT_RIVER", SoundForm::Stream, kAmbientDb, ambience::River},
     {"SOUND_AMBIENT_ROAD", SoundForm::Stream, kAmbientDb, ambience::Road},

@@ -1,109 +1,17 @@
 #include "Theme.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "Drums.h"
 #include "Reverb.h"
 #include "Sequencer.h"
 #include "SoundCatalog.h"
+#include "ThemeScore.h"
 
 namespace theme {
 namespace {
-
-constexpr float kBpm = 140.0f;
-constexpr int kBars = 36;
-constexpr int kBeatsPerBar = 4;
-
-enum class Style { Verse, Chorus, Break, Finale };
-
-// The form of the piece: each section's bars, its melody and how the band plays it.
-struct Section {
-    Style style;
-    int firstBar;
-    int bars;
-    const char* melody;
-};
-
-constexpr const char* kVerseOpening =
-    "g4 c5 e5 g5/2 e5 c5 e5 a5/2 g5 e5 c5/2 a4/2 "
-    "f5 a5 c6/2 a5 f5 a5/2 g5/3 f5 e5 d5 b4/2 "
-    "g4 c5 e5 g5/2 e5 g5 c6 e6/2 d6 c6 a5/2 e5/2 ";
-
-const std::string kVerse = std::string(kVerseOpening) + "f5 a5 c6 a5 g5 b5 d6/2 c6/3 g5 c6/2 r/2";
-const std::string kVerseAgain = std::string(kVerseOpening) + "a5 c6 f6 e6 d6/2 b5/2 c6/4 r/4";
-const std::string kVerseLast = std::string(kVerseOpening) + "f5 a5 c6 a5 g5 b5 d6/2 g5/2 f5 e5 d5/2 b4/2";
-
-constexpr const char* kChorus =
-    "a5/3 c6/3 a5/2 b5/3 d6/3 b5/2 g5/2 b5/2 e6/4 c6/2 b5 a5 e5/4 "
-    "f5/3 a5/3 d6/2 d6/2 c6 b5 g5/4 e5/2 g5/2 g#5/2 b5/2 a5/3 c6 b5/2 g5/2";
-
-constexpr const char* kBreak = "r/4 e5 a5 c6/2 r/4 f5 a5 c6/2 r/4 d5 f5 a5/2 g5/2 f5/2 d5/2 b4/2";
-
-// Two chords per bar, bar by bar.
-constexpr const char* kChords =
-    "C C Am Am F F G G C C Am Am F G C C "
-    "C C Am Am F F G G C C Am Am F G C C "
-    "F F G G Em Em Am Am Dm Dm G G C E7 Am G "
-    "Am Am F F Dm Dm G G7 "
-    "C C Am Am F F G G C C Am Am F G G7 G7";
-
-struct ChordShape {
-    std::string_view name;
-    int root;                  // pitch class, c = 0
-    std::array<int, 4> tones;  // semitones above the root; −1: none
-};
-
-constexpr std::array<ChordShape, 9> kShapes = {{
-    {"C", 0, {0, 4, 7, -1}},
-    {"Am", 9, {0, 3, 7, -1}},
-    {"F", 5, {0, 4, 7, -1}},
-    {"G", 7, {0, 4, 7, -1}},
-    {"G7", 7, {0, 4, 7, 10}},
-    {"Em", 4, {0, 3, 7, -1}},
-    {"Dm", 2, {0, 3, 7, -1}},
-    {"E7", 4, {0, 4, 7, 10}},
-    {"A7", 9, {0, 4, 7, 10}},
-}};
-
-struct Chord {
-    int root;
-    std::vector<int> tones;  // pitch classes
-};
-
-std::vector<Chord> ParseChords()
-{
-    std::vector<Chord> chords;
-    std::string_view text = kChords;
-    while (!text.empty()) {
-        const std::size_t space = text.find(' ');
-        const std::string_view name = text.substr(0, space);
-        text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
-        for (const ChordShape& shape : kShapes) {
-            if (shape.name == name) {
-                Chord chord{shape.root, {}};
-                for (int tone : shape.tones) {
-                    if (tone >= 0) {
-                        chord.tones.push_back((shape.root + tone) % 12);
-                    }
-                }
-                chords.push_back(chord);
-            }
-        }
-    }
-    return chords;
-}
-
-// The chord tone of pitch class `pc` in the octave starting at `low`.
-int Place(int pc, int low)
-{
-    int note = low + ((pc - low) % 12 + 12) % 12;
-    return note;
-}
 
 Instrument Lead()
 {
@@ -203,7 +111,7 @@ Instrument Glockenspiel()
 
 class Band {
 public:
-    Band() : seq_(kBpm), chords_(ParseChords()) {}
+    Band() : seq_(kBpm), chords_(Chords()) {}
 
     Buffer Play() const
     {
@@ -212,14 +120,7 @@ public:
         Buffer arpBus(kStreamRate, 2, frames);
         main.SetWrap(true);
         arpBus.SetWrap(true);
-        const std::array<Section, 5> form = {{
-            {Style::Verse, 0, 8, kVerse.c_str()},
-            {Style::Verse, 8, 8, kVerseAgain.c_str()},
-            {Style::Chorus, 16, 8, kChorus},
-            {Style::Break, 24, 4, kBreak},
-            {Style::Finale, 28, 8, kVerseLast.c_str()},
-        }};
-        for (const Section& section : form) {
+        for (const Section& section : Form()) {
             PlaySection(section, main, arpBus);
         }
         Echo(static_cast<float>(seq_.Seconds(0.75)), 0.35f, 0.4f).Apply(arpBus, 0.5f, true);
