@@ -68,7 +68,7 @@ RJ_ART_GENERATOR(DrawHelpScreen) {
     for (const KeyLine& line : kKeys) {
         KeyCap(cr, bold, line.keys, 44, y);
         regular.DrawPlain(cr, line.meaning, 162, y + 16, 15, screen::kInk);
-        y += 30;
+        y += 28;
     }
     bold.DrawOutlined(cr, "Im Titelmen\xfc", 44, y + 24, 18, screen::kButton, screen::kLettersOutline);
     y += 36;
@@ -76,8 +76,12 @@ RJ_ART_GENERATOR(DrawHelpScreen) {
         const double x = i % 2 == 0 ? 44 : 184;
         KeyCap(cr, bold, kMenuKeys[i].keys, x, y);
         regular.DrawPlain(cr, kMenuKeys[i].meaning, x + 32, y + 16, 14, screen::kInk);
-        if (i % 2 == 1) y += 30;
+        if (i % 2 == 1) y += 28;
     }
+
+    bold.DrawOutlined(cr, "Tipp", 44, y + 20, 18, screen::kButton, screen::kLettersOutline);
+    regular.DrawPlain(cr, "Das Heck eines Lasters tr\xe4gt", 44, y + 42, 15, screen::kInk);
+    regular.DrawPlain(cr, "dich, seine Front ist gef\xe4hrlich!", 44, y + 62, 15, screen::kInk);
 
     // Rules.
     screen::Panel(cr, 340, 84, 436, 424);
