@@ -93,13 +93,14 @@ bool DirectDraw::ReadPixelFormat() {
     platform::SurfaceLock lock;
     DisplayResult r = backBuffer_->Lock(nullptr, lock);
     if (r == DD_OK) r = backBuffer_->Unlock();
+    // Even when the program is about to end, the format stays meaningful for what still runs.
+    const platform::DisplayPixelFormat& f = r == DD_OK ? lock.format : backBuffer_->GetPixelFormat();
+    format_ = PixelFormat::FromMasks(f.bitsPerPixel, f.redMask, f.greenMask, f.blueMask);
     if (CheckDxResult(r)) {
         std::fprintf(stderr, "cannot read the display's pixel format: %s\n", DxResultName(r).c_str());
         platform::PostQuitMessage(kPixelFormatExitCode);
         return false;
     }
-    format_ = PixelFormat::FromMasks(lock.format.bitsPerPixel, lock.format.redMask, lock.format.greenMask,
-                                     lock.format.blueMask);
     return true;
 }
 
@@ -136,7 +137,9 @@ void DirectDraw::StartTransition(bool zoom) {
     }
 }
 
-void DirectDraw::AdvanceTransition(float seconds) { transitionTime_ += std::min(seconds, kMaxTransitionStep); }
+void DirectDraw::AdvanceTransition(float seconds) {
+    transitionTime_ += std::clamp(seconds, 0.0f, kMaxTransitionStep);
+}
 
 DirectDraw::TransitionRects DirectDraw::ComputeTransition(int kind, float t, int width, int height) {
     TransitionRects rects;
