@@ -42,7 +42,8 @@ public:
 
     static bool Run(const std::string& command) { return std::system((command + " 2>/dev/null").c_str()) == 0; }
 
-    // sox `arguments` written to `name` (a synth: "-n -r 44100 -c 2 -b 16 %s synth 0.1 sine 440").
+    // Runs sox with `inputArguments` ("-n -r 44100 -c 2 -b 16"), writing `name` through `effects`
+    // ("synth 0.1 sine 440").
     static bool Sox(const std::string& inputArguments, const std::string& name, const std::string& effects) {
         return Run("sox " + inputArguments + " '" + DiskPath(name).string() + "' " + effects);
     }
