@@ -186,12 +186,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     platform::SetHeadless(true);
+    // A folder holding ReedJumper.dat is read through the pack, as the game reads it.
     FileLoader::SetDataRoot(data);
+    if (!FileLoader::Instance().Open()) {
+        std::fprintf(stderr, "rjcontactsheet: the pack in %s cannot be opened\n", data.c_str());
+        return 1;
+    }
     if (!SettingsManager::Instance().Load(std::string(FileLoader::kDataFolder) + "config.txt")) {
         std::fprintf(stderr, "rjcontactsheet: %s/config.txt cannot be read\n", data.c_str());
         return 1;
     }
-    FileLoader::Instance().Open();
     if (!DirectDraw::Instance().Init(nullptr, kScreenWidth, kScreenHeight, 32, true)) {
         std::fprintf(stderr, "rjcontactsheet: the display could not be opened\n");
         return 1;
