@@ -18,6 +18,8 @@
 
 namespace {
 
+constexpr float kNewGameScrollSeconds = 5.0f;
+
 bool IsMenuScreen(int state) {
     return state == kStateTitleMenu || state == kStateHelp || state == kStateHighScoreTable || state == kStateCredits;
 }
@@ -75,7 +77,8 @@ void Game::NewGame() {
     TrackObjectFactory::Instance().LoadFrequencies();
     StartLevel();
     world_->GetScroller().ResetScrollTarget();
-    world_->GetScroller().UpdateScroll(5.0f);
+    // The view starts where the frog stands, not at the bottom of the world.
+    world_->GetScroller().UpdateScroll(kNewGameScrollSeconds);
     ScreenMessage::Instance().Clear();
     finalScrollTimer_ = 0.0f;
     showDownTimer_ = 0.0f;

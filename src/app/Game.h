@@ -110,9 +110,15 @@ private:
     void UpdateAfterDeath(float dt);
     void UpdateGameOver(float dt);
     void UpdateFinalShowDown(float dt);
-    // The world's moving scene without the level-flow checks (GamePlay.cpp).
-    void UpdateScene(float dt, bool forceMove);
+    // Scroll, background, frog and areas (the frog under the traffic where it walks on a road);
+    // with `checkCollisions`, the frame's death check after they moved. True when the frog died,
+    // and then the top layers are not drawn (GamePlay.cpp).
+    bool UpdateScene(float dt, bool forceMove, bool checkCollisions);
+    bool FrogDrawnUnderTraffic() const;
     void StartLevel();
+    void UpdateLevelTime(float dt);
+    bool CheckGoal();
+    void PrepareFinalScroll();
 
     // Draws a catalogue sprite by resource name at (x, y); false when it is missing.
     bool DrawSprite(std::string_view name, int x, int y);

@@ -1,12 +1,18 @@
 #include "app/Game.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <cmath>
 
+#include "app/SettingsManager.h"
 #include "game/GameScore.h"
+#include "game/ScreenMessage.h"
 #include "gfx/DirectDraw.h"
+#include "objects/WaterLilyGoal.h"
+#include "sound/SoundHelpers.h"
 #include "world/Area.h"
 #include "world/Frog.h"
+#include "world/FrogCollisions.h"
+#include "world/FrogState.h"
 #include "world/World.h"
 
 namespace {
@@ -16,95 +22,239 @@ constexpr float kRiverFadeRows = 40.0f;
 constexpr float kRoadFadeUnits = 3000.0f;
 constexpr int kUndergroundAreaType = 0;
 
+constexpr float kPreRollStep = 0.1f;
+constexpr int kCountDownSeconds = 10;
+constexpr float kGameOverSeconds = 2.0f;
+constexpr float kShowDownSeconds = 15.0f;
+
+bool IsInGoal(int frogState) { return frogState == FS_FINISH || frogState == FS_IN_GOAL; }
+
 }  // namespace
 
 void Game::StartLevel() {
     World& world = GetWorld();
+    if (!frog_) {
+        frog_ = std::make_unique<Frog>();
+        frog_->SetContext(this);
+    }
     world.GetScroller().SetAcceleration(scrollAccelerationPPS_);
     world.CreateGrid();
+    world.LoadBackground();
     world.BuildAreas();
     world.PlaceGoalAndObjects();
+    frog_->Restart();
     world.LoadTopLayers();
     world.GetScroller().ResetScrollTarget();
     DirectDraw::Instance().StartTransition(true);
-    world.PreRun();
+    // The tracks start filled with traffic; no frame is shown meanwhile.
+    for (float t = SettingsManager::Instance().GetFloat("initInterval"); t > 0.0f;) {
+        t -= kPreRollStep;
+        world.UpdateAreas(kPreRollStep, true);
+    }
 }
 
-void Game::UpdateScene(float dt, bool forceMove) {
-    if (!world_) return;
+void Game::UpdateLevelTime(float dt) {
+    LevelInfo& level = world_->GetLevelInfo();
+    const float old = level.timeLeftSeconds;
+    if (!frog_ || !IsInGoal(frog_->GetState())) level.timeLeftSeconds -= dt;
+    // One tick per whole second of the last ten; none when the time crosses 0.
+    const int oldWhole = static_cast<int>(old);
+    const int newWhole = static_cast<int>(level.timeLeftSeconds);
+    if (newWhole < oldWhole && newWhole < kCountDownSeconds) PlaySfx("SOUND_COUNT_DOWN");
+}
+
+bool Game::FrogDrawnUnderTraffic() const {
+    if (!frog_ || !world_) return false;
+    const IntPoint position = frog_->GetRoundedPosition();
+    const Area* area = world_->FindAreaAt(position.x, position.y);
+    const int state = frog_->GetState();
+    const bool truckJump = state == FS_MOVE_DOWN_TRUCK_DOWN || state == FS_MOVE_UP_TRUCK_DOWN ||
+                           state == FS_ROCKET_JUMP || state == FS_ROCKET_JUMP_BOARDING;
+    return area && !area->IsRiver() && !frog_->GetCarrier() && !frog_->GetTarget() && !truckJump;
+}
+
+bool Game::UpdateScene(float dt, bool forceMove, bool checkCollisions) {
+    if (!world_) return false;
     Scroller& scroller = world_->GetScroller();
     if (frog_) scroller.FollowFrog(frog_->GetVisiblePosition());
     scroller.UpdateScroll(dt);
+    world_->UpdateBackground(dt);
+    // Road traffic passes over a frog on the road; on the river the frog rides on top.
+    const bool frogFirst = FrogDrawnUnderTraffic();
+    if (frog_ && frogFirst) frog_->Update(dt);
     world_->UpdateAreas(dt, forceMove);
-    if (frog_) {
-        frog_->Update(dt);
-        frog_->Draw(dt, false);
-    }
+    if (frog_ && !frogFirst) frog_->Update(dt);
+    if (checkCollisions && frog_ && CheckFrogCollisions(*frog_, *world_, *this)) return true;
     world_->DrawTopLayer();
+    return false;
+}
+
+bool Game::CheckGoal() {
+    const WaterLilyGoal* goal = world_->GetGoal();
+    if (!frog_ || !goal) return false;
+    const float dx = frog_->GetX() - goal->GetX();
+    const float dy = frog_->GetY() - goal->GetY();
+    if (std::sqrt(dx * dx + dy * dy) > inGoalDistance_) return false;
+    LevelInfo& level = world_->GetLevelInfo();
+    const int frogState = frog_->GetState();
+    if (frogState == FS_IDLE) {
+        --level.frogsLeftToGoal;
+        const IntPoint frog = frog_->GetRoundedPosition();
+        const FloatPoint scroll = world_->GetScroller().GetPosition();
+        GameScore::Instance().AddTimeBonus(level.timeLeftSeconds, frog.x - VisualObject::Round(scroll.x),
+                                           frog.y - VisualObject::Round(scroll.y));
+        if (level.frogsLeftToGoal == 0) {
+            GameScore::Instance().AddLevelDone();
+            const ScreenMessage::Texts& texts = ScreenMessage::Instance().Fixed();
+            ScreenMessage::Instance().Show(texts.levelDone1, texts.levelDone2);
+        }
+        frog_->SetState(FS_FINISH);
+    } else if (frogState == FS_IN_GOAL) {
+        if (level.frogsLeftToGoal == 0) {
+            if (level.NextLevel()) {
+                StartLevel();
+            } else {
+                SetState(kStateFinalScroll);
+                ++level.levelIndex;
+                PrepareFinalScroll();
+            }
+        } else {
+            frog_->Restart();
+            world_->ApplyFrogSpeedFactor();
+            world_->GetScroller().ResetScrollTarget();
+        }
+    }
+    return true;
+}
+
+void Game::PrepareFinalScroll() {
+    world_->LoadBackground();
+    Scroller& scroller = world_->GetScroller();
+    const IntPoint target = scroller.GetTarget();
+    scroller.SetScrollTarget(0, std::clamp(target.y, 0, scroller.MaxScrollY()));
+    frog_->Restart();
+    world_->ClearLevel();
+    scroller.ResetScrollTarget();
+    DirectDraw::Instance().StartTransition(true);
 }
 
 void Game::UpdatePlaying(float dt) {
-    if (world_ && world_->GetLevelInfo().frogLifes <= 0) {
+    if (!world_ || !frog_) return;
+    UpdateLevelTime(dt);
+    if (world_->GetLevelInfo().frogLifes <= 0) {
         SetState(kStateGameOver);
         return;
     }
-    UpdateScene(dt, true);
+    if (UpdateScene(dt, true, true)) {
+        SetState(kStateFrogDying);
+        return;
+    }
+    CheckGoal();
     GameScore::Instance().Update(dt);
+    ScreenMessage::Instance().Update(dt);
     UpdateSounds(false);
 }
 
 void Game::UpdateFinalScroll(float dt) {
     StopIdleSound();
+    if (!world_ || !frog_) return;
     finalScrollTimer_ += dt;
-    if (world_) world_->GetScroller().UpdateScroll(dt);
-    if (finalScrollTimer_ >= waitBeforeScrollUpEndLevel_) SetState(kStateFinalShowDown);
+    Scroller& scroller = world_->GetScroller();
+    scroller.UpdateScroll(dt);
+    world_->UpdateBackground(dt);
+    if (finalScrollTimer_ < waitBeforeScrollUpEndLevel_) {
+        frog_->SetState(FS_IDLE);
+        frog_->Update(0.0f);
+    } else {
+        SettingsManager& settings = SettingsManager::Instance();
+        scroller.ScrollToTop();
+        frog_->SetPosition(static_cast<float>(settings.GetInt("frogPosShowDownPixX")),
+                           static_cast<float>(settings.GetInt("frogPosShowDownPixY")));
+        frog_->SetState(FS_SHOW_DOWN_WAIT);
+        SetState(kStateFinalShowDown);
+    }
     GameScore::Instance().Update(dt);
+    ScreenMessage::Instance().Update(dt);
     UpdateSounds(false);
 }
 
 void Game::UpdateFrogDying(float dt) {
-    UpdateScene(dt, false);
+    if (!world_ || !frog_) return;
+    if (frog_->IsAnimationDone()) {
+        PlaySfx(world_->GetLevelInfo().frogLifes != 1 ? "SOUND_LOSE_LIFE" : "SOUND_GAME_OVER");
+        SetState(kStateAfterDeath);
+        return;
+    }
+    UpdateScene(dt, false, false);
     GameScore::Instance().Update(dt);
+    ScreenMessage::Instance().Update(dt);
     UpdateSounds(false);
 }
 
 void Game::UpdateAfterDeath(float dt) {
+    if (!world_ || !frog_) return;
     deathWaitTimer_ += dt;
     if (deathWaitTimer_ >= waitAfterFrogDeathInterval_) {
         SetState(kStatePlaying);
-        if (world_) --world_->GetLevelInfo().frogLifes;
+        --world_->GetLevelInfo().frogLifes;
+        frog_->Restart();
         deathWaitTimer_ = 0.0f;
     }
-    UpdateScene(dt, false);
+    // The background stands still while the next frog is awaited.
+    Scroller& scroller = world_->GetScroller();
+    scroller.FollowFrog(frog_->GetVisiblePosition());
+    scroller.UpdateScroll(dt);
+    world_->UpdateBackground(0.0f);
+    const bool frogFirst = FrogDrawnUnderTraffic();
+    if (frogFirst) frog_->Update(dt);
+    world_->UpdateAreas(dt, false);
+    if (!frogFirst) frog_->Update(dt);
+    world_->DrawTopLayer();
     GameScore::Instance().Update(dt);
+    ScreenMessage::Instance().Update(dt);
     UpdateSounds(false);
 }
 
 void Game::UpdatePaused(float) {
     StopIdleSound();
-    // The frozen scene, drawn where everything stood.
-    UpdateScene(0.0f, true);
+    if (world_ && frog_) {
+        // The frozen scene, drawn where everything stood.
+        world_->UpdateBackground(0.0f);
+        world_->UpdateAreas(0.0f, true);
+        frog_->Update(0.0f);
+        world_->DrawTopLayer();
+    }
     GameScore::Instance().Update(0.0f);
+    ScreenMessage::Instance().Update(0.0f);
     UpdateSounds(true);
 }
 
 void Game::UpdateGameOver(float dt) {
     StopIdleSound();
     gameOverTimer_ += dt;
-    if (gameOverTimer_ >= 2.0f) {
+    if (gameOverTimer_ >= kGameOverSeconds) {
         gameOverTimer_ = 0.0f;
         SetState(kStateHighScoreSubmit);
     }
-    if (world_) world_->UpdateAreas(dt, true);
+    if (world_) {
+        world_->UpdateBackground(dt);
+        world_->UpdateAreas(dt, true);
+    }
+    ScreenMessage::Instance().Update(dt);
     UpdateSounds(false);
 }
 
 void Game::UpdateFinalShowDown(float dt) {
     StopIdleSound();
     showDownTimer_ += dt;
-    if (world_) world_->GetScroller().UpdateScroll(dt);
+    if (world_) {
+        world_->GetScroller().UpdateScroll(dt);
+        world_->UpdateBackground(dt);
+    }
+    if (frog_) frog_->Update(dt);
     GameScore::Instance().Update(dt);
-    if (showDownTimer_ >= 15.0f) SetState(kStateHighScoreSubmit);
+    ScreenMessage::Instance().Update(dt);
+    if (showDownTimer_ >= kShowDownSeconds) SetState(kStateHighScoreSubmit);
 }
 
 Game::AmbientLevels Game::ComputeAmbientLevels() const {
