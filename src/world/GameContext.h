@@ -41,4 +41,15 @@ public:
     virtual void ResetScrollTarget() = 0;
     // The frog picked up a star at this object: score, pop-up, star count.
     virtual void AddStar(const VisualObject& where) = 0;
+
+    // The frog's own needs; the defaults suit a world without score, messages or insects.
+    // Sound by resource name, through the sound helpers (nothing when sound is off).
+    virtual void StopSound(std::string_view name);
+    virtual bool IsSoundPlaying(std::string_view name, bool defaultValue) const;
+    // The frog hopped from truck to truck: the hop bonus and its message.
+    virtual void OnTruckToTruck() {}
+    // The level time ran out and knocked the frog over: the time-out message.
+    virtual void OnFrogTimedOut() {}
+    // The frog's catch command: every insect in reach of the frog is caught.
+    virtual void CatchInsects(Frog&) {}
 };
