@@ -2,13 +2,7 @@
 
 #include <cstring>
 
-// x86-64 machines choose between an AVX2 build of the row loops and the baseline one when the
-// program loads.
-#if defined(__x86_64__) && defined(__GNUC__)
-#define RJ_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
-#else
-#define RJ_VECTOR_CLONES
-#endif
+#include "gfx/VectorClones.h"
 
 namespace pixelblend {
 namespace {

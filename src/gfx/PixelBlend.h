@@ -5,7 +5,7 @@
 #include "gfx/PixelFormat.h"
 
 // The software pixel loops of alpha sprites and shadows, on rows of a locked surface. They work
-// eight 16-bit or four 32-bit pixels at a time without a branch per pixel.
+// sixteen 16-bit or eight 32-bit pixels at a time without a branch per pixel.
 namespace pixelblend {
 
 // Where red, green and blue lie in a display pixel: masks and shifts as the display reports them.

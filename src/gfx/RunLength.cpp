@@ -3,12 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-// x86-64 machines choose between an AVX2 build of the decoder and the baseline one at load time.
-#if defined(__x86_64__) && defined(__GNUC__)
-#define RJ_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
-#else
-#define RJ_VECTOR_CLONES
-#endif
+#include "gfx/VectorClones.h"
 
 namespace runlength {
 namespace {
