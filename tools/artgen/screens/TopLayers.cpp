@@ -19,7 +19,7 @@ using paint::Color;
 using paint::Hex;
 
 constexpr int kCrownSize = 130;
-constexpr int kTunnelWidth = 56;
+constexpr int kTunnelWidth = 62;
 constexpr int kBridgeWidth = 52;
 
 void DrawCrown(cairo_t* cr, int size, unsigned seed) {
@@ -64,24 +64,38 @@ void DrawTunnelMouth(cairo_t* cr, int w, int h, double margin, bool right) {
         cairo_scale(cr, -1, 1);
     }
     const Color earth = Hex(0x5aa83e);
-    cairo_rectangle(cr, -2, 0, w - 22, h);
-    paint::ShadedOutlined(cr, earth, -2, 0, w - 22, h);
+    cairo_rectangle(cr, -2, 0, w - 34, h);
+    paint::ShadedOutlined(cr, earth, -2, 0, w - 34, h);
     paint::Rng rng(right ? 7 : 3);
     for (int i = 0; i < 9; ++i) {
         const double y = 12 + i * (h - 24) / 8.0, r = 9 + rng.Uniform(-2, 3);
         paint::Ellipse(cr, 10 + rng.Uniform(-3, 5), y, r, r * 0.85);
         paint::ShadedOutlined(cr, Hex(0x3f8f35), 0, y - r, 2 * r + 10, 2 * r, 1.5);
     }
-    // The portal: a thick concrete wall with its lit top face and the lane openings' lintels.
+    // The portal: a thick concrete wall with its lit top face and the lane openings' lintels;
+    // beside it the dark mouth of each lane, out of which the traffic comes.
     const Color concrete = Hex(0xc8c2b4);
-    const double px = w - 26;
+    const double px = w - 38;
+    const double laneHeight = (h - 2 * margin) / 4.0;
+    for (int i = 0; i < 4; ++i) {
+        const double y = margin + i * laneHeight + 5;
+        paint::RoundedRect(cr, px + 12, y, w - px - 6, laneHeight - 10, 8);
+        cairo_pattern_t* dark = cairo_pattern_create_linear(px + 12, 0, w, 0);
+        cairo_pattern_add_color_stop_rgb(dark, 0, 0.09, 0.09, 0.12);
+        cairo_pattern_add_color_stop_rgb(dark, 1, 0.2, 0.21, 0.25);
+        cairo_set_source(cr, dark);
+        cairo_fill_preserve(cr);
+        cairo_pattern_destroy(dark);
+        paint::Set(cr, Hex(0x14161c));
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+    }
     paint::RoundedRect(cr, px, 2, 22, h - 4, 4);
     paint::ShadedOutlined(cr, concrete, px, 2, 22, h - 4);
     cairo_rectangle(cr, px + 16, 6, 5, h - 12);
     paint::Fill(cr, paint::Darker(concrete, 0.35));
-    const double lane = (h - 2 * margin) / 4.0;
     for (int i = 0; i <= 4; ++i) {
-        const double y = margin + i * lane;
+        const double y = margin + i * laneHeight;
         cairo_rectangle(cr, px + 1, y - 2, 20, 4);
         paint::Fill(cr, paint::Darker(concrete, 0.5));
     }
