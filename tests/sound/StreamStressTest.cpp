@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -31,7 +32,10 @@ TEST(StreamStress, StartStopAndDestroyWhileRefillTimersRun) {
     platform::Mixer* mixer = engine.GetDevice()->GetManualMixer();
     ASSERT_NE(mixer, nullptr);
 
-    constexpr int kSlots = 8;
+    // A few streams live long enough for their timers to refill them again and again; the others
+    // are started, stopped and replaced thousands of times around them.
+    constexpr int kSlots = 16;
+    constexpr int kSteadySlots = 4;
     const auto slotName = [](int slot) { return "SOUND_STRESS_" + std::to_string(slot); };
     for (int slot = 0; slot < kSlots; ++slot) {
         ASSERT_TRUE(engine.LoadSound(slotName(slot), path, SoundEngine::kFlagStream | SoundEngine::kFlagVolume, false));
@@ -48,34 +52,47 @@ TEST(StreamStress, StartStopAndDestroyWhileRefillTimersRun) {
         }
     });
 
-    // Stops and replacements are rare enough that most streams live past a few refill ticks.
-    const int iterations = std::getenv("RJ_STRESS_ITERATIONS") ? std::atoi(std::getenv("RJ_STRESS_ITERATIONS")) : 3000;
+    struct Odds {
+        unsigned stop, replace, play;  // percent; the rest changes the volume
+    };
+    constexpr Odds kSteady{1, 1, 50};
+    constexpr Odds kChurn{20, 15, 50};
+    const int iterations = std::getenv("RJ_STRESS_ITERATIONS") ? std::atoi(std::getenv("RJ_STRESS_ITERATIONS")) : 10000;
     std::mt19937 random(20261209);
-    int replaced = 0;
+    int starts = 0;
+    int ends = 0;  // stops and replacements of a stream that was streaming
     for (int i = 0; i < iterations; ++i) {
-        const std::string name = slotName(static_cast<int>(random() % kSlots));
-        const unsigned action = random() % 100;
+        const int slot = static_cast<int>(random() % kSlots);
+        const std::string name = slotName(slot);
+        const Odds& odds = slot < kSteadySlots ? kSteady : kChurn;
+        const unsigned roll = random() % 100;
         SoundFx* sound = engine.GetSound(name);
         ASSERT_NE(sound, nullptr);
-        if (action < 45) {
-            sound->PlayLooped();
-            ASSERT_TRUE(sound->IsPlaying());
-        } else if (action < 90) {
-            sound->SetVolume(static_cast<float>(random() % 101) / 100.0f);
-        } else if (action < 95) {
+        const bool wasPlaying = sound->IsPlaying();
+        if (roll < odds.stop) {
+            ends += wasPlaying ? 1 : 0;
             sound->Stop();
             ASSERT_FALSE(sound->IsPlaying());
-        } else {
+        } else if (roll < odds.stop + odds.replace) {
+            ends += wasPlaying ? 1 : 0;
             ASSERT_TRUE(engine.LoadSound(name, path, SoundEngine::kFlagStream | SoundEngine::kFlagVolume, false));
-            ++replaced;
+        } else if (roll < odds.stop + odds.replace + odds.play) {
+            starts += wasPlaying ? 0 : 1;
+            sound->PlayLooped();
+            ASSERT_TRUE(sound->IsPlaying());
+        } else {
+            sound->SetVolume(static_cast<float>(random() % 101) / 100.0f);
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (i % 3 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+    std::printf("stress: %d iterations, %d stream starts, %d stops or replacements while streaming\n", iterations,
+                starts, ends);
     done = true;
     mixing.join();
     EXPECT_TRUE(engine.Shutdown());
     engine.SetEnabled(false);
-    EXPECT_GT(replaced, 0);
+    EXPECT_GT(starts, iterations / 10);
+    EXPECT_GT(ends, iterations / 10);
     EXPECT_GT(loudest.load(), 1000);  // the refills reached the mixer
 }
 
