@@ -15,11 +15,9 @@
 #include "world/LevelInfo.h"
 #include "world/Screen.h"
 
-Background::Background() : GameObject("Background") {}
+Background::Background() : GameObject("Background"), self_(std::make_shared<Background*>(this)) {}
 
-Background::~Background() {
-    if (loaded_) SpriteManager::Instance().SetRestoreHook({});
-}
+Background::~Background() = default;
 
 std::string Background::PictureName(int levelIndex) {
     return StringFormat("BACKGROUND_WORLD_%02d", levelIndex);
@@ -74,8 +72,10 @@ bool Background::Install(std::unique_ptr<Image> levelPicture) {
     sprite_ = static_cast<BackgroundSprite*>(catalogue.AddSprite(MakeAssetKey(kSpriteName), std::move(sprite)));
     pictureHeight_ = height;
     loaded_ = true;
-    catalogue.SetRestoreHook([this] {
-        if (loaded_) Refresh();
+    catalogue.SetRestoreHook([weak = std::weak_ptr<Background*>(self_)] {
+        if (const std::shared_ptr<Background*> background = weak.lock(); background && (*background)->loaded_) {
+            (*background)->Refresh();
+        }
     });
     // Force the full copy: SetScroll to the position held would do nothing.
     scrollX_ = prevScrollX_ = 0;

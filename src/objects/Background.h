@@ -64,4 +64,7 @@ private:
     std::string worldPictureName_;
     BackgroundSprite* sprite_ = nullptr;
     long rowsCopied_ = 0;
+    // The catalogue's restore hook reaches the background through this, so a background that
+    // is gone (whichever of the two goes first at exit) is simply not called.
+    std::shared_ptr<Background*> self_;
 };

@@ -2,4 +2,6 @@
 
 #include "world/BlockInfo.h"
 
-BlockingObject::~BlockingObject() { BlockInfo::Instance().UnregisterBlocker(this); }
+BlockingObject::~BlockingObject() {
+    if (!BlockInfo::IsGone()) BlockInfo::Instance().UnregisterBlocker(this);
+}

@@ -2,6 +2,14 @@
 
 #include "objects/BlockingObject.h"
 
+namespace {
+bool gone = false;
+}  // namespace
+
+BlockInfo::~BlockInfo() { gone = true; }
+
+bool BlockInfo::IsGone() { return gone; }
+
 void BlockInfo::RegisterBlocker(BlockingObject* blocker) {
     if (blocker != nullptr) blockers_.insert(blocker);
 }

@@ -21,9 +21,14 @@ public:
 
     size_t Count() const { return blockers_.size(); }
 
+    // True once the process-wide instance has been destroyed at exit: blockers that outlive it
+    // (a world torn down after it) have nothing left to leave.
+    static bool IsGone();
+
 private:
     friend class Singleton<BlockInfo>;
     BlockInfo() = default;
+    ~BlockInfo();
 
     // Ordered by address, so the walk order is stable within a run.
     std::set<BlockingObject*> blockers_;
