@@ -29,6 +29,8 @@ class SpriteCentringTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         FileLoader::SetDataRoot(RJ_DATA_DIR);
+        // Other suites of this program may have used another root first.
+        FileLoader::Instance().Reinitialize();
         SettingsManager::Instance().Clear();
         ASSERT_TRUE(SettingsManager::Instance().Load(std::string(FileLoader::kDataFolder) + "config.txt"));
     }

@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "app/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "files/FileLoader.h"
 #include "gfx/Image.h"
@@ -26,7 +25,11 @@ bool IsFringe(uint32_t c) {
 
 class SpritePicturesTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { FileLoader::SetDataRoot(RJ_DATA_DIR); }
+    static void SetUpTestSuite() {
+        FileLoader::SetDataRoot(RJ_DATA_DIR);
+        // Other suites of this program may have used another root first.
+        FileLoader::Instance().Reinitialize();
+    }
 };
 
 TEST_F(SpritePicturesTest, ColourKeyedPicturesHaveHardEdgesAndNoBlack) {
