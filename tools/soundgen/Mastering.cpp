@@ -124,26 +124,32 @@ void Limit(Buffer& buffer, float ceiling, float releaseSeconds, bool loop)
         }
     }
     const std::size_t window = std::max<std::size_t>(1, static_cast<std::size_t>(kLookAheadSeconds * static_cast<float>(buffer.Rate())));
-    auto at = [&](const std::vector<float>& v, std::size_t i) {
-        return i < n ? v[i] : (loop ? v[i % n] : 1.0f);
-    };
     // Minimum over the window ahead, then a moving average over the same window: the averaged
-    // gain is at or below what each peak needs, and it moves without steps.
-    std::vector<float> ahead(n);
+    // gain is at or below what each peak needs, and it moves without steps. Only the few
+    // samples over the ceiling spread their need backwards, so this stays linear in time.
+    std::vector<float> ahead(n, 1.0f);
     for (std::size_t i = 0; i < n; ++i) {
-        float m = 1.0f;
-        for (std::size_t k = 0; k < window; ++k) {
-            m = std::min(m, at(need, i + k));
+        if (need[i] >= 1.0f) {
+            continue;
         }
-        ahead[i] = m;
+        for (std::size_t k = 0; k < window; ++k) {
+            if (k > i && !loop) {
+                break;
+            }
+            const std::size_t j = (i + n - k) % n;
+            ahead[j] = std::min(ahead[j], need[i]);
+        }
     }
     std::vector<float> gain(n);
+    double sum = 0.0;
+    for (std::size_t k = 1; k < window; ++k) {
+        sum += loop ? ahead[(n - k % n) % n] : 1.0;
+    }
     for (std::size_t i = 0; i < n; ++i) {
-        float sum = 0.0f;
-        for (std::size_t k = 0; k < window; ++k) {
-            sum += loop ? ahead[(i + n - k) % n] : (i >= k ? ahead[i - k] : 1.0f);
-        }
-        gain[i] = sum / static_cast<float>(window);
+        sum += ahead[i];
+        gain[i] = static_cast<float>(sum / static_cast<double>(window));
+        const std::size_t leaving = i + 1 >= window ? i + 1 - window : n + i + 1 - window;
+        sum -= (i + 1 >= window || loop) ? ahead[leaving % n] : 1.0;
     }
     // Slow recovery after each reduction; a loop runs twice so the recovery crosses its seam.
     const float recover = 1.0f / std::max(1.0f, releaseSeconds * static_cast<float>(buffer.Rate()));
