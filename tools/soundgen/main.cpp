@@ -136,17 +136,18 @@ int main(int argc, char** argv)
     helper.join();
 
     bool ok = true;
-    std::size_t written = 0;
     for (std::size_t i = 0; i < work.size(); ++i) {
         ok = ok && results[i] != 0;
-        written += results[i] != 0 ? 1 : 0;
         if (options.verbose) {
             std::fputs(reports[i].c_str(), stdout);
         }
     }
-    if (!options.only.empty() && written < options.only.size()) {
-        std::fprintf(stderr, "rjsoundgen: --only names a sound the game does not have\n");
-        ok = false;
+    for (const std::string& key : options.only) {
+        const bool known = std::any_of(work.begin(), work.end(), [&](const SoundRecipe* r) { return MakeAssetKey(r->name) == key; });
+        if (!known) {
+            std::fprintf(stderr, "rjsoundgen: --only: the game has no sound \"%s\"\n", key.c_str());
+            ok = false;
+        }
     }
     return ok ? 0 : 1;
 }
