@@ -124,7 +124,9 @@ RJ_ART_GENERATOR(DrawFrogKillPiranha) {
 
 RJ_ART_GENERATOR(DrawFrogKillTruck) {
     const ObjectFrame frame = FrogDefaultFrame(ctx);
-    // LEFT: the truck drives to the left, so its front (where the frog is dragged) is on the left.
+    // The garbage truck's hopper, the snack van's hatch and the mixer's drum mouth all sit at the
+    // truck's rear, behind the frog's landing spot: the frog is dragged that way. LEFT: the truck
+    // drives to the left, so its rear is on the right.
     for (int side = -1; side <= 1; side += 2) {
         FrogFrameArt art;
         art.pose = [&, side](int, double t) {
@@ -134,9 +136,9 @@ RJ_ART_GENERATOR(DrawFrogKillTruck) {
             pose.lookX = t * 4;
             pose.arms = t < 0.3 ? std::fabs(std::sin(t * 30)) : 1;
             pose.mouth = 0.8;
-            pose.x += side * 26 * drag;
+            pose.x -= side * 32 * drag;
             pose.scale = 1 - 0.8 * drag;
-            pose.angle = side * 2 * kPi * drag;
+            pose.angle = -side * 2 * kPi * drag;
             return pose;
         };
         const FrameStrip strip(frame.width, frame.height, 22);
