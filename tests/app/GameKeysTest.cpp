@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 
 #include "app/Game.h"
+#include "game/HighScore.h"
 #include "platform/Messages.h"
 #include "platform/VirtualKeys.h"
 
@@ -112,6 +114,24 @@ TEST_F(GameKeysTest, EnteringCreditsRestartsTheRollEachTime) {
     game_.SetState(kStateTitleMenu);
     game_.SetState(kStateCredits);
     EXPECT_FLOAT_EQ(game_.GetCreditsPosition(), 0.0f);
+}
+
+TEST_F(GameKeysTest, MIsALetterOfTheNameWhileOneIsTypedAndEscapeStillLeaves) {
+    HighScore& table = HighScore::Instance();
+    table.SetFilePath(::testing::TempDir() + "game_keys_highscore.txt");
+    table.SetDefaults();
+    ASSERT_TRUE(table.Submit(5000));
+    ASSERT_TRUE(table.IsEditing());
+    game_.SetState(kStateHighScoreTable);
+    game_.OnKeyDown('M');
+    EXPECT_EQ(game_.GetState(), kStateHighScoreTable);
+    game_.OnChar('M');
+    game_.OnKeyDown(platform::VK_ESCAPE);
+    EXPECT_EQ(game_.GetState(), kStateTitleMenu);
+    EXPECT_FALSE(table.IsEditing()) << "leaving commits the name";
+    EXPECT_EQ(table.Entries().front().score, 5000);
+    EXPECT_EQ(table.Entries().front().name.back(), 'M');
+    std::remove((::testing::TempDir() + "game_keys_highscore.txt").c_str());
 }
 
 }  // namespace
