@@ -2,6 +2,8 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <map>
+#include <mutex>
 #include <vector>
 
 std::string RemoveChars(std::string_view text, std::string_view chars) {
@@ -22,6 +24,15 @@ std::string ToLower(std::string_view text) {
 }
 
 std::string MakeAssetKey(std::string_view name) { return ToLower(RemoveChars(name, "_")); }
+
+const std::string& StaticAssetKey(std::string_view name) {
+    static std::map<std::string, std::string, std::less<>> keys;  // entries never move
+    static std::mutex guard;
+    std::lock_guard<std::mutex> lock(guard);
+    auto it = keys.find(name);
+    if (it == keys.end()) it = keys.emplace(std::string(name), MakeAssetKey(name)).first;
+    return it->second;
+}
 
 std::string IndexedKey(std::string_view key, int index) {
     return StringFormat("%.*s%02d", static_cast<int>(key.size()), key.data(), index);

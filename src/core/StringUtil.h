@@ -13,6 +13,10 @@ std::string ToLower(std::string_view text);
 // ("frogmoveup").
 std::string MakeAssetKey(std::string_view name);
 
+// MakeAssetKey of a name, computed once per name and kept for the life of the process, so
+// callers can hand out references (sprite names of per-state tables).
+const std::string& StaticAssetKey(std::string_view name);
+
 // Indexed settings keys: the index appended with two digits, zero-padded ("areaType", 3 → areaType03).
 std::string IndexedKey(std::string_view key, int index);
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 
 #include "app/SettingsManager.h"
 #include "core/StringUtil.h"
@@ -81,14 +80,6 @@ constexpr int kBoxStateDrowning = 5;
 constexpr int kCarrierStateHeld = 2;
 
 constexpr const char* kIdleSound = "SOUND_FROG_IDLE";
-
-// Catalogue key of a resource name, normalised once; map entries never move.
-const std::string& Key(const char* name) {
-    static std::map<std::string, std::string> keys;
-    auto [it, inserted] = keys.try_emplace(name);
-    if (inserted) it->second = MakeAssetKey(name);
-    return it->second;
-}
 
 bool IsTruck(const TrackObject* object) { return dynamic_cast<const Truck*>(object) != nullptr; }
 
@@ -187,11 +178,11 @@ int Frog::SetState(int s) {
 
 const std::string& Frog::GetSpriteName() const {
     const int s = state_ >= 0 && state_ < kNumStates ? state_ : 0;
-    if (kStates[s].sprite != nullptr) return Key(kStates[s].sprite);
+    if (kStates[s].sprite != nullptr) return StaticAssetKey(kStates[s].sprite);
     // The cement mixer, snack van and garbage kills show the frog by the truck's direction.
     const Truck* truck = dynamic_cast<const Truck*>(carrier_);
-    if (truck == nullptr) return Key("INVISIBLE_OBJECT");
-    return truck->GetSpeed() < 0.0f ? Key("FROG_KILL_TRUCK_LEFT") : Key("FROG_KILL_TRUCK_RIGHT");
+    if (truck == nullptr) return StaticAssetKey("INVISIBLE_OBJECT");
+    return truck->GetSpeed() < 0.0f ? StaticAssetKey("FROG_KILL_TRUCK_LEFT") : StaticAssetKey("FROG_KILL_TRUCK_RIGHT");
 }
 
 void Frog::QueueCommand(int command) { pendingCommand_ = command; }
@@ -315,7 +306,7 @@ void Frog::IdleStep(float dt) {
         return;
     }
     if (!context_->IsSoundPlaying(kIdleSound, true)) context_->PlaySound(kIdleSound);
-    const float idleLength = AnimationLength(Key("FROG_IDLE"));
+    const float idleLength = AnimationLength(StaticAssetKey("FROG_IDLE"));
     if (idleLength > 0.0f && stateTime_ / idleLength > 1.0f) {
         ResetStateTime();
         context_->PlaySound(kIdleSound);  // the croak starts over with the animation
@@ -416,7 +407,7 @@ void Frog::TryMove(int command) {
         Refuse();
         return;
     }
-    const float lookAhead = vertical ? AnimationLength(Key("FROG_MOVE_UP")) : 0.0f;
+    const float lookAhead = vertical ? AnimationLength(StaticAssetKey("FROG_MOVE_UP")) : 0.0f;
     TrackObject* found = world.FindTrackObjectAfter(destination.x, destination.y, lookAhead);
     if (blockers.IsBlockedAfter(destination.x, destination.y, lookAhead)) {
         Refuse();
@@ -523,7 +514,7 @@ void Frog::DrawOverlays() {
         offset = explosionOffset_;
     }
     if (name == nullptr) return;
-    Sprite* sprite = context_->GetSprite(Key(name), false);
+    Sprite* sprite = context_->GetSprite(StaticAssetKey(name), false);
     if (sprite == nullptr) return;
     const IntPoint screen = ToScreen(GetRoundedPosition(), context_->GetScrollPosition());
     sprite_drawing::DrawAt(*sprite, stateTime_, true, screen.x + offset.x, screen.y - offset.y,

@@ -52,4 +52,8 @@ public:
     virtual void OnFrogTimedOut() {}
     // The frog's catch command: every insect in reach of the frog is caught.
     virtual void CatchInsects(Frog&) {}
+    // An insect was eaten, or ended its piercing, at this view position (object minus scroll,
+    // whole units, y up): the score and its pop-up.
+    virtual void OnInsectEaten(int /*kind*/, IntPoint /*viewPosition*/) {}
+    virtual void OnInsectPierced(IntPoint /*viewPosition*/) {}
 };
