@@ -68,7 +68,7 @@ std::string DescribeFrog(Frog& frog) {
         .Int("vx", visible.x)
         .Int("vy", visible.y)
         .Int("carrier", carrier ? carrier->GetKind() : -1)
-        .Null("done")
+        .Bool("done", frog.IsAnimationDone())
         .Close();
 }
 
