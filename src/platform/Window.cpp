@@ -124,6 +124,7 @@ void Window::Show() {
     if (window_) {
         SDL_ShowWindow(window_);
         SDL_RaiseWindow(window_);
+        PostMessage(this, WM_SETCURSOR, 0, 0);
     }
     PostFocus(true);
 }
@@ -201,6 +202,10 @@ void Window::TranslateEvent(const SDL_Event& event) {
         case SDL_WINDOWEVENT_CLOSE:
             if (!closePosted_) PostMessage(this, WM_CLOSE, 0, 0);
             closePosted_ = true;
+            break;
+        case SDL_WINDOWEVENT_ENTER:
+            // The pointer came over the window: the window decides what it looks like.
+            PostMessage(this, WM_SETCURSOR, 0, 0);
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             PostFocus(true);
