@@ -38,6 +38,33 @@ void RemoveDc(Buffer& buffer, bool loop)
     }
 }
 
+void RemoveMean(Buffer& buffer)
+{
+    // A short sound's mean is not DC a filter can see; it is taken out as one smooth bump
+    // (a Hann window over the whole sound, far below hearing), which leaves its ends at rest.
+    const std::size_t n = buffer.Frames();
+    if (n < 3) {
+        return;
+    }
+    std::vector<float> bump(n);
+    double bumpSum = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        bump[i] = 0.5f - 0.5f * std::cos(2.0f * std::numbers::pi_v<float> * static_cast<float>(i) / static_cast<float>(n - 1));
+        bumpSum += bump[i];
+    }
+    for (int c = 0; c < buffer.Channels(); ++c) {
+        Mono& x = buffer.Channel(c);
+        double sum = 0.0;
+        for (float v : x) {
+            sum += v;
+        }
+        const float scale = static_cast<float>(sum / bumpSum);
+        for (std::size_t i = 0; i < n; ++i) {
+            x[i] -= scale * bump[i];
+        }
+    }
+}
+
 void Downsample(Buffer& buffer, bool loop)
 {
     // 10 kHz of a 22050 Hz file: the band just below its Nyquist limit.

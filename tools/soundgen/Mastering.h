@@ -10,6 +10,9 @@ namespace mastering {
 // filter runs over the loop twice so its state joins up.
 void RemoveDc(Buffer& buffer, bool loop);
 
+// Takes out what is left of the mean of a short sound without moving its ends.
+void RemoveMean(Buffer& buffer);
+
 // Halves the sample rate through a windowed-sinc low-pass, so the effects can be synthesized
 // at twice their file rate and keep no aliasing from their bright partials. A loop is
 // filtered round its seam.

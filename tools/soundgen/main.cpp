@@ -52,6 +52,7 @@ void Finish(Buffer& buffer, const SoundRecipe& recipe)
     if (!loop) {
         mastering::TrimTail(buffer, kTailThresholdDb, 0.02f);
         mastering::Fade(buffer, kFadeInSeconds, kFadeOutSeconds);
+        mastering::RemoveMean(buffer);
     }
     const float ceiling = recipe.form == SoundForm::Stream ? kStreamCeilingDb : kPeakCeilingDb;
     mastering::Normalize(buffer, recipe.loudnessDb, ceiling, kMaxPeakReductionDb, loop);
