@@ -21,7 +21,7 @@ Buffer ChezFred()
     bell.release = 0.9f;
     Add(out, bell, 0.0, 0.45f);
     Rng rng(231);
-    for (double t = 0.15; t < 1.3; t += rng.Range(0.004f, 0.02f)) {
+    for (double t = 0.15; t < 1.3; t += rng.Range(0.008f, 0.03f)) {
         Voice pop;
         pop.wave = Wave::Noise;
         pop.seed = rng.Next();
@@ -31,7 +31,7 @@ Buffer ChezFred()
         pop.filter = Filter::Mode::High;
         pop.cutoff = rng.Range(2500.0f, 6000.0f);
         const float fade = t > 1.0 ? static_cast<float>((1.3 - t) / 0.3) : 1.0f;
-        Add(out, pop, t, rng.Range(0.1f, 0.45f) * fade);
+        Add(out, pop, t, rng.Range(0.06f, 0.3f) * fade);
     }
     Voice hiss;
     hiss.wave = Wave::Noise;
@@ -41,7 +41,7 @@ Buffer ChezFred()
     hiss.release = 0.3f;
     hiss.filter = Filter::Mode::High;
     hiss.cutoff = 5000.0f;
-    Add(out, hiss, 0.15, 0.2f);
+    Add(out, hiss, 0.15, 0.08f);
     return out;
 }
 
