@@ -39,6 +39,7 @@ std::string IndexedKey(std::string_view key, int index) {
 }
 
 std::string StringFormat(const char* format, ...) {
+    if (format == nullptr) return {};
     va_list args;
     va_start(args, format);
     va_list copy;
