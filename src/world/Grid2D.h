@@ -38,7 +38,11 @@ public:
     }
 
     // Integer division: meaningful inside the grid, where both coordinates are not negative.
-    IntPoint PositionToCell(int x, int y) const { return {x / cellWidth_, y / cellHeight_}; }
+    // A grid that was never laid out has no cells: (−1, −1).
+    IntPoint PositionToCell(int x, int y) const {
+        if (cellWidth_ <= 0 || cellHeight_ <= 0) return {-1, -1};
+        return {x / cellWidth_, y / cellHeight_};
+    }
 
     bool IsOutside(int x, int y) const {
         return x < 0 || x >= widthUnits_ || y < 0 || y >= heightUnits_;

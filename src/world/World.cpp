@@ -45,7 +45,13 @@ bool World::CreateGrid() {
                      widthUnits, heightUnits, numLat, numLong);
         return false;
     }
-    if (widthUnits % numLat != 0 || heightUnits % numLong != 0) return false;
+    if (widthUnits % numLat != 0 || heightUnits % numLong != 0) {
+        std::fprintf(stderr,
+                     "config.txt: gridWidthUnits %d and gridHeightUnits %d do not divide into %d x %d "
+                     "whole cells; the grid stays as it was\n",
+                     widthUnits, heightUnits, numLat, numLong);
+        return false;
+    }
     return grid_.Create(numLat, numLong, widthUnits / numLat, heightUnits / numLong);
 }
 

@@ -18,10 +18,14 @@ TEST(WorldGrid, CreateGridRejectsSizesThatDoNotDivide) {
     EXPECT_EQ(grid.NumLongCells(), 11);
 
     UseConfig({{"numLatCells", "21"}});
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(game.world.CreateGrid());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("gridWidthUnits 800"), std::string::npos);
     EXPECT_EQ(grid.NumLatCells(), 20);
     UseConfig({{"gridHeightUnits", "800"}});
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(game.world.CreateGrid());
+    testing::internal::GetCapturedStderr();
     EXPECT_EQ(grid.CellHeight(), 75);
     // A missing column count is no division by zero.
     UseConfig({{"numLatCells", "0"}});
@@ -54,4 +58,16 @@ TEST(WorldGrid, FlagsStartClearEveryTime) {
     EXPECT_FALSE(grid.HasFlagAt(-5, 15, CELL_WATER));
     grid.Create(4, 3, 10, 10);
     EXPECT_FALSE(grid.HasFlagAt(25, 15, CELL_WATER));
+}
+
+TEST(WorldGrid, AWorldWhoseGridNeverFormedStillRuns) {
+    UseConfig({{"gridHeightUnits", "800"}});  // 11 rows do not divide 800
+    TestContext game;
+    testing::internal::CaptureStderr();
+    game.BuildLevel();
+    game.world.PlaceGoalAndObjects();
+    for (int i = 0; i < 50; ++i) game.world.UpdateAreas(0.1f, false);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(game.world.GetGrid().PositionToCell(100, 100), (IntPoint{-1, -1}));
+    EXPECT_EQ(game.world.FindTrackObjectAt(100, 100), nullptr);
 }
