@@ -8,6 +8,7 @@
 #include "gfx/DirectDraw.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
+#include "objects/Insect.h"
 #include "objects/TrackObjectFactory.h"
 #include "objects/VisualObject.h"
 #include "platform/Clock.h"
@@ -85,6 +86,7 @@ void Game::NewGame() {
 }
 
 void Game::Shutdown() {
+    insects_.clear();
     frog_.reset();
     world_.reset();
     SpriteManager::Instance().ReleaseAll();

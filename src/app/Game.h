@@ -9,6 +9,7 @@
 
 #include "app/GameState.h"
 #include "core/Singleton.h"
+#include "objects/InsectFactory.h"
 #include "world/GameContext.h"
 
 class Frog;
@@ -22,6 +23,8 @@ class World;
 //   GamePlay.cpp     the frame handlers of the play states
 //   GameInput.cpp    keys, typed characters and mouse buttons
 //   GameSounds.cpp   music option, theme and ambient loops, leaving the high-score screen
+//   GameHud.cpp      the head-up display over the play field
+//   GameWorldEvents.cpp  the insects and the scoring events the world reports
 class Game final : public Singleton<Game>, public GameContext {
 public:
     // The shortest frame step: at most 50 updates per second.
@@ -78,6 +81,7 @@ public:
     float GetCreditsPosition() const { return creditsPosition_; }
     const std::vector<std::string>& GetCreditsLines() const { return creditsLines_; }
     World* GetWorldIfAny() { return world_.get(); }
+    const InsectList& GetInsects() const { return insects_; }
 
     // --- GameContext ---
     FloatPoint GetScrollPosition() const override;
@@ -90,6 +94,11 @@ public:
     void StartFrogDying() override;
     void ResetScrollTarget() override;
     void AddStar(const VisualObject& where) override;
+    void OnTruckToTruck() override;
+    void OnFrogTimedOut() override;
+    void CatchInsects(Frog& frog) override;
+    void OnInsectEaten(int kind, IntPoint viewPosition) override;
+    void OnInsectPierced(IntPoint viewPosition) override;
 
 private:
     friend class Singleton<Game>;
@@ -119,6 +128,12 @@ private:
     void UpdateLevelTime(float dt);
     bool CheckGoal();
     void PrepareFinalScroll();
+    // Time, score, stars, lives, goal row, pause text, messages and popups (GameHud.cpp).
+    void DrawHud(float dt, bool blinkLastLife, bool goalJustReached);
+    // The level's insects: all deleted, the factory reset, the first ones spawned; one frame of
+    // them (GameWorldEvents.cpp).
+    void ResetInsects();
+    void UpdateInsects(float dt);
 
     // Draws a catalogue sprite by resource name at (x, y); false when it is missing.
     bool DrawSprite(std::string_view name, int x, int y);
@@ -147,4 +162,7 @@ private:
 
     std::unique_ptr<World> world_;
     std::unique_ptr<Frog> frog_;
+    InsectList insects_;
+    // "Pause" in the HUD font, measured on the first paused frame.
+    std::optional<int> pauseTextWidth_;
 };

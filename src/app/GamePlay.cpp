@@ -7,6 +7,7 @@
 #include "game/GameScore.h"
 #include "game/ScreenMessage.h"
 #include "gfx/DirectDraw.h"
+#include "objects/Insect.h"
 #include "objects/WaterLilyGoal.h"
 #include "sound/SoundHelpers.h"
 #include "world/Area.h"
@@ -20,6 +21,7 @@ namespace {
 // Ambient loudness: the river loop fades over rows, traffic over world units.
 constexpr float kRiverFadeRows = 40.0f;
 constexpr float kRoadFadeUnits = 3000.0f;
+constexpr float kInsectFadeSquared = 20000.0f;
 constexpr int kUndergroundAreaType = 0;
 
 constexpr float kPreRollStep = 0.1f;
@@ -43,6 +45,7 @@ void Game::StartLevel() {
     world.BuildAreas();
     world.PlaceGoalAndObjects();
     frog_->Restart();
+    ResetInsects();
     world.LoadTopLayers();
     world.GetScroller().ResetScrollTarget();
     DirectDraw::Instance().StartTransition(true);
@@ -134,6 +137,7 @@ void Game::PrepareFinalScroll() {
     scroller.SetScrollTarget(0, std::clamp(target.y, 0, scroller.MaxScrollY()));
     frog_->Restart();
     world_->ClearLevel();
+    insects_.clear();
     scroller.ResetScrollTarget();
     DirectDraw::Instance().StartTransition(true);
 }
@@ -149,9 +153,10 @@ void Game::UpdatePlaying(float dt) {
         SetState(kStateFrogDying);
         return;
     }
-    CheckGoal();
+    const bool goalReached = CheckGoal();
+    UpdateInsects(dt);
     GameScore::Instance().Update(dt);
-    ScreenMessage::Instance().Update(dt);
+    DrawHud(dt, false, goalReached);
     UpdateSounds(false);
 }
 
@@ -174,7 +179,7 @@ void Game::UpdateFinalScroll(float dt) {
         SetState(kStateFinalShowDown);
     }
     GameScore::Instance().Update(dt);
-    ScreenMessage::Instance().Update(dt);
+    DrawHud(dt, false, false);
     UpdateSounds(false);
 }
 
@@ -186,8 +191,9 @@ void Game::UpdateFrogDying(float dt) {
         return;
     }
     UpdateScene(dt, false, false);
+    UpdateInsects(dt);
     GameScore::Instance().Update(dt);
-    ScreenMessage::Instance().Update(dt);
+    DrawHud(dt, true, false);
     UpdateSounds(false);
 }
 
@@ -210,8 +216,9 @@ void Game::UpdateAfterDeath(float dt) {
     world_->UpdateAreas(dt, false);
     if (!frogFirst) frog_->Update(dt);
     world_->DrawTopLayer();
+    UpdateInsects(dt);
     GameScore::Instance().Update(dt);
-    ScreenMessage::Instance().Update(dt);
+    DrawHud(dt, true, false);
     UpdateSounds(false);
 }
 
@@ -223,9 +230,10 @@ void Game::UpdatePaused(float) {
         world_->UpdateAreas(0.0f, true);
         frog_->Update(0.0f);
         world_->DrawTopLayer();
+        UpdateInsects(0.0f);
     }
     GameScore::Instance().Update(0.0f);
-    ScreenMessage::Instance().Update(0.0f);
+    DrawHud(0.0f, false, false);
     UpdateSounds(true);
 }
 
@@ -240,7 +248,7 @@ void Game::UpdateGameOver(float dt) {
         world_->UpdateBackground(dt);
         world_->UpdateAreas(dt, true);
     }
-    ScreenMessage::Instance().Update(dt);
+    DrawHud(dt, true, false);
     UpdateSounds(false);
 }
 
@@ -253,7 +261,7 @@ void Game::UpdateFinalShowDown(float dt) {
     }
     if (frog_) frog_->Update(dt);
     GameScore::Instance().Update(dt);
-    ScreenMessage::Instance().Update(dt);
+    DrawHud(dt, false, false);
     if (showDownTimer_ >= kShowDownSeconds) SetState(kStateHighScoreSubmit);
 }
 
@@ -275,6 +283,12 @@ Game::AmbientLevels Game::ComputeAmbientLevels() const {
             levels.road = std::max(levels.road, v);
             if (area->GetType() == kUndergroundAreaType) levels.underground = std::max(levels.underground, v);
         }
+    }
+    for (const auto& insect : insects_) {
+        const IntPoint p = insect->GetRoundedPosition();
+        const float dx = static_cast<float>(p.x) - frog_->GetX();
+        const float dy = static_cast<float>(p.y) - frog_->GetY();
+        levels.insects = std::max(levels.insects, kInsectFadeSquared / (kInsectFadeSquared + dx * dx + dy * dy));
     }
     return levels;
 }

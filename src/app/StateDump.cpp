@@ -6,9 +6,12 @@
 
 #include "app/Game.h"
 #include "game/GameScore.h"
+#include "game/ScreenMessage.h"
 #include "gfx/DirectDraw.h"
 #include "objects/TrackObject.h"
 #include "objects/WaterLilyGoal.h"
+#include "world/Area.h"
+#include "world/ObjectTrack.h"
 #include "sound/SoundHelpers.h"
 #include "world/Frog.h"
 #include "world/World.h"
@@ -110,6 +113,12 @@ std::string DescribeGameState(Game& game, int tick, const std::vector<std::strin
     json.Int("score", score.Score())
         .Int("shown", static_cast<long long>(score.DisplayedScore()))
         .Int("stars", score.StarsCollected());
+    const ScreenMessage& message = ScreenMessage::Instance();
+    if (message.Visible()) {
+        json.Raw("message", "[" + JsonObject::Quote(message.Line1()) + "," + JsonObject::Quote(message.Line2()) + "]");
+    } else {
+        json.Null("message");
+    }
     if (Frog* frog = game.GetFrog()) {
         json.Raw("frog", DescribeFrog(*frog));
     } else {
@@ -123,7 +132,14 @@ std::string DescribeGameState(Game& game, int tick, const std::vector<std::strin
         } else {
             json.Null("goal");
         }
-        json.Null("insects").Raw("tracks", DescribeTracks(*world));
+        json.Int("insects", static_cast<long long>(game.GetInsects().size())).Raw("tracks", DescribeTracks(*world));
+        // The first track's speed shows the traffic speed-up per frog home.
+        const auto& areas = world->GetAreas();
+        if (!areas.empty() && !areas.front()->GetTracks().empty()) {
+            json.Float("trackSpeed", areas.front()->GetTracks().front()->GetSpeed());
+        } else {
+            json.Null("trackSpeed");
+        }
     } else {
         json.Null("scroll").Null("goal").Null("insects").Null("tracks");
     }
