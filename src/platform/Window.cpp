@@ -59,11 +59,23 @@ std::unique_ptr<Window> Window::Create(const Options& options, WindowProc proc, 
 Window* Window::Main() { return g_main; }
 
 bool Window::OpenVideo(std::string& error) {
+    if (!SDL_getenv("SDL_VIDEODRIVER") && !SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY")) {
+        error = "cannot open a window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+        return false;
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         error = std::string("cannot open a window: ") + SDL_GetError();
         return false;
     }
     videoInitialised_ = true;
+    // Without X11 or Wayland SDL falls back to drivers that show nothing; a game nobody can see
+    // would run on forever. They stay available when asked for by name (SDL_VIDEODRIVER).
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver && !SDL_getenv("SDL_VIDEODRIVER") &&
+        (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0 || SDL_strcmp(driver, "evdev") == 0)) {
+        error = "cannot open a window: no display (neither X11 nor Wayland is available)";
+        return false;
+    }
     // A picture stretched by a factor like 1.8 looks even when filtered; at 1:1 nothing changes.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;

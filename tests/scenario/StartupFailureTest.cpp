@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -41,6 +46,20 @@ TEST(StartupFailureTest, UnknownOptionPrintsTheUsageWithStatusTwo) {
     EXPECT_EQ(r.exitStatus, 2);
     EXPECT_NE(r.errors.find("--bogus"), std::string::npos);
     EXPECT_NE(r.errors.find("usage: reedjumper"), std::string::npos);
+}
+
+TEST(StartupFailureTest, WithoutADisplayTheGameSaysSoAndEndsWithStatusOne) {
+    const std::string errors = ::testing::TempDir() + "no_display_stderr.txt";
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER '" + std::string(RJ_BINARY_DIR) +
+                                "/reedjumper' --data '" + RJ_DATA_DIR + "' 2> '" + errors + "'";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    std::ifstream in(errors);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line.rfind("cannot open a window: ", 0), 0u) << line;
+    std::remove(errors.c_str());
 }
 
 }  // namespace
