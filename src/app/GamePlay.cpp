@@ -117,8 +117,9 @@ bool Game::CheckGoal() {
             if (level.NextLevel()) {
                 StartLevel();
             } else {
+                // The failed NextLevel already left the index one past the last level, where
+                // the closing scene's start cell is configured.
                 SetState(kStateFinalScroll);
-                ++level.levelIndex;
                 PrepareFinalScroll();
             }
         } else {
