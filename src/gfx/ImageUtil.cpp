@@ -1,7 +1,9 @@
 #include "gfx/ImageUtil.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"

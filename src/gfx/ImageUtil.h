@@ -1,8 +1,5 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-
 #include "core/Singleton.h"
 #include "gfx/Rect.h"
 
