@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "PlayScenario.h"
+
+using namespace play_state;
+
+namespace {
+
+constexpr const char* kStartGame = "2 key 83\n";
+
+class PlayFlowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
+    }
+};
+
+float TimeAt(const ScenarioResult& r, int tick) { return std::strtof(FieldAt(r, tick, "time").c_str(), nullptr); }
+
+// Nine entries above any score and one below zero, so that a game without a point still enters.
+std::string LowTable() {
+    return HighScoreFileText({{1000, "Lorimeth"}, {900, "Wendal"}, {800, "Brisko"}, {700, "Tarvold"}, {600, "Sunya"},
+                              {500, "Ulmaris"}, {400, "Fendar"}, {300, "Orno"}, {200, "Velisto"}, {-1, "Kemaril"}});
+}
+
+std::string DefaultTable() {
+    return HighScoreFileText({{1000, "Lorimeth"}, {900, "Wendal"}, {800, "Brisko"}, {700, "Tarvold"}, {600, "Sunya"},
+                              {500, "Ulmaris"}, {400, "Fendar"}, {300, "Orno"}, {200, "Velisto"}, {100, "Kemaril"}});
+}
+
+TEST_F(PlayFlowTest, CountDownTicksForTheLastTenSecondsAndTheTimeOutKills) {
+    const PlayData data({{"levelTimeSeconds", "12.0"}, {"numFrogLifes", "3"}});
+    const ScenarioResult r = data.Run(kStartGame, 800);
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+    ASSERT_EQ(r.IntAt(2, "state"), kPlaying);
+    const int death = FirstTickWith(r, "state", kFrogDying);
+    ASSERT_GT(death, 0) << "the frog never timed out";
+    EXPECT_LT(TimeAt(r, death), 0.0f);
+    EXPECT_NE(FieldAt(r, death, "message").find("Deine Zeit ist abgelaufen!"), std::string::npos)
+        << FieldAt(r, death, "message");
+
+    std::vector<int> ticks = TicksWithSound(r, "SOUND_COUNT_DOWN");
+    std::erase_if(ticks, [&](int tick) { return tick > death; });
+    ASSERT_EQ(ticks.size(), 10u) << "one tick as the whole seconds fall to 9, 8, ..., 0";
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        EXPECT_EQ(static_cast<int>(TimeAt(r, ticks[i])), 9 - static_cast<int>(i)) << "tick " << ticks[i];
+        EXPECT_GT(static_cast<int>(TimeAt(r, ticks[i] - 1)), static_cast<int>(TimeAt(r, ticks[i])));
+    }
+    EXPECT_LT(ticks.back(), death) << "no tick when the time crosses 0";
+
+    // The next life starts with the full time and one life less.
+    const int nextLife = FirstTickWith(r, "state", kPlaying, death);
+    ASSERT_GT(nextLife, 0);
+    EXPECT_EQ(r.IntAt(nextLife, "lives"), 2);
+    EXPECT_GT(TimeAt(r, nextLife), 11.9f);
+    EXPECT_TRUE(FirstTickWith(r, "state", kAfterDeath, death) < nextLife);
+}
+
+TEST_F(PlayFlowTest, LastLifeLostLeadsThroughGameOverToNameEntryAndASavedTable) {
+    const PlayData data({{"levelTimeSeconds", "1.0"}, {"numFrogLifes", "1"}});
+    data.WriteHighScores(LowTable());
+    const std::string script = std::string(kStartGame) +
+                               "600 char 74\n"    // J
+                               "601 char 246\n"   // o with diaeresis (Latin-1)
+                               "602 char 37\n"    // "%" is refused
+                               "603 char 97\n604 char 98\n605 char 99\n606 char 100\n607 char 101\n"
+                               "608 char 102\n609 char 103\n610 char 104\n611 char 105\n"  // 11 characters
+                               "612 char 122\n"   // a twelfth is refused
+                               "613 char 8\n"     // Backspace takes the "i"
+                               "614 char 88\n"    // X
+                               "615 char 13\n";   // Enter saves
+    const ScenarioResult r = data.Run(script, 630);
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+
+    const int death = FirstTickWith(r, "state", kFrogDying);
+    const int afterDeath = FirstTickWith(r, "state", kAfterDeath, death);
+    ASSERT_GT(death, 0);
+    ASSERT_GT(afterDeath, death);
+    EXPECT_TRUE(r.SoundStartedAt(afterDeath, "SOUND_GAME_OVER"));
+    EXPECT_FALSE(r.SoundStartedAt(afterDeath, "SOUND_LOSE_LIFE"));
+    const int gameOver = FirstTickWith(r, "state", kGameOver, afterDeath);
+    ASSERT_GT(gameOver, afterDeath);
+    EXPECT_EQ(r.IntAt(gameOver, "lives"), 0);
+    const int submit = FirstTickWith(r, "state", kHighScoreSubmit, gameOver);
+    ASSERT_GT(submit, gameOver);
+    EXPECT_NEAR(submit - gameOver, 100, 1) << "two seconds of game over at 50 ticks a second";
+    const int table = submit + 1;
+    EXPECT_EQ(r.IntAt(table, "state"), kHighScoreTable) << "the score is offered in one frame";
+    EXPECT_TRUE(r.SoundStartedAt(table, "SOUND_HIGHSCORE"));
+    EXPECT_FALSE(r.BoolAt(table, "music"));
+    ASSERT_LT(table, 600) << "the name is typed on the table";
+
+    EXPECT_EQ(data.ReadHighScores(),
+              HighScoreFileText({{1000, "Lorimeth"}, {900, "Wendal"}, {800, "Brisko"}, {700, "Tarvold"},
+                                 {600, "Sunya"}, {500, "Ulmaris"}, {400, "Fendar"}, {300, "Orno"},
+                                 {200, "Velisto"}, {0, "J\xF6" "abcdefghX"}}));
+}
+
+TEST_F(PlayFlowTest, SavedTableReloadsAndAHandEditedScoreIsRejected) {
+    const PlayData data;
+    const std::string saved = HighScoreFileText({{5000, "J\xF6rg"}, {900, "Wendal"}, {800, "Brisko"}, {700, "Tarvold"},
+                                                 {600, "Sunya"}, {500, "Ulmaris"}, {400, "Fendar"}, {300, "Orno"},
+                                                 {200, "Velisto"}, {100, "Kemaril"}});
+    data.WriteHighScores(saved);
+    ASSERT_EQ(data.Run("", 3).exitStatus, 0);
+    EXPECT_EQ(data.ReadHighScores(), saved) << "a valid table is kept as it is";
+
+    std::string edited = saved;
+    edited.replace(edited.find("*5000:"), 6, "*5001:");
+    data.WriteHighScores(edited);
+    ASSERT_EQ(data.Run("", 3).exitStatus, 0);
+    EXPECT_EQ(data.ReadHighScores(), DefaultTable()) << "the defaults return and are written at once";
+}
+
+TEST_F(PlayFlowTest, EscapeAbandonsAGameWithoutTouchingTheTable) {
+    const PlayData data({{"levelTimeSeconds", "1.0"}, {"numFrogLifes", "1"}});
+    data.WriteHighScores(LowTable());
+    const ScenarioResult r = data.Run(std::string(kStartGame) + "30 key 27\n", 60);
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+    EXPECT_EQ(r.IntAt(29, "state"), kPlaying);
+    EXPECT_EQ(r.IntAt(30, "state"), kTitleMenu);
+    EXPECT_EQ(r.IntAt(60, "state"), kTitleMenu);
+    EXPECT_TRUE(TicksWithSound(r, "SOUND_HIGHSCORE").empty());
+    EXPECT_EQ(data.ReadHighScores(), LowTable());
+}
+
+TEST_F(PlayFlowTest, PauseFreezesEverythingIncludingTheClock) {
+    const PlayData data;
+    const ScenarioResult r = data.Run(std::string(kStartGame) + "50 key 80\n150 key 80\n", 200);
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+    ASSERT_EQ(r.IntAt(49, "state"), kPlaying);
+    ASSERT_EQ(r.IntAt(50, "state"), kPaused);
+    ASSERT_EQ(r.IntAt(149, "state"), kPaused);
+    ASSERT_EQ(r.IntAt(150, "state"), kPlaying);
+    for (const char* field : {"time", "score", "frog", "scroll", "insects", "tracks", "lives"}) {
+        EXPECT_EQ(FieldAt(r, 50, field), FieldAt(r, 149, field)) << field;
+    }
+    EXPECT_EQ(FieldAt(r, 49, "time"), FieldAt(r, 50, "time")) << "the pausing frame does not count";
+    EXPECT_LT(TimeAt(r, 151), TimeAt(r, 149)) << "the clock runs again after the pause";
+}
+
+}  // namespace

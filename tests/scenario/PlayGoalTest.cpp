@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "PlayScenario.h"
+
+using namespace play_state;
+
+namespace {
+
+class PlayGoalTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
+    }
+};
+
+float FloatAt(const ScenarioResult& r, int tick, const std::string& key) {
+    return std::strtof(FieldAt(r, tick, key).c_str(), nullptr);
+}
+
+// With a goal distance larger than the world every frog standing idle counts as home: the whole
+// game runs through its five levels without a key pressed after the start.
+const PlayData& WholeGameData() {
+    static const PlayData data({{"inGoalDistance", "100000"},
+                                {"scorePerSecLeft", "10"},
+                                {"levelTimeSeconds", "60.0"},
+                                {"numFrogsToGoal", "3"},
+                                {"areaDoneScore", "200"},
+                                {"frogSpeedFactor01", "1.12"},
+                                {"frogSpeedFactor02", "1.25"}});
+    return data;
+}
+
+const ScenarioResult& WholeGame() {
+    static const ScenarioResult r = WholeGameData().Run("2 key 83\n", 1950);
+    return r;
+}
+
+TEST_F(PlayGoalTest, AFrogHomeEarnsItsTimeBonusAndStopsTheClock) {
+    const ScenarioResult& r = WholeGame();
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+    ASSERT_EQ(r.IntAt(2, "state"), kPlaying);
+    EXPECT_EQ(r.IntAt(2, "frogsLeft"), 2);
+    // 59.98 seconds left at 10 points a second.
+    EXPECT_EQ(r.IntAt(2, "score"), 599);
+    EXPECT_LT(r.IntAt(2, "shown"), 599) << "the shown score counts up";
+    EXPECT_EQ(FieldAt(r, 3, "time"), FieldAt(r, 2, "time")) << "the clock stands while the frog is in the goal";
+    EXPECT_EQ(FieldAt(r, 20, "time"), FieldAt(r, 2, "time"));
+}
+
+TEST_F(PlayGoalTest, TrafficSpeedsUpWithEachFrogHome) {
+    const ScenarioResult& r = WholeGame();
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+    const int second = FirstTickWith(r, "frogsLeft", 1);
+    const int third = FirstTickWith(r, "frogsLeft", 0);
+    ASSERT_GT(second, 2);
+    ASSERT_GT(third, second);
+    const float first = FloatAt(r, 2, "trackSpeed");
+    ASSERT_NE(first, 0.0f);
+    EXPECT_NEAR(FloatAt(r, second - 1, "trackSpeed") / first, 1.12f, 1e-3f) << "two frogs left: factor 01";
+    EXPECT_NEAR(FloatAt(r, third - 1, "trackSpeed") / first, 1.12f * 1.25f, 1e-3f) << "one frog left: factor 02";
+}
+
+TEST_F(PlayGoalTest, ALevelFinishedShowsItsMessageAndTheNextLevelBegins) {
+    const ScenarioResult& r = WholeGame();
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+    const int done = FirstTickWith(r, "frogsLeft", 0);
+    ASSERT_GT(done, 0);
+    EXPECT_EQ(FieldAt(r, done, "message"), "[\"Level geschafft!\",\"200 Punkte!\"]");
+    EXPECT_EQ(r.IntAt(done, "score") - r.IntAt(done - 1, "score") - 200,
+              static_cast<int>(FloatAt(r, done, "time") * 10.0f))
+        << "the last frog's time bonus and the level's 200 points";
+    const int nextLevel = FirstTickWith(r, "level", 1, done);
+    ASSERT_GT(nextLevel, done);
+    EXPECT_EQ(r.IntAt(nextLevel, "frogsLeft"), 3);
+    EXPECT_EQ(r.IntAt(nextLevel, "state"), kPlaying);
+}
+
+TEST_F(PlayGoalTest, TheLastLevelEndsInTheFinalScrollAndTheShowDown) {
+    const ScenarioResult& r = WholeGame();
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+    const int scroll = FirstTickWith(r, "state", kFinalScroll);
+    ASSERT_GT(scroll, 0) << "the game never reached its end";
+    EXPECT_EQ(r.IntAt(scroll, "level"), 5);
+    EXPECT_EQ(r.IntAt(scroll, "insects"), 0);
+    EXPECT_EQ(FieldAt(r, scroll, "tracks"), "[]") << "the areas are gone";
+    EXPECT_EQ(FieldAt(r, scroll, "goal"), "null");
+    const int showDown = FirstTickWith(r, "state", kFinalShowDown, scroll);
+    ASSERT_GT(showDown, scroll);
+    EXPECT_NEAR(showDown - scroll, 125, 1) << "2.5 seconds of closing scroll";
+    const int submit = FirstTickWith(r, "state", kHighScoreSubmit, showDown);
+    ASSERT_GT(submit, showDown);
+    EXPECT_NEAR(submit - showDown, 750, 1) << "15 seconds of show-down";
+    EXPECT_EQ(r.IntAt(submit + 1, "state"), kHighScoreTable);
+    EXPECT_TRUE(r.SoundStartedAt(submit + 1, "SOUND_HIGHSCORE"));
+    EXPECT_EQ(r.errors.find("missing key"), std::string::npos) << r.errors;
+}
+
+TEST_F(PlayGoalTest, EscapeDuringTheShowDownLeavesTheTableUntouched) {
+    const ScenarioResult& whole = WholeGame();
+    const int showDown = FirstTickWith(whole, "state", kFinalShowDown);
+    ASSERT_GT(showDown, 0);
+    const PlayData& data = WholeGameData();
+    const std::string before = data.ReadHighScores();
+    const ScenarioResult r = data.Run("2 key 83\n" + std::to_string(showDown + 10) + " key 27\n", showDown + 30);
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+    EXPECT_EQ(r.IntAt(showDown + 9, "state"), kFinalShowDown);
+    EXPECT_EQ(r.IntAt(showDown + 30, "state"), kTitleMenu);
+    EXPECT_TRUE(TicksWithSound(r, "SOUND_HIGHSCORE").empty());
+    EXPECT_EQ(data.ReadHighScores(), before);
+}
+
+}  // namespace

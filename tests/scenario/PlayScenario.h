@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ScenarioRun.h"
+
+// State numbers as the state lines carry them.
+namespace play_state {
+constexpr int kPlaying = 1;
+constexpr int kFinalScroll = 2;
+constexpr int kFrogDying = 4;
+constexpr int kAfterDeath = 5;
+constexpr int kPaused = 7;
+constexpr int kHighScoreTable = 8;
+constexpr int kHighScoreSubmit = 9;
+constexpr int kGameOver = 10;
+constexpr int kTitleMenu = 11;
+constexpr int kFinalShowDown = 12;
+}  // namespace play_state
+
+// A data folder of its own for play scenarios: links to the generated data, a config.txt whose
+// chosen keys take other values (the first line naming a key wins), and a high-score file that
+// stays after the run, so that a scenario can shape a game and read what it saved.
+class PlayData {
+public:
+    explicit PlayData(const std::vector<std::pair<std::string, std::string>>& overrides = {});
+    ~PlayData();
+    PlayData(const PlayData&) = delete;
+    PlayData& operator=(const PlayData&) = delete;
+
+    ScenarioResult Run(const std::string& script, int ticks) const;
+    std::filesystem::path HighScoreFile() const { return dir_ / "HighScore.txt"; }
+    std::string ReadHighScores() const;
+    void WriteHighScores(const std::string& text) const;
+
+private:
+    std::filesystem::path dir_;
+};
+
+// Ticks (from 1) whose line lists the sound as started.
+std::vector<int> TicksWithSound(const ScenarioResult& r, const std::string& name);
+// First tick from `from` at which the field has the value; 0 when none.
+int FirstTickWith(const ScenarioResult& r, const std::string& key, int value, int from = 1);
+// The raw text of a field (up to the next comma or bracket); empty when absent.
+std::string FieldAt(const ScenarioResult& r, int tick, const std::string& key);
+// A table of ten entries in the file format, with a valid check string.
+std::string HighScoreFileText(const std::vector<std::pair<int, std::string>>& entries);
