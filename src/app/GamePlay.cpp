@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/SettingsManager.h"
+#include "game/AmbientVolume.h"
 #include "game/GameScore.h"
 #include "game/ScreenMessage.h"
 #include "gfx/DirectDraw.h"
@@ -18,10 +19,6 @@
 
 namespace {
 
-// Ambient loudness: the river loop fades over rows, traffic over world units.
-constexpr float kRiverFadeRows = 40.0f;
-constexpr float kRoadFadeUnits = 3000.0f;
-constexpr float kInsectFadeSquared = 20000.0f;
 constexpr int kUndergroundAreaType = 0;
 
 constexpr float kPreRollStep = 0.1f;
@@ -276,11 +273,11 @@ Game::AmbientLevels Game::ComputeAmbientLevels() const {
             int distance = 0;
             if (row < area->GetFirstTrackRow()) distance = area->GetFirstTrackRow() - row;
             if (row > area->GetLastTrackRow()) distance = row - area->GetLastTrackRow();
-            levels.river = std::max(levels.river, kRiverFadeRows / (static_cast<float>(distance) + kRiverFadeRows));
+            levels.river = std::max(levels.river, AmbientVolume::River(distance));
         } else {
             const float distance = area->DistanceToNearestObject(static_cast<float>(position.x),
                                                                  static_cast<float>(position.y));
-            const float v = kRoadFadeUnits / (kRoadFadeUnits + distance);
+            const float v = AmbientVolume::Road(distance);
             levels.road = std::max(levels.road, v);
             if (area->GetType() == kUndergroundAreaType) levels.underground = std::max(levels.underground, v);
         }
@@ -289,7 +286,7 @@ Game::AmbientLevels Game::ComputeAmbientLevels() const {
         const IntPoint p = insect->GetRoundedPosition();
         const float dx = static_cast<float>(p.x) - frog_->GetX();
         const float dy = static_cast<float>(p.y) - frog_->GetY();
-        levels.insects = std::max(levels.insects, kInsectFadeSquared / (kInsectFadeSquared + dx * dx + dy * dy));
+        levels.insects = std::max(levels.insects, AmbientVolume::Insect(dx * dx + dy * dy));
     }
     return levels;
 }
