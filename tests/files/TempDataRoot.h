@@ -21,8 +21,9 @@ public:
         FileLoader::SetDataRoot(root_.string());
     }
     ~TempDataRoot() {
-        FileLoader::Instance().Close();
         std::filesystem::remove_all(root_);
+        // Leaves the loader in folder mode, so a pack of this test never leaks into the next.
+        FileLoader::Instance().Reinitialize();
     }
 
     void Write(const std::string& name, const std::string& bytes) const {
