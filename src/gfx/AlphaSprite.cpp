@@ -72,16 +72,10 @@ void AlphaSprite::Draw(const DrawParams& params) {
     }
     platform::DisplaySurface* target = DirectDraw::Instance().GetDrawTarget();
     if (!target || !colour_) return;
-    int x = params.dstX;
-    int y = params.dstY;
-    if (params.Has(DrawParams::Centered)) {
-        x -= width_ / 2;
-        y -= height_ / 2;
-    }
-    x += trimX_;
-    y += trimY_;
+    int x = 0;
+    int y = 0;
     Rect src = params.SourceRect(width_, height_);
-    if (!clip::ClipToScreen(x, y, src)) return;
+    if (!clip::PlaceOnScreen(params, width_, height_, trimX_, trimY_, x, y, src)) return;
     // A region outside the picture has nothing to show (and must not be read).
     const int left = sourceX_ + src.left;
     const int top = sourceY_ + src.top;

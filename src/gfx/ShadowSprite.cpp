@@ -44,16 +44,10 @@ void ShadowSprite::Draw(const DrawParams& params) {
     }
     platform::DisplaySurface* target = DirectDraw::Instance().GetDrawTarget();
     if (!target || !mask_) return;
-    int x = params.dstX;
-    int y = params.dstY;
-    if (params.Has(DrawParams::Centered)) {
-        x -= width_ / 2;
-        y -= height_ / 2;
-    }
-    x += trimX_;
-    y += trimY_;
+    int x = 0;
+    int y = 0;
     Rect src = params.SourceRect(width_, height_);
-    if (!clip::ClipToScreen(x, y, src)) return;
+    if (!clip::PlaceOnScreen(params, width_, height_, trimX_, trimY_, x, y, src)) return;
     const int maskWidth = mask_->GetWidth();
     src.right = std::min(src.right, maskWidth - 1);
     src.bottom = std::min(src.bottom, mask_->GetHeight() - 1);

@@ -1,5 +1,7 @@
 #include "gfx/SpriteClipping.h"
 
+#include "gfx/DrawParams.h"
+
 namespace clip {
 
 bool ClipToScreen(int& x, int& y, Rect& source) {
@@ -40,6 +42,19 @@ bool ClipStretched(Rect& destination, Rect& source) {
     // A destination wholly off the screen ends up inverted after the cut.
     if (destination.right < destination.left || destination.bottom < destination.top) return false;
     return source.left < source.right && source.top < source.bottom && source.left >= 0 && source.top >= 0;
+}
+
+bool PlaceOnScreen(const DrawParams& params, int width, int height, int trimX, int trimY, int& x, int& y,
+                   Rect& source) {
+    x = params.dstX;
+    y = params.dstY;
+    if (params.Has(DrawParams::Centered)) {
+        x -= width / 2;
+        y -= height / 2;
+    }
+    x += trimX;
+    y += trimY;
+    return ClipToScreen(x, y, source);
 }
 
 }  // namespace clip

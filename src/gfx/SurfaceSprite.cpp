@@ -67,15 +67,9 @@ void SurfaceSprite::DrawSurface(Surface& surface, const DrawParams& params, int 
         const platform::DisplayRect s = ToDisplayRect(src);
         result = target->Blt(&d, *source, &s, key);
     } else {
-        int x = params.dstX;
-        int y = params.dstY;
-        if (params.Has(DrawParams::Centered)) {
-            x -= surface.GetWidth() / 2;
-            y -= surface.GetHeight() / 2;
-        }
-        x += trimX;
-        y += trimY;
-        if (!clip::ClipToScreen(x, y, src)) return;
+        int x = 0;
+        int y = 0;
+        if (!clip::PlaceOnScreen(params, surface.GetWidth(), surface.GetHeight(), trimX, trimY, x, y, src)) return;
         const platform::DisplayRect s = ToDisplayRect(src);
         result = target->BltFast(x, y, *source, &s, key);
     }
