@@ -28,7 +28,11 @@ bool IsMenuScreen(int state) {
 }  // namespace
 
 Game::Game() = default;
-Game::~Game() = default;
+// The world goes before the frog: its objects drop their links to the frog as they go.
+Game::~Game() {
+    insects_.clear();
+    world_.reset();
+}
 
 void Game::SetState(int newState) {
     // Menu screens slide in; so does the first frame of a game started from the title menu.

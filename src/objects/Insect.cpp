@@ -206,6 +206,8 @@ void Insect::Pierce(Frog* frog) {
 }
 
 void Insect::Swallow(float dt) {
+    // A frozen frame (the pause) moves nothing, also not the slide into the mouth.
+    if (dt <= 0.0f) return;
     shrinkTimer_ += dt;
     Frog* frog = game_.GetFrog();
     if (shrinkTimer_ > shrinkInterval_ || frog == nullptr) {

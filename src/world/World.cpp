@@ -129,6 +129,9 @@ void World::PlaceGoalAndObjects() {
     const IntPoint centre = grid_.CellCenter(cell.x, cell.y);
     goal->SetPosition(static_cast<float>(centre.x), static_cast<float>(centre.y));
     goal->LoadExtent("waterLilyGoal");
+    // Drawn like every object: the picture's corner at the centre plus its offset, so the lily
+    // sits on its cell.
+    goal->LoadOffset("waterLilyGoal");
     goal->SetContext(&game_);
     goal_ = goal.get();
     objectList_.push_back(std::move(goal));

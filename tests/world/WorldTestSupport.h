@@ -62,6 +62,7 @@ inline std::map<std::string, std::string> BaseConfig() {
         {"hippoObjectWidth", "150"}, {"hippoObjectHeight", "60"},
         {"boxObjectWidth", "60"}, {"boxObjectHeight", "60"},
         {"waterLilyGoalObjectWidth", "60"}, {"waterLilyGoalObjectHeight", "60"},
+        {"waterLilyGoalOffsetX", "-30"}, {"waterLilyGoalOffsetY", "30"},
         {"hippoWaitBeforeDiveInterval", "2.0"}, {"boxWaitBeforeKillInterval", "3.0"},
         {"hippoOffsetX", "-75"}, {"hippoOffsetY", "30"},
         {"boxOffsetX", "-30"}, {"boxOffsetY", "30"}, {"boxKillDrownOffsetX", "-40"},
