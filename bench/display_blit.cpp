@@ -130,13 +130,15 @@ int main(int argc, char** argv) {
     ourSprite->SetColorKey({0, 0});
     platform::SurfaceLock lock;
     ourSprite->Lock(nullptr, lock);
-    for (int y = 0; y < kSpriteHeight; ++y) std::memcpy(lock.pixels + y * lock.pitch, &sprite[y * kSpriteWidth], kSpriteWidth * 2);
+    for (int y = 0; y < kSpriteHeight; ++y)
+        std::memcpy(lock.pixels + y * lock.pitch, &sprite[y * kSpriteWidth], kSpriteWidth * 2);
     ourSprite->Unlock();
 
     SDL_Surface* sdlSprite = SDL_CreateRGBSurfaceWithFormat(0, kSpriteWidth, kSpriteHeight, 16, SDL_PIXELFORMAT_RGB565);
     SDL_Surface* sdlScreen = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 16, SDL_PIXELFORMAT_RGB565);
     for (int y = 0; y < kSpriteHeight; ++y) {
-        std::memcpy(static_cast<uint8_t*>(sdlSprite->pixels) + y * sdlSprite->pitch, &sprite[y * kSpriteWidth], kSpriteWidth * 2);
+        std::memcpy(static_cast<uint8_t*>(sdlSprite->pixels) + y * sdlSprite->pitch, &sprite[y * kSpriteWidth],
+                    kSpriteWidth * 2);
     }
     SDL_SetColorKey(sdlSprite, SDL_TRUE, 0);
 
@@ -163,8 +165,8 @@ int main(int argc, char** argv) {
     device.CreateOffscreenSurface(kScreenWidth, kScreenHeight, background);
     std::vector<uint8_t> from(kFrameBytes, 0x5A), to(kFrameBytes);
     Compare(
-        "opaque 800x600 blit",
-        [&] { ourScreen->BltFast(0, 0, *background, nullptr, platform::BlitKey::None); }, "memcpy",
+        "opaque 800x600 blit", [&] { ourScreen->BltFast(0, 0, *background, nullptr, platform::BlitKey::None); },
+        "memcpy",
         [&] {
             std::memcpy(to.data(), from.data(), kFrameBytes);
             KeepAlive(to.data());

@@ -93,7 +93,8 @@ int main(int argc, char** argv) {
     SoundEngine& engine = SoundEngine::Instance();
     engine.Init(platform::SoundOutput::Manual);
     engine.SetEnabled(true);
-    if (!engine.LoadSound("SOUND_THEME", dataPath, SoundEngine::kFlagStream | SoundEngine::kFlagVolume, false)) return 1;
+    if (!engine.LoadSound("SOUND_THEME", dataPath, SoundEngine::kFlagStream | SoundEngine::kFlagVolume, false))
+        return 1;
     auto* stream = static_cast<StreamingSoundFx*>(engine.GetSound("SOUND_THEME"));
     stream->PlayLooped();
     std::vector<int16_t> out(static_cast<size_t>(kTickFrames) * platform::Mixer::kChannels);

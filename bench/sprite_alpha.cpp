@@ -70,7 +70,8 @@ int main() {
     AlphaSprite sprite;
     sprite.Create(std::move(colour), std::move(alpha), kSpriteWidth, kSpriteHeight, 0, 0, false);
 
-    SDL_Surface* sdlSource = SDL_CreateRGBSurfaceWithFormat(0, kSpriteWidth, kSpriteHeight, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* sdlSource =
+        SDL_CreateRGBSurfaceWithFormat(0, kSpriteWidth, kSpriteHeight, 32, SDL_PIXELFORMAT_ARGB8888);
     SDL_Surface* sdlTarget = SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 16, SDL_PIXELFORMAT_RGB565);
     if (!sdlSource || !sdlTarget) {
         std::fprintf(stderr, "SDL surfaces: %s\n", SDL_GetError());
@@ -106,8 +107,10 @@ int main() {
         sdlNs = std::min(sdlNs, BestNanos(sdl));
         loopNs = std::min(loopNs, BestNanos(loopOnly));
     }
-    std::printf("alpha sprite 64x48 / SDL_BlitSurface ARGB8888->RGB565: %.2f (ours %.2f ns/px, SDL %.2f ns/px; target <= 0.5)\n",
-                oursNs / sdlNs, oursNs / kPixels, sdlNs / kPixels);
+    std::printf(
+        "alpha sprite 64x48 / SDL_BlitSurface ARGB8888->RGB565: %.2f (ours %.2f ns/px, SDL %.2f ns/px; target <= "
+        "0.5)\n",
+        oursNs / sdlNs, oursNs / kPixels, sdlNs / kPixels);
     std::printf("alpha blend loop alone: %.2f ns/px\n", loopNs / kPixels);
     SDL_FreeSurface(sdlSource);
     SDL_FreeSurface(sdlTarget);

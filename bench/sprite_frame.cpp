@@ -205,9 +205,13 @@ int main() {
 
     // A full-screen run-length frame of flat art (long runs) and of a busy picture (literals).
     auto flat = std::make_unique<AnimatedRLESprite>();
-    flat->Create(*Picture(kWidth, kHeight, [](int x, int y, int, int) -> uint32_t {
-        return (x / 50 + y / 40) % 3 == 0 ? 0 : static_cast<uint32_t>(((x / 50) * 20) & 0xF8) << 16 | 0x4080;
-    }), 1, 1.0f, false, false);
+    flat->Create(*Picture(kWidth, kHeight,
+                          [](int x, int y, int, int) -> uint32_t {
+                              return (x / 50 + y / 40) % 3 == 0
+                                         ? 0
+                                         : static_cast<uint32_t>(((x / 50) * 20) & 0xF8) << 16 | 0x4080;
+                          }),
+                 1, 1.0f, false, false);
     auto busy = std::make_unique<AnimatedRLESprite>();
     busy->Create(*Picture(kWidth, kHeight, Scenery), 1, 1.0f, false, false);
     Surface target;
@@ -218,19 +222,19 @@ int main() {
         memcpyNs = std::min(memcpyNs, BestNanos(copyFrame, kFramesPerRound));
         frameNs = std::min(frameNs, BestNanos([&] { compose(keyed, true); }, kFramesPerRound));
         worstNs = std::min(worstNs, BestNanos([&] { compose(distinct, false); }, kFramesPerRound));
-        flatNs = std::min(flatNs, BestNanos([&] { target.UploadRunLengthFrame(*flat->GetFrameImage(0)); },
-                                            kFramesPerRound));
-        busyNs = std::min(busyNs, BestNanos([&] { target.UploadRunLengthFrame(*busy->GetFrameImage(0)); },
-                                            kFramesPerRound));
+        flatNs =
+            std::min(flatNs, BestNanos([&] { target.UploadRunLengthFrame(*flat->GetFrameImage(0)); }, kFramesPerRound));
+        busyNs =
+            std::min(busyNs, BestNanos([&] { target.UploadRunLengthFrame(*busy->GetFrameImage(0)); }, kFramesPerRound));
     }
-    std::printf("play frame / frame memcpy: %.2f (frame %.1f us, memcpy %.1f us; target <= 8)\n",
-                frameNs / memcpyNs, frameNs / 1000.0, memcpyNs / 1000.0);
+    std::printf("play frame / frame memcpy: %.2f (frame %.1f us, memcpy %.1f us; target <= 8)\n", frameNs / memcpyNs,
+                frameNs / 1000.0, memcpyNs / 1000.0);
     std::printf("play frame, 60 distinct pictures and keyed background / frame memcpy: %.2f (%.1f us)\n",
                 worstNs / memcpyNs, worstNs / 1000.0);
     std::printf("run-length decode, flat art / frame memcpy: %.2f (%.1f us; target <= 2)\n", flatNs / memcpyNs,
                 flatNs / 1000.0);
-    std::printf("run-length decode, busy picture / frame memcpy: %.2f (%.1f us; target <= 2)\n",
-                busyNs / memcpyNs, busyNs / 1000.0);
+    std::printf("run-length decode, busy picture / frame memcpy: %.2f (%.1f us; target <= 2)\n", busyNs / memcpyNs,
+                busyNs / 1000.0);
     std::filesystem::remove_all(dir);
     return 0;
 }

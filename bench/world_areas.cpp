@@ -113,13 +113,16 @@ int main(int argc, char** argv) {
                 objects, 100.0 * logic / kFrameBudget, logic * 1e6);
     if (withData) {
         platform::SetHeadless(true);
-        if (!DirectDraw::Instance().Init(nullptr, 800, 600, 16, true) || !RegisterAllSprites(SpriteManager::Instance())) {
+        if (!DirectDraw::Instance().Init(nullptr, 800, 600, 16, true) ||
+            !RegisterAllSprites(SpriteManager::Instance())) {
             std::fprintf(stderr, "world_areas: no display or sprites for the drawing figure\n");
             return 1;
         }
         const double drawn = SecondsPerFrame(true, objects);
-        std::printf("UpdateAreas, full level (%d objects), with every object drawn: %.2f %% of the 20 ms frame budget (%.1f us)\n",
-                    objects, 100.0 * drawn / kFrameBudget, drawn * 1e6);
+        std::printf(
+            "UpdateAreas, full level (%d objects), with every object drawn: %.2f %% of the 20 ms frame budget (%.1f "
+            "us)\n",
+            objects, 100.0 * drawn / kFrameBudget, drawn * 1e6);
         SpriteManager::Instance().ReleaseAll();
         DirectDraw::Instance().Release();
     }

@@ -79,16 +79,19 @@ int main() {
         background.SetScroll(0, y);
         background.Draw();
     });
-    const double rowsPerFrame = static_cast<double>(background.GetRowsCopied() - rowsBefore) / (kRounds * kFramesPerRound);
+    const double rowsPerFrame =
+        static_cast<double>(background.GetRowsCopied() - rowsBefore) / (kRounds * kFramesPerRound);
     int jump = 0;
     const double refreshing = BestSecondsPerFrame([&](int) {
         jump = jump == 0 ? kHeight : 0;
         background.SetScroll(0, jump);
         background.Draw();
     });
-    std::printf("background scrolling %d rows per frame (%.1f rows copied): %.2f x one frame memcpy (%.1f us vs %.1f us)\n",
-                kRowsPerFrame, rowsPerFrame, scrolling / memcpyFrame, scrolling * 1e6, memcpyFrame * 1e6);
-    std::printf("background jump of a whole screen (full refresh): %.2f x one frame memcpy\n", refreshing / memcpyFrame);
+    std::printf(
+        "background scrolling %d rows per frame (%.1f rows copied): %.2f x one frame memcpy (%.1f us vs %.1f us)\n",
+        kRowsPerFrame, rowsPerFrame, scrolling / memcpyFrame, scrolling * 1e6, memcpyFrame * 1e6);
+    std::printf("background jump of a whole screen (full refresh): %.2f x one frame memcpy\n",
+                refreshing / memcpyFrame);
     DirectDraw::Instance().Release();
     return 0;
 }

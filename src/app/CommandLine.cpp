@@ -91,10 +91,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (arg == "--state") {
             if (!value(result.stateFile)) return Error("--state needs a file");
         } else if (arg == "--seed") {
-            if (!value(text) || !ParseUnsigned(text, result.seed)) return Error("--seed needs a number from 0 to 4294967295");
+            if (!value(text) || !ParseUnsigned(text, result.seed))
+                return Error("--seed needs a number from 0 to 4294967295");
             result.seedGiven = true;
         } else if (arg == "--ticks") {
-            if (!value(text) || !ParseInt(text, result.ticks)) return Error("--ticks needs a whole number of 0 or more");
+            if (!value(text) || !ParseInt(text, result.ticks))
+                return Error("--ticks needs a whole number of 0 or more");
         } else if (arg == "--dt") {
             char* end = nullptr;
             if (!value(text)) return Error("--dt needs a number of seconds");
@@ -106,8 +108,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             if (!value(text)) return Error("--frame needs TICK:FILE.bmp");
             const size_t colon = text.find(':');
             FrameRequest frame;
-            if (colon == std::string::npos || colon + 1 >= text.size() || !ParseInt(text.substr(0, colon), frame.tick) ||
-                frame.tick < 1) {
+            if (colon == std::string::npos || colon + 1 >= text.size() ||
+                !ParseInt(text.substr(0, colon), frame.tick) || frame.tick < 1) {
                 return Error("--frame needs TICK:FILE.bmp with a tick from 1, not \"" + text + "\"");
             }
             frame.path = text.substr(colon + 1);

@@ -153,17 +153,12 @@ int RunGame(const CommandLine& options) {
 int RunProgram(const std::vector<std::string>& args) {
     const CommandLine options = ParseCommandLine(args);
     switch (options.action) {
-    case CommandLine::Action::Help:
-        std::fputs(UsageText(), stdout);
-        return 0;
-    case CommandLine::Action::Version:
-        std::printf("reedjumper %s\n", RJ_VERSION);
-        return 0;
+    case CommandLine::Action::Help: std::fputs(UsageText(), stdout); return 0;
+    case CommandLine::Action::Version: std::printf("reedjumper %s\n", RJ_VERSION); return 0;
     case CommandLine::Action::Error:
         std::fprintf(stderr, "reedjumper: %s\n%s", options.error.c_str(), UsageText());
         return kUsageExitCode;
-    case CommandLine::Action::Run:
-        break;
+    case CommandLine::Action::Run: break;
     }
     return RunGame(options);
 }

@@ -37,8 +37,8 @@ Game::~Game() {
 void Game::SetState(int newState) {
     // Menu screens slide in; so does the first frame of a game started from the title menu.
     // Changes between phases of play switch without a transition.
-    const bool transition = newState != state_ &&
-                            (IsMenuScreen(newState) || (newState == kStatePlaying && state_ == kStateTitleMenu));
+    const bool transition =
+        newState != state_ && (IsMenuScreen(newState) || (newState == kStatePlaying && state_ == kStateTitleMenu));
     if (transition) DirectDraw::Instance().StartTransition(false);
     state_ = newState;
     if (newState == kStateCredits) creditsPosition_ = 0.0f;
@@ -107,9 +107,7 @@ void Game::StopIdleSound() { StopSfx("SOUND_FROG_IDLE"); }
 
 // --- GameContext ---
 
-FloatPoint Game::GetScrollPosition() const {
-    return world_ ? world_->GetScroller().GetPosition() : FloatPoint{};
-}
+FloatPoint Game::GetScrollPosition() const { return world_ ? world_->GetScroller().GetPosition() : FloatPoint{}; }
 
 Frog* Game::GetFrog() { return frog_.get(); }
 

@@ -44,8 +44,8 @@ void Game::DrawHud(float dt, bool blinkLastLife, bool goalJustReached) {
         font.DrawText(kMargin, kMargin, HudFormat::Time(world_->GetLevelInfo().timeLeftSeconds));
     }
     font.DrawText(width - kScoreRightInset, kMargin, std::to_string(static_cast<int>(score.DisplayedScore())), true);
-    font.DrawText(width - kStarsTextRightInset, height - kStarsTextBottomInset,
-                  std::to_string(score.StarsCollected()), true);
+    font.DrawText(width - kStarsTextRightInset, height - kStarsTextBottomInset, std::to_string(score.StarsCollected()),
+                  true);
     if (Sprite* star = HudSprite("STAR")) {
         star->Draw(width - star->GetWidth() - kStarIconInset, height - star->GetHeight() - kStarIconInset);
     }
@@ -63,7 +63,8 @@ void Game::DrawHud(float dt, bool blinkLastLife, bool goalJustReached) {
             // The frogs still to bring home come first, those already home after them.
             const int y = height - toGoal->GetHeight() - kRowBottomInset;
             const int shown = HudFormat::FrogsToBringHomeShown(level.frogsLeftToGoal, goalJustReached, now);
-            for (int i = 0; i < level.numFrogsToGoal; ++i) (i < shown ? toGoal : home)->Draw(kGoalRowX + kIconStep * i, y);
+            for (int i = 0; i < level.numFrogsToGoal; ++i)
+                (i < shown ? toGoal : home)->Draw(kGoalRowX + kIconStep * i, y);
         }
     }
 

@@ -275,8 +275,8 @@ Game::AmbientLevels Game::ComputeAmbientLevels() const {
             if (row > area->GetLastTrackRow()) distance = row - area->GetLastTrackRow();
             levels.river = std::max(levels.river, AmbientVolume::River(distance));
         } else {
-            const float distance = area->DistanceToNearestObject(static_cast<float>(position.x),
-                                                                 static_cast<float>(position.y));
+            const float distance =
+                area->DistanceToNearestObject(static_cast<float>(position.x), static_cast<float>(position.y));
             const float v = AmbientVolume::Road(distance);
             levels.road = std::max(levels.road, v);
             if (area->GetType() == kUndergroundAreaType) levels.underground = std::max(levels.underground, v);

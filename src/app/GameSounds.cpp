@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr std::array<const char*, 4> kAmbientLoops{
-    "SOUND_AMBIENT_RIVER", "SOUND_AMBIENT_ROAD", "SOUND_AMBIENT_ROAD_UNDERGROUND", "SOUND_AMBIENT_INSECTS"};
+constexpr std::array<const char*, 4> kAmbientLoops{"SOUND_AMBIENT_RIVER", "SOUND_AMBIENT_ROAD",
+                                                   "SOUND_AMBIENT_ROAD_UNDERGROUND", "SOUND_AMBIENT_INSECTS"};
 
 // Volume factor of a sound by resource name; nothing while sound is off or the sound is absent.
 void SetSfxVolume(const char* name, float factor) {

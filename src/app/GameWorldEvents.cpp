@@ -37,6 +37,4 @@ void Game::OnInsectEaten(int kind, IntPoint viewPosition) {
     GameScore::Instance().AddInsect(kind, viewPosition.x, viewPosition.y);
 }
 
-void Game::OnInsectPierced(IntPoint viewPosition) {
-    GameScore::Instance().AddPiercing(viewPosition.x, viewPosition.y);
-}
+void Game::OnInsectPierced(IntPoint viewPosition) { GameScore::Instance().AddPiercing(viewPosition.x, viewPosition.y); }

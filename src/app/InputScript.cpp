@@ -77,8 +77,9 @@ bool ParseInputScript(std::istream& in, const std::string& name, std::vector<Inp
         int* values[] = {&event.a, &event.b};
         for (int i = 0; i < syntax->arguments; ++i) {
             if (!ReadWholeInt(words, *values[i]) || *values[i] < syntax->minValue || *values[i] > syntax->maxValue) {
-                error = where + "\"" + word + "\" needs " + std::to_string(syntax->arguments) + " whole number(s) from " +
-                        std::to_string(syntax->minValue) + " to " + std::to_string(syntax->maxValue);
+                error = where + "\"" + word + "\" needs " + std::to_string(syntax->arguments) +
+                        " whole number(s) from " + std::to_string(syntax->minValue) + " to " +
+                        std::to_string(syntax->maxValue);
                 return false;
             }
         }

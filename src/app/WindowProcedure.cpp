@@ -39,12 +39,8 @@ platform::LRESULT WndProc(platform::Window* window, uint32_t message, platform::
         }
         return platform::DefWindowProc(window, message, wParam, lParam);
     case platform::WM_MOUSEMOVE: return 0;
-    case platform::WM_LBUTTONDOWN:
-        game.OnMouseDown(platform::LoWord(lParam), platform::HiWord(lParam));
-        return 0;
-    case platform::WM_LBUTTONUP:
-        game.OnMouseUp(platform::LoWord(lParam), platform::HiWord(lParam));
-        return 0;
+    case platform::WM_LBUTTONDOWN: game.OnMouseDown(platform::LoWord(lParam), platform::HiWord(lParam)); return 0;
+    case platform::WM_LBUTTONUP: game.OnMouseUp(platform::LoWord(lParam), platform::HiWord(lParam)); return 0;
     default: return platform::DefWindowProc(window, message, wParam, lParam);
     }
 }

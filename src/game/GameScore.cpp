@@ -65,12 +65,12 @@ void GameScore::AddLevelDone() { score_ += SettingsManager::Instance().GetInt("a
 
 int32_t GameScore::InsectValue(int kind, const GameScore& v) {
     switch (kind) {
-        case kBusinessBug: return v.businessBugScore_;
-        case kButterfly: return v.butterflyScore_;
-        case kNewsBug: return v.newsBugScore_;
-        case kToolBug: return v.toolBugScore_;
-        case kVoyagerBug: return v.voyagerBugScore_;
-        default: return kOtherInsectValue;
+    case kBusinessBug: return v.businessBugScore_;
+    case kButterfly: return v.butterflyScore_;
+    case kNewsBug: return v.newsBugScore_;
+    case kToolBug: return v.toolBugScore_;
+    case kVoyagerBug: return v.voyagerBugScore_;
+    default: return kOtherInsectValue;
     }
 }
 

@@ -42,7 +42,10 @@ constexpr std::array<const char*, 34> kEffects{
 };
 
 constexpr std::array<const char*, 5> kStreamed{
-    "SOUND_THEME", "SOUND_AMBIENT_RIVER", "SOUND_AMBIENT_ROAD", "SOUND_AMBIENT_INSECTS",
+    "SOUND_THEME",
+    "SOUND_AMBIENT_RIVER",
+    "SOUND_AMBIENT_ROAD",
+    "SOUND_AMBIENT_INSECTS",
     "SOUND_AMBIENT_ROAD_UNDERGROUND",
 };
 

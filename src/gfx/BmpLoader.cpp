@@ -94,7 +94,7 @@ std::unique_ptr<Image> BmpLoader::TryLoad(const std::string& path, std::string& 
         return nullptr;
     }
     const uint8_t* info = headers + kFileHeaderBytes;
-    const BmpHeader header{U32(headers + 10), U32(info),      S32(info + 4),  S32(info + 8),
+    const BmpHeader header{U32(headers + 10), U32(info),      S32(info + 4), S32(info + 8),
                            U16(info + 14),    U32(info + 16), U32(info + 32)};
     error = CheckHeader(header);
     if (!error.empty()) return nullptr;

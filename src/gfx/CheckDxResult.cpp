@@ -10,8 +10,8 @@ std::string DxResultName(platform::DisplayResult result) {
 
 std::string DescribeDxResult(platform::DisplayResult result, const char* file, int line) {
     if (result == platform::DD_OK) return {};
-    return StringFormat("DirectX Error (%x) in file %s in line %d: \"%s\"\n", static_cast<unsigned>(result), file,
-                        line, DxResultName(result).c_str());
+    return StringFormat("DirectX Error (%x) in file %s in line %d: \"%s\"\n", static_cast<unsigned>(result), file, line,
+                        DxResultName(result).c_str());
 }
 
 bool CheckDxResult(platform::DisplayResult result, const char* file, int line) {

@@ -137,33 +137,31 @@ void DirectDraw::StartTransition(bool zoom) {
     }
 }
 
-void DirectDraw::AdvanceTransition(float seconds) {
-    transitionTime_ += std::clamp(seconds, 0.0f, kMaxTransitionStep);
-}
+void DirectDraw::AdvanceTransition(float seconds) { transitionTime_ += std::clamp(seconds, 0.0f, kMaxTransitionStep); }
 
 DirectDraw::TransitionRects DirectDraw::ComputeTransition(int kind, float t, int width, int height) {
     TransitionRects rects;
     switch (kind) {
-        case kZoom: {
-            const float s = 1.0f - t;
-            const int dx = std::clamp(static_cast<int>(s * width * 0.5f), 0, width / 2 - 1);
-            const int dy = std::clamp(static_cast<int>(s * height * 0.5f), 0, height / 2 - 1);
-            rects.source = DisplayRect{0, 0, width, height};
-            rects.destination = DisplayRect{dx, dy, width - dx, height - dy};
-            break;
-        }
-        case kSlideFromRight: {
-            const int n = static_cast<int>(std::clamp(std::sqrt(t) * width, 1.0f, static_cast<float>(width)));
-            rects.source = DisplayRect{0, 0, n, height};
-            rects.destination = DisplayRect{width - n, 0, width, height};
-            break;
-        }
-        default: {
-            const int m = static_cast<int>(width - std::clamp(std::sqrt(t) * width, 1.0f, static_cast<float>(width)));
-            rects.source = DisplayRect{m, 0, width, height};
-            rects.destination = DisplayRect{0, 0, width - m, height};
-            break;
-        }
+    case kZoom: {
+        const float s = 1.0f - t;
+        const int dx = std::clamp(static_cast<int>(s * width * 0.5f), 0, width / 2 - 1);
+        const int dy = std::clamp(static_cast<int>(s * height * 0.5f), 0, height / 2 - 1);
+        rects.source = DisplayRect{0, 0, width, height};
+        rects.destination = DisplayRect{dx, dy, width - dx, height - dy};
+        break;
+    }
+    case kSlideFromRight: {
+        const int n = static_cast<int>(std::clamp(std::sqrt(t) * width, 1.0f, static_cast<float>(width)));
+        rects.source = DisplayRect{0, 0, n, height};
+        rects.destination = DisplayRect{width - n, 0, width, height};
+        break;
+    }
+    default: {
+        const int m = static_cast<int>(width - std::clamp(std::sqrt(t) * width, 1.0f, static_cast<float>(width)));
+        rects.source = DisplayRect{m, 0, width, height};
+        rects.destination = DisplayRect{0, 0, width - m, height};
+        break;
+    }
     }
     return rects;
 }

@@ -10,6 +10,4 @@ Rect DrawParams::SourceRect(int spriteWidth, int spriteHeight) const {
     return r;
 }
 
-Rect DrawParams::DestinationRect() const {
-    return Rect{dstX, dstY, dstX + dstWidth - 1, dstY + dstHeight - 1};
-}
+Rect DrawParams::DestinationRect() const { return Rect{dstX, dstY, dstX + dstWidth - 1, dstY + dstHeight - 1}; }

@@ -51,26 +51,25 @@ void Font::ParseHeaderLine(int index, const char* line) {
     int second = 0;
     const int parsed = std::sscanf(line, "%d %d", &first, &second);
     switch (index) {
-        case 1:
-            if (parsed >= 2) header1_ = second;
-            break;
-        case 2:
-            if (parsed >= 1) textureWidth_ = first;
-            if (parsed >= 2) textureHeight_ = second;
-            break;
-        case 3:
-            if (parsed >= 1) header2_ = first;
-            if (parsed >= 2) baseOffset_ = second;
-            break;
-        case 4:
-            if (parsed >= 1) glyphCount_ = first;
-            break;
-        case 5:
-            if (parsed >= 1) header3_ = first;
-            if (parsed >= 2) header4_ = second;
-            break;
-        default:
-            break;
+    case 1:
+        if (parsed >= 2) header1_ = second;
+        break;
+    case 2:
+        if (parsed >= 1) textureWidth_ = first;
+        if (parsed >= 2) textureHeight_ = second;
+        break;
+    case 3:
+        if (parsed >= 1) header2_ = first;
+        if (parsed >= 2) baseOffset_ = second;
+        break;
+    case 4:
+        if (parsed >= 1) glyphCount_ = first;
+        break;
+    case 5:
+        if (parsed >= 1) header3_ = first;
+        if (parsed >= 2) header4_ = second;
+        break;
+    default: break;
     }
 }
 

@@ -19,8 +19,7 @@ constexpr uint32_t Blue(uint32_t colour) { return colour & 0xFF; }
 constexpr uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) { return red << 16 | green << 8 | blue; }
 
 bool SupportedDepth(int bitsPerPixel) {
-    return bitsPerPixel == 1 || bitsPerPixel == 8 || bitsPerPixel == 16 || bitsPerPixel == 24 ||
-           bitsPerPixel == 32;
+    return bitsPerPixel == 1 || bitsPerPixel == 8 || bitsPerPixel == 16 || bitsPerPixel == 24 || bitsPerPixel == 32;
 }
 
 uint32_t ReadPixel(const uint8_t* p, int bytes) {
@@ -41,8 +40,7 @@ bool Image::Create(int width, int height, int bitsPerPixel) {
     palette_.reset();
     runLengthEncoded_ = false;
     width_ = height_ = bitsPerPixel_ = 0;
-    if (width <= 0 || height <= 0 || width > kMaxDimension || height > kMaxDimension ||
-        !SupportedDepth(bitsPerPixel)) {
+    if (width <= 0 || height <= 0 || width > kMaxDimension || height > kMaxDimension || !SupportedDepth(bitsPerPixel)) {
         return false;
     }
     const size_t count = static_cast<size_t>(width) * height;
@@ -105,63 +103,58 @@ void Image::SetBit(int x, int y, bool set) {
 uint32_t Image::GetPixel(int x, int y) const {
     if (runLengthEncoded_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
     switch (bitsPerPixel_) {
-        case 1:
-            return GetBit(x, y) ? kWhite : 0;
-        case 8: {
-            if (!palette_) return 0;
-            const uint8_t* entry = palette_.get() + *PixelAddress(x, y) * 4;
-            return Rgb(entry[2], entry[1], entry[0]);
-        }
-        case 16: {
-            const PixelFormat& f = DirectDraw::Instance().GetPixelFormat();
-            const uint32_t p = ReadPixel(PixelAddress(x, y), 2);
-            return Rgb(((p & f.redMask) >> f.redShift) << kFiveBitDrop, ((p & f.greenMask) >> f.greenShift) << kFiveBitDrop,
-                       ((p & f.blueMask) >> f.blueShift) << kFiveBitDrop);
-        }
-        case 24: {
-            const uint8_t* p = PixelAddress(x, y);
-            return Rgb(p[2], p[1], p[0]);
-        }
-        case 32: {
-            const PixelFormat& f = DirectDraw::Instance().GetPixelFormat();
-            const uint32_t p = ReadPixel(PixelAddress(x, y), 4);
-            return Rgb((p & f.redMask) >> f.redShift, (p & f.greenMask) >> f.greenShift, (p & f.blueMask) >> f.blueShift);
-        }
-        default:
-            return 0;
+    case 1: return GetBit(x, y) ? kWhite : 0;
+    case 8: {
+        if (!palette_) return 0;
+        const uint8_t* entry = palette_.get() + *PixelAddress(x, y) * 4;
+        return Rgb(entry[2], entry[1], entry[0]);
+    }
+    case 16: {
+        const PixelFormat& f = DirectDraw::Instance().GetPixelFormat();
+        const uint32_t p = ReadPixel(PixelAddress(x, y), 2);
+        return Rgb(((p & f.redMask) >> f.redShift) << kFiveBitDrop, ((p & f.greenMask) >> f.greenShift) << kFiveBitDrop,
+                   ((p & f.blueMask) >> f.blueShift) << kFiveBitDrop);
+    }
+    case 24: {
+        const uint8_t* p = PixelAddress(x, y);
+        return Rgb(p[2], p[1], p[0]);
+    }
+    case 32: {
+        const PixelFormat& f = DirectDraw::Instance().GetPixelFormat();
+        const uint32_t p = ReadPixel(PixelAddress(x, y), 4);
+        return Rgb((p & f.redMask) >> f.redShift, (p & f.greenMask) >> f.greenShift, (p & f.blueMask) >> f.blueShift);
+    }
+    default: return 0;
     }
 }
 
 void Image::SetPixel(int x, int y, uint32_t colour) {
     if (runLengthEncoded_ || x < 0 || y < 0 || x >= width_ || y >= height_) return;
     switch (bitsPerPixel_) {
-        case 8:
-            *PixelAddress(x, y) = static_cast<uint8_t>(FindPaletteIndex(colour));
-            break;
-        case 16: {
-            const PixelFormat& f = DirectDraw::Instance().GetPixelFormat();
-            const uint32_t p = ((Red(colour) >> kFiveBitDrop) << f.redShift & f.redMask) |
-                               ((Green(colour) >> kFiveBitDrop) << f.greenShift & f.greenMask) |
-                               ((Blue(colour) >> kFiveBitDrop) << f.blueShift & f.blueMask);
-            WritePixel(PixelAddress(x, y), p, 2);
-            break;
-        }
-        case 24: {
-            uint8_t* p = PixelAddress(x, y);
-            p[0] = static_cast<uint8_t>(Blue(colour));
-            p[1] = static_cast<uint8_t>(Green(colour));
-            p[2] = static_cast<uint8_t>(Red(colour));
-            break;
-        }
-        case 32: {
-            const PixelFormat& f = DirectDraw::Instance().GetPixelFormat();
-            const uint32_t p = (Red(colour) << f.redShift & f.redMask) | (Green(colour) << f.greenShift & f.greenMask) |
-                               (Blue(colour) << f.blueShift & f.blueMask);
-            WritePixel(PixelAddress(x, y), p, 4);
-            break;
-        }
-        default:
-            break;
+    case 8: *PixelAddress(x, y) = static_cast<uint8_t>(FindPaletteIndex(colour)); break;
+    case 16: {
+        const PixelFormat& f = DirectDraw::Instance().GetPixelFormat();
+        const uint32_t p = ((Red(colour) >> kFiveBitDrop) << f.redShift & f.redMask) |
+                           ((Green(colour) >> kFiveBitDrop) << f.greenShift & f.greenMask) |
+                           ((Blue(colour) >> kFiveBitDrop) << f.blueShift & f.blueMask);
+        WritePixel(PixelAddress(x, y), p, 2);
+        break;
+    }
+    case 24: {
+        uint8_t* p = PixelAddress(x, y);
+        p[0] = static_cast<uint8_t>(Blue(colour));
+        p[1] = static_cast<uint8_t>(Green(colour));
+        p[2] = static_cast<uint8_t>(Red(colour));
+        break;
+    }
+    case 32: {
+        const PixelFormat& f = DirectDraw::Instance().GetPixelFormat();
+        const uint32_t p = (Red(colour) << f.redShift & f.redMask) | (Green(colour) << f.greenShift & f.greenMask) |
+                           (Blue(colour) << f.blueShift & f.blueMask);
+        WritePixel(PixelAddress(x, y), p, 4);
+        break;
+    }
+    default: break;
     }
 }
 

@@ -45,8 +45,8 @@ std::unique_ptr<Image> PaletteTo16(const Image& source, const PixelFormat& f) {
     if (const uint8_t* palette = source.GetPalette()) {
         for (int i = 0; i < Image::kPaletteEntries; ++i) {
             const uint8_t* e = palette + i * 4;
-            table[i] = static_cast<uint16_t>(
-                Pack16(f, e[2] >> kDroppedBits, e[1] >> kDroppedBits, e[0] >> kDroppedBits));
+            table[i] =
+                static_cast<uint16_t>(Pack16(f, e[2] >> kDroppedBits, e[1] >> kDroppedBits, e[0] >> kDroppedBits));
         }
     }
     const size_t count = static_cast<size_t>(source.GetWidth()) * source.GetHeight();

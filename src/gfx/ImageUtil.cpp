@@ -36,15 +36,12 @@ void RemapColour(uint8_t* bgr) {
 uint32_t ColourBits(const Image& image) {
     const PixelFormat& f = DirectDraw::Instance().GetPixelFormat();
     switch (image.GetBitsPerPixel()) {
-        case 16:
-            return (f.redMask & kFiveBits << f.redShift) | (f.greenMask & kFiveBits << f.greenShift) |
-                   (f.blueMask & kFiveBits << f.blueShift);
-        case 32:
-            return f.redMask | f.greenMask | f.blueMask;
-        case 24:
-            return 0xFFFFFF;
-        default:
-            return 0xFF;
+    case 16:
+        return (f.redMask & kFiveBits << f.redShift) | (f.greenMask & kFiveBits << f.greenShift) |
+               (f.blueMask & kFiveBits << f.blueShift);
+    case 32: return f.redMask | f.greenMask | f.blueMask;
+    case 24: return 0xFFFFFF;
+    default: return 0xFF;
     }
 }
 

@@ -107,8 +107,7 @@ std::vector<uint8_t> Encode(const uint8_t* pixels, int count, int bytesPerPixel,
 }
 
 RJ_VECTOR_CLONES
-bool Decode(const uint8_t* stream, size_t size, int width, int height, int bytesPerPixel,
-            uint8_t* dst, int pitch) {
+bool Decode(const uint8_t* stream, size_t size, int width, int height, int bytesPerPixel, uint8_t* dst, int pitch) {
     if (width <= 0 || height <= 0) return true;
     const size_t rowBytes = static_cast<size_t>(width) * bytesPerPixel;
     // Rows that follow each other in memory are decoded as one long row: fewer, longer copies.
@@ -122,13 +121,22 @@ bool Decode(const uint8_t* stream, size_t size, int width, int height, int bytes
     uint8_t* row = dst;
     bool ok = true;
     while (segment < segments) {
-        if (in >= size) { ok = false; break; }
+        if (in >= size) {
+            ok = false;
+            break;
+        }
         const int c = static_cast<int8_t>(stream[in++]);
-        if (c == 0 || c == -128) { ok = false; break; }
+        if (c == 0 || c == -128) {
+            ok = false;
+            break;
+        }
         const bool literal = c < 0;
         int n = literal ? -c : c;
         const size_t dataBytes = literal ? static_cast<size_t>(n) * bytesPerPixel : bytesPerPixel;
-        if (size - in < dataBytes) { ok = false; break; }
+        if (size - in < dataBytes) {
+            ok = false;
+            break;
+        }
         const uint8_t* data = stream + in;
         in += dataBytes;
         while (n > 0 && segment < segments) {
@@ -147,7 +155,8 @@ bool Decode(const uint8_t* stream, size_t size, int width, int height, int bytes
                 Broadcast(pattern, data, bytesPerPixel);
                 FillBytes(to, bytes, pattern, roomBehind);
             } else {
-                for (int i = 0; i < k; ++i) std::memcpy(to + static_cast<size_t>(i) * bytesPerPixel, data, bytesPerPixel);
+                for (int i = 0; i < k; ++i)
+                    std::memcpy(to + static_cast<size_t>(i) * bytesPerPixel, data, bytesPerPixel);
             }
             n -= k;
             x += k;

@@ -22,7 +22,6 @@ std::vector<uint8_t> Encode(const uint8_t* pixels, int count, int bytesPerPixel,
 // Decodes one frame of width × height pixels into rows `pitch` bytes apart. Returns false when the
 // stream is malformed or ends early; the pixels it did not produce are then black, so a broken
 // frame never shows stale memory.
-bool Decode(const uint8_t* stream, size_t size, int width, int height, int bytesPerPixel,
-            uint8_t* dst, int pitch);
+bool Decode(const uint8_t* stream, size_t size, int width, int height, int bytesPerPixel, uint8_t* dst, int pitch);
 
 }  // namespace runlength

@@ -62,8 +62,7 @@ void ShadowSprite::Draw(const DrawParams& params) {
     }
     if (CheckDxResult(result)) return;
 
-    const uint32_t shadowMask =
-        pixelblend::ShadowMask(pixelblend::LayoutOf(DirectDraw::Instance().GetPixelFormat()));
+    const uint32_t shadowMask = pixelblend::ShadowMask(pixelblend::LayoutOf(DirectDraw::Instance().GetPixelFormat()));
     const int bits = lock.format.bitsPerPixel;
     const int count = src.Width();
     for (int row = 0; row < src.Height(); ++row) {

@@ -18,8 +18,7 @@ bool ClipToScreen(int& x, int& y, Rect& source);
 // Unscaled draw request of a sprite of the given size whose picture starts (trimX, trimY) into
 // its frame: the destination point, moved up and left by half the size when centred, then by the
 // trim offset, and clipped as ClipToScreen. True when something is left to draw.
-bool PlaceOnScreen(const DrawParams& params, int width, int height, int trimX, int trimY, int& x, int& y,
-                   Rect& source);
+bool PlaceOnScreen(const DrawParams& params, int width, int height, int trimX, int trimY, int& x, int& y, Rect& source);
 
 // Stretched draw of `source` into `destination`: cuts both to the screen, moving the source edges
 // in proportion. True when something is left to draw.

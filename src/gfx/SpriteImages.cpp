@@ -15,7 +15,8 @@ std::unique_ptr<Image> Crop(const Image& source, const Rect& rect) {
     if (source.GetBitsPerPixel() == 1) {
         // The 1-bit copy inverts; a plain cut keeps the bits as they are.
         for (int y = rect.top; y <= rect.bottom; ++y) {
-            for (int x = rect.left; x <= rect.right; ++x) crop->SetBit(x - rect.left, y - rect.top, source.GetBit(x, y));
+            for (int x = rect.left; x <= rect.right; ++x)
+                crop->SetBit(x - rect.left, y - rect.top, source.GetBit(x, y));
         }
         return crop;
     }

@@ -43,17 +43,13 @@ void MirrorIf(bool mirrored, Image* image) {
 
 SpriteManager::SpriteManager() = default;
 
-SpriteManager::~SpriteManager() {
-    ReleaseAll();
-}
+SpriteManager::~SpriteManager() { ReleaseAll(); }
 
 std::string SpriteManager::SpriteKey(const std::string& name, bool mirrored) {
     return mirrored ? name + kMirroredSuffix : name;
 }
 
-void SpriteManager::RegisterSpec(const SpriteSpec& spec) {
-    specs_[spec.name] = spec;
-}
+void SpriteManager::RegisterSpec(const SpriteSpec& spec) { specs_[spec.name] = spec; }
 
 const SpriteSpec* SpriteManager::FindSpec(const std::string& name) const {
     const auto it = specs_.find(name);
@@ -99,66 +95,64 @@ Sprite* SpriteManager::AddSprite(const std::string& key, std::unique_ptr<Sprite>
 std::unique_ptr<Sprite> SpriteManager::Build(const SpriteSpec& spec, bool mirrored) {
     const std::string& name = spec.name;
     switch (spec.kind) {
-        case SpriteKind::Still: {
-            std::unique_ptr<Image> colour = LoadImage(name, true);
-            if (!colour) return nullptr;  // the look-up has asked to quit
-            std::unique_ptr<Image> alpha = LoadAlphaImage(name);
-            MirrorIf(mirrored, colour.get());
-            MirrorIf(mirrored, alpha.get());
-            const int width = colour->GetWidth();
-            const int height = colour->GetHeight();
-            if (alpha) {
-                auto sprite = std::make_unique<AlphaSprite>();
-                if (!sprite->Create(std::move(colour), std::move(alpha), width, height, 0, 0, spec.trim)) return nullptr;
-                return sprite;
-            }
-            auto sprite = std::make_unique<SurfaceSprite>();
-            if (!sprite->Create(std::move(colour), width, height, 0, 0, spec.trim)) return nullptr;
+    case SpriteKind::Still: {
+        std::unique_ptr<Image> colour = LoadImage(name, true);
+        if (!colour) return nullptr;  // the look-up has asked to quit
+        std::unique_ptr<Image> alpha = LoadAlphaImage(name);
+        MirrorIf(mirrored, colour.get());
+        MirrorIf(mirrored, alpha.get());
+        const int width = colour->GetWidth();
+        const int height = colour->GetHeight();
+        if (alpha) {
+            auto sprite = std::make_unique<AlphaSprite>();
+            if (!sprite->Create(std::move(colour), std::move(alpha), width, height, 0, 0, spec.trim)) return nullptr;
             return sprite;
         }
-        case SpriteKind::Shadow: {
-            std::unique_ptr<Image> picture = LoadImage(name, false);
-            if (!picture) return nullptr;
-            if (picture->GetBitsPerPixel() != 1) {
-                std::fprintf(stderr, "%s%s.bmp: a shadow must be a 1-bit picture, not %d-bit\n",
-                             FileLoader::kDataFolder, name.c_str(), picture->GetBitsPerPixel());
-                return nullptr;
-            }
-            MirrorIf(mirrored, picture.get());
-            auto sprite = std::make_unique<ShadowSprite>();
-            if (!sprite->Create(*picture, picture->GetWidth(), picture->GetHeight(), spec.trim)) return nullptr;
-            return sprite;
+        auto sprite = std::make_unique<SurfaceSprite>();
+        if (!sprite->Create(std::move(colour), width, height, 0, 0, spec.trim)) return nullptr;
+        return sprite;
+    }
+    case SpriteKind::Shadow: {
+        std::unique_ptr<Image> picture = LoadImage(name, false);
+        if (!picture) return nullptr;
+        if (picture->GetBitsPerPixel() != 1) {
+            std::fprintf(stderr, "%s%s.bmp: a shadow must be a 1-bit picture, not %d-bit\n", FileLoader::kDataFolder,
+                         name.c_str(), picture->GetBitsPerPixel());
+            return nullptr;
         }
-        case SpriteKind::Animated: {
-            std::unique_ptr<Image> colour = LoadImage(name, true);
-            if (!colour) return nullptr;
-            std::unique_ptr<Image> alpha = LoadAlphaImage(name);
-            MirrorIf(mirrored, colour.get());
-            MirrorIf(mirrored, alpha.get());
-            auto sprite = std::make_unique<AnimatedSprite>();
-            if (!sprite->Create(*colour, alpha.get(), spec.frameCount, spec.duration, spec.trim, spec.loop)) {
-                return nullptr;
-            }
-            sprite->SetFrameList(ReadFrameList(name, spec.frameCount));
-            return sprite;
+        MirrorIf(mirrored, picture.get());
+        auto sprite = std::make_unique<ShadowSprite>();
+        if (!sprite->Create(*picture, picture->GetWidth(), picture->GetHeight(), spec.trim)) return nullptr;
+        return sprite;
+    }
+    case SpriteKind::Animated: {
+        std::unique_ptr<Image> colour = LoadImage(name, true);
+        if (!colour) return nullptr;
+        std::unique_ptr<Image> alpha = LoadAlphaImage(name);
+        MirrorIf(mirrored, colour.get());
+        MirrorIf(mirrored, alpha.get());
+        auto sprite = std::make_unique<AnimatedSprite>();
+        if (!sprite->Create(*colour, alpha.get(), spec.frameCount, spec.duration, spec.trim, spec.loop)) {
+            return nullptr;
         }
-        case SpriteKind::RunLength: {
-            std::unique_ptr<Image> strip = LoadImage(name, true);
-            if (!strip) return nullptr;
-            MirrorIf(mirrored, strip.get());
-            auto sprite = std::make_unique<AnimatedRLESprite>();
-            if (!sprite->Create(*strip, spec.frameCount, spec.duration, spec.trim, spec.loop)) return nullptr;
-            sprite->SetFrameList(ReadFrameList(name, spec.frameCount));
-            return sprite;
-        }
+        sprite->SetFrameList(ReadFrameList(name, spec.frameCount));
+        return sprite;
+    }
+    case SpriteKind::RunLength: {
+        std::unique_ptr<Image> strip = LoadImage(name, true);
+        if (!strip) return nullptr;
+        MirrorIf(mirrored, strip.get());
+        auto sprite = std::make_unique<AnimatedRLESprite>();
+        if (!sprite->Create(*strip, spec.frameCount, spec.duration, spec.trim, spec.loop)) return nullptr;
+        sprite->SetFrameList(ReadFrameList(name, spec.frameCount));
+        return sprite;
+    }
     }
     RequestQuit(StringFormat("sprite \"%s\" has the unknown kind %d", name.c_str(), static_cast<int>(spec.kind)));
     return nullptr;
 }
 
-void SpriteManager::MarkInvalid(Sprite* sprite) {
-    invalid_.push_back(sprite);
-}
+void SpriteManager::MarkInvalid(Sprite* sprite) { invalid_.push_back(sprite); }
 
 void SpriteManager::CheckInvalidSprites() {
     std::vector<Sprite*> invalid;

@@ -123,13 +123,9 @@ constexpr const char* kIntervalSuffix = "Interval";
 
 }  // namespace
 
-std::span<const SpriteRegistration> SpriteRegistrations() {
-    return kRegistrations;
-}
+std::span<const SpriteRegistration> SpriteRegistrations() { return kRegistrations; }
 
-std::string DurationKey(const std::string& normalisedName) {
-    return normalisedName + kIntervalSuffix;
-}
+std::string DurationKey(const std::string& normalisedName) { return normalisedName + kIntervalSuffix; }
 
 bool RegisterAllSprites(SpriteManager& manager) {
     for (const SpriteRegistration& row : kRegistrations) {
@@ -137,8 +133,8 @@ bool RegisterAllSprites(SpriteManager& manager) {
         spec.name = MakeAssetKey(row.name);
         spec.kind = row.kind;
         spec.frameCount = row.frameCount;
-        spec.duration = row.keyedDuration ? SettingsManager::Instance().GetFloat(DurationKey(spec.name))
-                                          : kFixedSpriteDuration;
+        spec.duration =
+            row.keyedDuration ? SettingsManager::Instance().GetFloat(DurationKey(spec.name)) : kFixedSpriteDuration;
         spec.trim = row.trim;
         spec.hasMirrored = row.hasMirrored;
         spec.loop = row.loop;

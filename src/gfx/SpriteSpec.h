@@ -14,11 +14,11 @@ enum class SpriteKind : int32_t {
 
 // What the catalogue knows about a sprite before it is built.
 struct SpriteSpec {
-    std::string name;  // normalised (MakeAssetKey): also the base name of the sprite's files
+    std::string name;   // normalised (MakeAssetKey): also the base name of the sprite's files
     bool trim = false;  // crop every frame to its non-black content
     SpriteKind kind = SpriteKind::Still;
-    int32_t frameCount = 1;  // frames stacked vertically in the picture
-    float duration = 1.0f;   // seconds for one pass of the animation
+    int32_t frameCount = 1;    // frames stacked vertically in the picture
+    float duration = 1.0f;     // seconds for one pass of the animation
     bool hasMirrored = false;  // the mirrored variant is built at preload as well
     bool loop = false;
 };

@@ -106,9 +106,7 @@ bool Surface::Create(int width, int height) {
     return true;
 }
 
-platform::DisplayResult Surface::Restore() {
-    return surface_ ? surface_->Restore() : platform::DDERR_SURFACELOST;
-}
+platform::DisplayResult Surface::Restore() { return surface_ ? surface_->Restore() : platform::DDERR_SURFACELOST; }
 
 bool Surface::LockWhole(uint8_t*& pixels, int& pitch) {
     if (!surface_) return false;
@@ -161,8 +159,8 @@ void Surface::UploadRect(const Image& image, int x, int y, const Rect& rect) {
     int pitch = 0;
     if (!LockWhole(pixels, pitch)) return;
     const int bytes = surface_->GetPixelFormat().BytesPerPixel();
-    const bool insideSurface = rect.left >= 0 && rect.top >= 0 && rect.left <= rect.right &&
-                               rect.top <= rect.bottom && rect.right < width_ && rect.bottom < height_;
+    const bool insideSurface = rect.left >= 0 && rect.top >= 0 && rect.left <= rect.right && rect.top <= rect.bottom &&
+                               rect.right < width_ && rect.bottom < height_;
     const bool insideImage = x + rect.left >= 0 && y + rect.top >= 0 && x + rect.right < image.GetWidth() &&
                              y + rect.bottom < image.GetHeight();
     if (insideSurface && insideImage && image.GetBitsPerPixel() / 8 == bytes && !image.IsRunLengthEncoded()) {

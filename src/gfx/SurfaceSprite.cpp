@@ -44,9 +44,7 @@ bool SurfaceSprite::Create(std::unique_ptr<Image> image, int width, int height, 
     return true;
 }
 
-void SurfaceSprite::Draw(const DrawParams& params) {
-    DrawSurface(surface_, params, trimX_, trimY_, width_, height_);
-}
+void SurfaceSprite::Draw(const DrawParams& params) { DrawSurface(surface_, params, trimX_, trimY_, width_, height_); }
 
 void SurfaceSprite::DrawSurface(Surface& surface, const DrawParams& params, int trimX, int trimY, int width,
                                 int height) {

@@ -39,8 +39,7 @@ public:
 
     // The unscaled or stretched blit of a sprite surface onto the draw target, shared with the
     // run-length sprite: trim offset added, cut to the screen, surface loss reported.
-    static void DrawSurface(Surface& surface, const DrawParams& params, int trimX, int trimY, int width,
-                            int height);
+    static void DrawSurface(Surface& surface, const DrawParams& params, int trimX, int trimY, int width, int height);
 
 private:
     std::unique_ptr<Image> image_;

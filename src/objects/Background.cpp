@@ -19,9 +19,7 @@ Background::Background() : GameObject("Background"), self_(std::make_shared<Back
 
 Background::~Background() = default;
 
-std::string Background::PictureName(int levelIndex) {
-    return StringFormat("BACKGROUND_WORLD_%02d", levelIndex);
-}
+std::string Background::PictureName(int levelIndex) { return StringFormat("BACKGROUND_WORLD_%02d", levelIndex); }
 
 bool Background::Load(const LevelInfo& level, int cellHeight) {
     // Each level may have its own world picture. Without one (the closing scroll after the last

@@ -37,7 +37,6 @@ void BackgroundSprite::DrawBand(int firstRingRow, int count, int screenY) {
     platform::DisplaySurface* source = surface_.Get();
     if (target == nullptr || source == nullptr || count <= 0) return;
     const platform::DisplayRect band{0, firstRingRow, surface_.GetWidth(), firstRingRow + count};
-    const platform::DisplayResult result =
-        target->BltFast(0, screenY, *source, &band, platform::BlitKey::None);
+    const platform::DisplayResult result = target->BltFast(0, screenY, *source, &band, platform::BlitKey::None);
     if (result == platform::DDERR_SURFACELOST) SpriteManager::Instance().RequestRestore();
 }

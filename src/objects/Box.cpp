@@ -32,9 +32,7 @@ const BoxKind* FindKind(int kind) {
     return nullptr;
 }
 
-int Truncated(const char* key) {
-    return static_cast<int>(SettingsManager::Instance().GetFloat(key));
-}
+int Truncated(const char* key) { return static_cast<int>(SettingsManager::Instance().GetFloat(key)); }
 }  // namespace
 
 Box::Box(std::string name, int kind) : RiverObject(std::move(name), kind, false) {}
@@ -123,8 +121,7 @@ const std::string& Box::GetSpriteName() const {
     static const std::string kSwimming = MakeAssetKey("BOX_SWIMMING");
     static const std::string kDrown = MakeAssetKey("BOX_DROWN_KILL");
     static const std::string kInvisible = MakeAssetKey("INVISIBLE_OBJECT");
-    static const std::string kKill[] = {MakeAssetKey(kBoxKinds[0].killSprite),
-                                        MakeAssetKey(kBoxKinds[1].killSprite),
+    static const std::string kKill[] = {MakeAssetKey(kBoxKinds[0].killSprite), MakeAssetKey(kBoxKinds[1].killSprite),
                                         MakeAssetKey(kBoxKinds[2].killSprite)};
     if (state_ == kStateSwimming) return kSwimming;
     if (state_ == kStateAngryOrDrowning) return kDrown;

@@ -47,16 +47,13 @@ const std::string& Hippo::GetSpriteName() const {
     static const std::string kDiving = MakeAssetKey("HIPPO_DIVING");
     static const std::string kInvisible = MakeAssetKey("INVISIBLE_OBJECT");
     switch (state_) {
-        case kStateSwimming:
-        case kStateAngryOrDrowning:
-            return kSwimming;
-        case kStateDiving:
-            return kDiving;
-        case kStateUnderWater:
-            return kInvisible;
-        default:
-            std::fprintf(stderr, "Hippo: impossible state %d\n", state_);
-            platform::PostQuitMessage(kFaultExit);
-            return kInvisible;
+    case kStateSwimming:
+    case kStateAngryOrDrowning: return kSwimming;
+    case kStateDiving: return kDiving;
+    case kStateUnderWater: return kInvisible;
+    default:
+        std::fprintf(stderr, "Hippo: impossible state %d\n", state_);
+        platform::PostQuitMessage(kFaultExit);
+        return kInvisible;
     }
 }

@@ -92,11 +92,12 @@ const std::string& Insect::GetSpriteName() const {
 
 bool Insect::IsMirrored() const {
     switch (state_) {
-        case kFlyRight: case kFlyDown: return true;
-        case kAttack:
-            if (std::abs(lastMoveX_) <= std::abs(lastMoveY_)) return lastMoveY_ < 0;
-            return lastMoveX_ >= 0;
-        default: return false;
+    case kFlyRight:
+    case kFlyDown: return true;
+    case kAttack:
+        if (std::abs(lastMoveX_) <= std::abs(lastMoveY_)) return lastMoveY_ < 0;
+        return lastMoveX_ >= 0;
+    default: return false;
     }
 }
 
@@ -131,8 +132,8 @@ void Insect::DecideAndMove(float dt) {
     if (state_ == 0 || (dirTimer_ > kDecisionInterval && state_ != kAttack && state_ != kPiercing)) {
         dirTimer_ = 0.0f;
         int r = random.Next() % 100;
-        const bool attacks = IsPiercer() && frog != nullptr && FrogInRange(*frog) &&
-                             static_cast<float>(r) < chancePierce_;
+        const bool attacks =
+            IsPiercer() && frog != nullptr && FrogInRange(*frog) && static_cast<float>(r) < chancePierce_;
         if (attacks) {
             SetState(kAttack);
         } else {
@@ -141,17 +142,17 @@ void Insect::DecideAndMove(float dt) {
         }
     }
     switch (state_) {
-        case kFlyLeft: x_ -= dt * speed_; break;
-        case kFlyRight: x_ += dt * speed_; break;
-        case kFlyUp: y_ += dt * speed_; break;
-        case kFlyDown: y_ -= dt * speed_; break;
-        case kAttack: Attack(dt, frog); break;
-        case kPiercing: Pierce(frog); break;
-        default:
-            std::fprintf(stderr, "insect: impossible state %d\n", state_);
-            platform::PostQuitMessage(-1);
-            finished_ = true;
-            return;
+    case kFlyLeft: x_ -= dt * speed_; break;
+    case kFlyRight: x_ += dt * speed_; break;
+    case kFlyUp: y_ += dt * speed_; break;
+    case kFlyDown: y_ -= dt * speed_; break;
+    case kAttack: Attack(dt, frog); break;
+    case kPiercing: Pierce(frog); break;
+    default:
+        std::fprintf(stderr, "insect: impossible state %d\n", state_);
+        platform::PostQuitMessage(-1);
+        finished_ = true;
+        return;
     }
     const IntPoint p = GetRoundedPosition();
     cellIndex_ = game_.GetWorld().GetGrid().CellIndexAt(p.x, p.y);
@@ -159,8 +160,8 @@ void Insect::DecideAndMove(float dt) {
 
 void Insect::Attack(float dt, Frog* frog) {
     approachTimer_ += dt;
-    bool keepGoing = frog != nullptr && FrogInRange(*frog) && !frog->IsAnimationDone() &&
-                     approachTimer_ < maxApproachTime_;
+    bool keepGoing =
+        frog != nullptr && FrogInRange(*frog) && !frog->IsAnimationDone() && approachTimer_ < maxApproachTime_;
     if (keepGoing) {
         const int viewY = frog->GetRoundedPosition().y - Round(game_.GetScrollPosition().y);
         keepGoing = viewY >= 1 && viewY <= kScreenHeight - 1;

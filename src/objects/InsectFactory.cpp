@@ -13,7 +13,7 @@
 namespace {
 // Weight keys in kind order (kind 1 first).
 constexpr const char* kWeightKeys[Insect::kNumKinds] = {
-    "relFrequencyBigBug",  "relFrequencyBusinessBug", "relFrequencyButterfly", "relFrequencyNewsBug",
+    "relFrequencyBigBug",  "relFrequencyBusinessBug", "relFrequencyButterfly",  "relFrequencyNewsBug",
     "relFrequencyTaxiBug", "relFrequencyToolBug",     "relFrequencyVoyagerBug",
 };
 }  // namespace

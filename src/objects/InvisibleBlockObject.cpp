@@ -19,6 +19,4 @@ bool InvisibleBlockObject::IsBlocking(int px, int py) const {
     return 2 * std::abs(px - blockX_) <= blockWidth_ && 2 * std::abs(py - blockY_) <= blockHeight_;
 }
 
-bool InvisibleBlockObject::IsBlockingAfter(int px, int py, float) const {
-    return IsBlocking(px, py);
-}
+bool InvisibleBlockObject::IsBlockingAfter(int px, int py, float) const { return IsBlocking(px, py); }

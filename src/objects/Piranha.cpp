@@ -10,9 +10,7 @@ Piranha::Piranha(std::string name) : TrackObject(std::move(name), KIND_NONE) {}
 
 bool Piranha::AttachToTrack(ObjectTrack& track, bool) {
     TrackObject::AttachToTrack(track, false);
-    const float x = track.GetDirection() == ObjectTrack::kDirectionLeft
-                        ? 0.0f
-                        : static_cast<float>(kScreenWidth);
+    const float x = track.GetDirection() == ObjectTrack::kDirectionLeft ? 0.0f : static_cast<float>(kScreenWidth);
     SetPosition(x, static_cast<float>(track.GetCenterY()));
     SetState(kStateSwimming);
     SetExtent(kSize, kSize);

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-
 RiverObject::RiverObject(std::string name, int kind, bool mirrorsWithTrack)
     : TrackObject(std::move(name), kind), mirrorsWithTrack_(mirrorsWithTrack) {}
 
@@ -17,6 +16,4 @@ void RiverObject::Update(float dt) {
     if (state_ == kStateDiving && stateTime_ >= CurrentAnimationLength()) SetState(kStateUnderWater);
 }
 
-void RiverObject::Draw(float animTime, bool mirrored) {
-    TrackObject::Draw(animTime, mirrorsWithTrack_ && mirrored);
-}
+void RiverObject::Draw(float animTime, bool mirrored) { TrackObject::Draw(animTime, mirrorsWithTrack_ && mirrored); }

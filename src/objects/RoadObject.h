@@ -12,11 +12,11 @@ struct RoadKindInfo {
     const char* offsetPrefix;
     const char* shadowPrefix;
     const char* driveSprite;
-    const char* killSprite;    // trucks only
+    const char* killSprite;  // trucks only
     const char* shadowSprite;
-    const char* crashSound;    // played when the vehicle runs the frog over
-    const char* frogOffsetKey; // trucks only: where the frog lands, relative to the centre
-    int killCommand;           // trucks only: the frog command when its ride time is up
+    const char* crashSound;     // played when the vehicle runs the frog over
+    const char* frogOffsetKey;  // trucks only: where the frog lands, relative to the centre
+    int killCommand;            // trucks only: the frog command when its ride time is up
 };
 
 // Cars and trucks: they block the frog and run it over. Registered with BlockInfo from their

@@ -29,8 +29,7 @@ bool TrackObject::AttachToTrack(ObjectTrack& track, bool randomX) {
     if (randomX) {
         x = static_cast<float>(Randomizer::Instance().Next() % (kScreenWidth + 1));
     } else {
-        x = track.GetDirection() == ObjectTrack::kDirectionRight ? 0.0f
-                                                                 : static_cast<float>(kScreenWidth);
+        x = track.GetDirection() == ObjectTrack::kDirectionRight ? 0.0f : static_cast<float>(kScreenWidth);
     }
     SetPosition(x, static_cast<float>(track.GetCenterY()));
     return true;

@@ -34,13 +34,20 @@ struct KindName {
 };
 
 constexpr KindName kKindNames[] = {
-    {KIND_RAGTOP_OPEN, "RagtopOpen"},     {KIND_RAGTOP_CLOSED, "RagtopClosed"},
-    {KIND_SMALL_CAR, "SmallCar"},         {KIND_TRUCK_GARBAGE, "Truck"},
-    {KIND_TRUCK_CHEZ_FRED, "Truck"},      {KIND_TRUCK_ELECTRIC, "Truck"},
-    {KIND_TRUCK_AQUARIUM, "Truck"},       {KIND_TRUCK_CEMENT_MIXER, "Truck"},
-    {KIND_TRUNK, "Trunk"},                {KIND_BARREL, "Barrel"},
-    {KIND_HIPPO, "Hippo"},                {KIND_WATER_LILY, "WaterLily"},
-    {KIND_BOX_HAMMER, "BoxHammer"},       {KIND_BOX_RED_BUTTON, "BoxRedButton"},
+    {KIND_RAGTOP_OPEN, "RagtopOpen"},
+    {KIND_RAGTOP_CLOSED, "RagtopClosed"},
+    {KIND_SMALL_CAR, "SmallCar"},
+    {KIND_TRUCK_GARBAGE, "Truck"},
+    {KIND_TRUCK_CHEZ_FRED, "Truck"},
+    {KIND_TRUCK_ELECTRIC, "Truck"},
+    {KIND_TRUCK_AQUARIUM, "Truck"},
+    {KIND_TRUCK_CEMENT_MIXER, "Truck"},
+    {KIND_TRUNK, "Trunk"},
+    {KIND_BARREL, "Barrel"},
+    {KIND_HIPPO, "Hippo"},
+    {KIND_WATER_LILY, "WaterLily"},
+    {KIND_BOX_HAMMER, "BoxHammer"},
+    {KIND_BOX_RED_BUTTON, "BoxRedButton"},
     {KIND_BOX_BOMB, "BoxBomb"},
 };
 
@@ -55,10 +62,10 @@ bool TrackObjectFactory::LoadFrequencies() {
     boxPercent_ = truckPercent_;
     for (int a = 0; a < numAreas; ++a) {
         for (int f = 0; f < numFrogs; ++f) {
-            truckPercent_[a][f] = static_cast<int>(
-                settings.GetFloat(StringFormat("relFrequTruckPerCent_A%02d_F%02d", a, f)));
-            boxPercent_[a][f] = static_cast<int>(
-                settings.GetFloat(StringFormat("relFrequBoxPerCent_A%02d_F%02d", a, f)));
+            truckPercent_[a][f] =
+                static_cast<int>(settings.GetFloat(StringFormat("relFrequTruckPerCent_A%02d_F%02d", a, f)));
+            boxPercent_[a][f] =
+                static_cast<int>(settings.GetFloat(StringFormat("relFrequBoxPerCent_A%02d_F%02d", a, f)));
         }
     }
     return true;
@@ -116,30 +123,22 @@ std::unique_ptr<TrackObject> TrackObjectFactory::CreateObject(int kind, bool riv
         if (entry.kind == kind) name = entry.name;
     }
     switch (kind) {
-        case KIND_RAGTOP_OPEN:
-        case KIND_RAGTOP_CLOSED:
-        case KIND_SMALL_CAR:
-            return std::make_unique<Car>(name, kind);
-        case KIND_TRUCK_GARBAGE:
-        case KIND_TRUCK_CHEZ_FRED:
-        case KIND_TRUCK_ELECTRIC:
-        case KIND_TRUCK_AQUARIUM:
-        case KIND_TRUCK_CEMENT_MIXER:
-            return std::make_unique<Truck>(name, kind);
-        case KIND_TRUNK:
-            return std::make_unique<Trunk>(name);
-        case KIND_BARREL:
-            return std::make_unique<Barrel>(name);
-        case KIND_HIPPO:
-            return std::make_unique<Hippo>(name);
-        case KIND_WATER_LILY:
-            return std::make_unique<WaterLily>(name);
-        case KIND_BOX_HAMMER:
-        case KIND_BOX_RED_BUTTON:
-        case KIND_BOX_BOMB:
-            return std::make_unique<Box>(name, kind);
-        default:
-            break;
+    case KIND_RAGTOP_OPEN:
+    case KIND_RAGTOP_CLOSED:
+    case KIND_SMALL_CAR: return std::make_unique<Car>(name, kind);
+    case KIND_TRUCK_GARBAGE:
+    case KIND_TRUCK_CHEZ_FRED:
+    case KIND_TRUCK_ELECTRIC:
+    case KIND_TRUCK_AQUARIUM:
+    case KIND_TRUCK_CEMENT_MIXER: return std::make_unique<Truck>(name, kind);
+    case KIND_TRUNK: return std::make_unique<Trunk>(name);
+    case KIND_BARREL: return std::make_unique<Barrel>(name);
+    case KIND_HIPPO: return std::make_unique<Hippo>(name);
+    case KIND_WATER_LILY: return std::make_unique<WaterLily>(name);
+    case KIND_BOX_HAMMER:
+    case KIND_BOX_RED_BUTTON:
+    case KIND_BOX_BOMB: return std::make_unique<Box>(name, kind);
+    default: break;
     }
     std::fprintf(stderr, "TrackObjectFactory: no object of kind %d\n", kind);
     platform::PostQuitMessage(kFaultExit);

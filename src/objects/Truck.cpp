@@ -98,8 +98,7 @@ void Truck::Draw(float animTime, bool mirrored) {
         static const std::string kStar = MakeAssetKey("STAR_TRUCK");
         if (Sprite* star = context_->GetSprite(kStar, mirrored)) {
             // The star sits above the spot where the frog will land.
-            sprite_drawing::DrawAt(*star, stateTime_, true,
-                                   screen.x + static_cast<int>(frogLandingOffsetX_),
+            sprite_drawing::DrawAt(*star, stateTime_, true, screen.x + static_cast<int>(frogLandingOffsetX_),
                                    screen.y - starOffsetY_, sprite_drawing::kCentredAtPoint);
         }
     }

@@ -35,8 +35,7 @@ void VisualObject::Draw(float animTime, bool mirrored) {
     Sprite* sprite = context_->GetSprite(GetSpriteName(), mirrored);
     if (sprite == nullptr) return;
     const IntPoint screen = ToScreen(GetRoundedPosition(), context_->GetScrollPosition());
-    sprite_drawing::DrawAt(*sprite, animTime, true, offsetX_ + screen.x, screen.y - offsetY_,
-                           sprite_drawing::kAtPoint);
+    sprite_drawing::DrawAt(*sprite, animTime, true, offsetX_ + screen.x, screen.y - offsetY_, sprite_drawing::kAtPoint);
 }
 
 bool VisualObject::Contains(int px, int py) const {

@@ -57,8 +57,7 @@ void KeyedRow(Pixel* dst, const Pixel* src, int count, Pixel low, Pixel high) {
 }
 
 template <class Pixel>
-void StretchRow(Pixel* dst, const Pixel* src, const int* columns, int count, bool keyed, Pixel low,
-                Pixel high) {
+void StretchRow(Pixel* dst, const Pixel* src, const int* columns, int count, bool keyed, Pixel low, Pixel high) {
     if (!keyed) {
         for (int i = 0; i < count; ++i) dst[i] = src[columns[i]];
         return;
@@ -105,13 +104,13 @@ void FillRow16(uint16_t* dst, int count, uint16_t value) { std::fill_n(dst, coun
 
 void FillRow32(uint32_t* dst, int count, uint32_t value) { std::fill_n(dst, count, value); }
 
-void StretchRow16(uint16_t* dst, const uint16_t* src, const int* columns, int count, bool keyed,
-                  uint16_t low, uint16_t high) {
+void StretchRow16(uint16_t* dst, const uint16_t* src, const int* columns, int count, bool keyed, uint16_t low,
+                  uint16_t high) {
     StretchRow(dst, src, columns, count, keyed, low, high);
 }
 
-void StretchRow32(uint32_t* dst, const uint32_t* src, const int* columns, int count, bool keyed,
-                  uint32_t low, uint32_t high) {
+void StretchRow32(uint32_t* dst, const uint32_t* src, const int* columns, int count, bool keyed, uint32_t low,
+                  uint32_t high) {
     StretchRow(dst, src, columns, count, keyed, low, high);
 }
 

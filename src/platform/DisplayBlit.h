@@ -19,9 +19,9 @@ void FillRow16(uint16_t* dst, int count, uint16_t value);
 void FillRow32(uint32_t* dst, int count, uint32_t value);
 
 // Nearest-sample row: dst[i] = src[columns[i]], skipping keyed pixels when `keyed`.
-void StretchRow16(uint16_t* dst, const uint16_t* src, const int* columns, int count, bool keyed,
-                  uint16_t low, uint16_t high);
-void StretchRow32(uint32_t* dst, const uint32_t* src, const int* columns, int count, bool keyed,
-                  uint32_t low, uint32_t high);
+void StretchRow16(uint16_t* dst, const uint16_t* src, const int* columns, int count, bool keyed, uint16_t low,
+                  uint16_t high);
+void StretchRow32(uint32_t* dst, const uint32_t* src, const int* columns, int count, bool keyed, uint32_t low,
+                  uint32_t high);
 
 }  // namespace platform::blit

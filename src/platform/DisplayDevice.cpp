@@ -124,9 +124,7 @@ void DisplayDevice::SetDesktopBitsPerPixel(int bitsPerPixel) { Hooks().desktopBi
 
 void DisplayDevice::SetUse555(bool use555) { Hooks().use555 = use555; }
 
-void DisplayDevice::FailNext(DisplayOp op, DisplayResult result) {
-    Hooks().failures[static_cast<size_t>(op)] = result;
-}
+void DisplayDevice::FailNext(DisplayOp op, DisplayResult result) { Hooks().failures[static_cast<size_t>(op)] = result; }
 
 DisplayResult DisplayDevice::TakeFailure(DisplayOp op) {
     return std::exchange(Hooks().failures[static_cast<size_t>(op)], DD_OK);

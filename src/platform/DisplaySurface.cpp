@@ -176,10 +176,9 @@ DisplayResult DisplaySurface::BltFast(int x, int y, DisplaySurface& src, const D
 DisplayResult DisplaySurface::BlitInside(const DisplayRect& dst, DisplaySurface& src, const DisplayRect& srcRect,
                                          BlitKey key) {
     const int bpp = format_.BytesPerPixel();
-    SourceView view{src.pixels_.get() + static_cast<size_t>(srcRect.top) * src.pitch_ +
-                        static_cast<size_t>(srcRect.left) * bpp,
-                    src.pitch_, srcRect.Width(), srcRect.Height(),
-                    key == BlitKey::Source ? &src.colorKey_ : nullptr};
+    SourceView view{
+        src.pixels_.get() + static_cast<size_t>(srcRect.top) * src.pitch_ + static_cast<size_t>(srcRect.left) * bpp,
+        src.pitch_, srcRect.Width(), srcRect.Height(), key == BlitKey::Source ? &src.colorKey_ : nullptr};
     const bool stretched = dst.Width() != srcRect.Width() || dst.Height() != srcRect.Height();
     // Within one surface the loops below would read pixels they already wrote: work from a copy.
     std::unique_ptr<uint8_t[]> copy;
@@ -257,8 +256,7 @@ DisplayResult DisplaySurface::Flip() {
 }
 
 DisplayResult DisplaySurface::GetAttachedSurface(DisplaySurface*& surface) const {
-    if (const DisplayResult injected = DisplayDevice::TakeFailure(DisplayOp::GetAttachedSurface);
-        injected != DD_OK) {
+    if (const DisplayResult injected = DisplayDevice::TakeFailure(DisplayOp::GetAttachedSurface); injected != DD_OK) {
         surface = nullptr;
         return injected;
     }

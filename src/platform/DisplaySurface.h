@@ -47,7 +47,7 @@ enum class BlitKey { None, Source };
 struct SurfaceLock {
     uint8_t* pixels = nullptr;
     int pitch = 0;
-    int width = 0;   // of the locked rectangle
+    int width = 0;  // of the locked rectangle
     int height = 0;
     DisplayPixelFormat format;
 };
@@ -115,8 +115,8 @@ private:
         void operator()(uint8_t* p) const;
     };
 
-    DisplaySurface(std::shared_ptr<SurfaceRegistry> registry, int width, int height,
-                   const DisplayPixelFormat& format, bool primary);
+    DisplaySurface(std::shared_ptr<SurfaceRegistry> registry, int width, int height, const DisplayPixelFormat& format,
+                   bool primary);
     bool Allocate();
     void Clear();
     void PresentSelf() const;

@@ -44,8 +44,7 @@ struct Message {
 // picture (the letterbox bars) has negative coordinates, which read as large unsigned words and so
 // lie outside every button.
 constexpr LPARAM MakeMouseLParam(int x, int y) {
-    return static_cast<LPARAM>((static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16) |
-                               static_cast<uint16_t>(x));
+    return static_cast<LPARAM>((static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16) | static_cast<uint16_t>(x));
 }
 constexpr uint16_t LoWord(LPARAM value) { return static_cast<uint16_t>(value & 0xFFFF); }
 constexpr uint16_t HiWord(LPARAM value) { return static_cast<uint16_t>((value >> 16) & 0xFFFF); }

@@ -101,9 +101,7 @@ void SoundDevice::Close() {
     open_ = false;
 }
 
-Mixer* SoundDevice::GetManualMixer() const {
-    return output_ == SoundOutput::Manual ? mixer_.get() : nullptr;
-}
+Mixer* SoundDevice::GetManualMixer() const { return output_ == SoundOutput::Manual ? mixer_.get() : nullptr; }
 
 bool SoundDevice::IsValidDesc(const SoundBufferDesc& desc) {
     const WaveFormat& f = desc.format;

@@ -33,8 +33,8 @@ float SampleAt(const uint8_t* p) {
 // one when looping, else the last frame itself (no click at the end of a one-shot).
 // Returns false when a one-shot buffer reached its end.
 template <int Bits, int Channels>
-bool MixFrames(const uint8_t* data, uint32_t frameCount, bool looping, uint64_t& position,
-               uint64_t step, float gain, float* accumulator, int frames) {
+bool MixFrames(const uint8_t* data, uint32_t frameCount, bool looping, uint64_t& position, uint64_t step, float gain,
+               float* accumulator, int frames) {
     constexpr int kSampleBytes = Bits / 8;
     constexpr int kFrameBytes = kSampleBytes * Channels;
     const uint64_t end = uint64_t{frameCount} << 32;
@@ -109,8 +109,8 @@ float SoundDeviceBuffer::GainFromVolume(int32_t volume) {
     return static_cast<float>(std::pow(10.0, static_cast<double>(volume) / 2000.0));
 }
 
-bool SoundDeviceBuffer::Lock(uint32_t offset, uint32_t bytes, void** region1, uint32_t* bytes1,
-                             void** region2, uint32_t* bytes2, uint32_t lockFlags) {
+bool SoundDeviceBuffer::Lock(uint32_t offset, uint32_t bytes, void** region1, uint32_t* bytes1, void** region2,
+                             uint32_t* bytes2, uint32_t lockFlags) {
     if (lockFlags & DSBLOCK_ENTIREBUFFER) {
         offset = 0;
         bytes = bufferBytes_;

@@ -35,8 +35,8 @@ public:
     const WaveFormat& GetFormat() const { return format_; }
 
     // One or two regions: the second one starts at offset 0 when the range passes the end.
-    bool Lock(uint32_t offset, uint32_t bytes, void** region1, uint32_t* bytes1, void** region2,
-              uint32_t* bytes2, uint32_t lockFlags = 0);
+    bool Lock(uint32_t offset, uint32_t bytes, void** region1, uint32_t* bytes1, void** region2, uint32_t* bytes2,
+              uint32_t lockFlags = 0);
     bool Unlock(void* region1, uint32_t bytes1, void* region2, uint32_t bytes2);
 
     // Plays from the current position; DSBPLAY_LOOPING loops. Playing again only changes the mode.

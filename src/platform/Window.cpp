@@ -72,7 +72,8 @@ bool Window::OpenVideo(std::string& error) {
     // would run on forever. They stay available when asked for by name (SDL_VIDEODRIVER).
     const char* driver = SDL_GetCurrentVideoDriver();
     if (driver && !SDL_getenv("SDL_VIDEODRIVER") &&
-        (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0 || SDL_strcmp(driver, "evdev") == 0)) {
+        (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0 ||
+         SDL_strcmp(driver, "evdev") == 0)) {
         error = "cannot open a window: no display (neither X11 nor Wayland is available)";
         return false;
     }
@@ -80,8 +81,8 @@ bool Window::OpenVideo(std::string& error) {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
     flags |= options_.fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_RESIZABLE;
-    window_ = SDL_CreateWindow(options_.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               options_.width, options_.height, flags);
+    window_ = SDL_CreateWindow(options_.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, options_.width,
+                               options_.height, flags);
     if (!window_) {
         error = std::string("cannot open a window: ") + SDL_GetError();
         return false;
@@ -219,12 +220,8 @@ void Window::TranslateEvent(const SDL_Event& event) {
             // The pointer came over the window: the window decides what it looks like.
             PostMessage(this, WM_SETCURSOR, 0, 0);
             break;
-        case SDL_WINDOWEVENT_FOCUS_GAINED:
-            PostFocus(true);
-            break;
-        case SDL_WINDOWEVENT_FOCUS_LOST:
-            PostFocus(false);
-            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED: PostFocus(true); break;
+        case SDL_WINDOWEVENT_FOCUS_LOST: PostFocus(false); break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             clientWidth_ = event.window.data1;
             clientHeight_ = event.window.data2;
@@ -234,19 +231,17 @@ void Window::TranslateEvent(const SDL_Event& event) {
             // An unfocused game draws nothing; show its last frame again.
             Redraw();
             break;
-        default:
-            break;
+        default: break;
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
 void Window::Present(const FrameView& frame) {
     if (destroyed_ || !renderer_ || !frame.pixels || frame.width <= 0 || frame.height <= 0) return;
-    const Uint32 format = SDL_MasksToPixelFormatEnum(frame.bitsPerPixel, frame.redMask, frame.greenMask,
-                                                     frame.blueMask, 0);
+    const Uint32 format =
+        SDL_MasksToPixelFormatEnum(frame.bitsPerPixel, frame.redMask, frame.greenMask, frame.blueMask, 0);
     if (format == SDL_PIXELFORMAT_UNKNOWN) return;
     if (!texture_ || format != textureFormat_ || frame.width != textureWidth_ || frame.height != textureHeight_) {
         if (texture_) SDL_DestroyTexture(texture_);

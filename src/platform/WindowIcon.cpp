@@ -13,13 +13,11 @@ struct Disc {
 
 // Painted in order, later discs over earlier ones.
 constexpr std::array kIconDiscs{
-    Disc{16.0f, 20.0f, 11.5f, 0xFF2E7D32u},  // the pad
-    Disc{16.0f, 17.0f, 9.0f, 0xFF66BB33u},   // the head
-    Disc{10.5f, 10.5f, 4.5f, 0xFF66BB33u},   // eye bumps
-    Disc{21.5f, 10.5f, 4.5f, 0xFF66BB33u},
-    Disc{10.5f, 10.0f, 3.0f, 0xFFFFFFFFu},   // eyes
-    Disc{21.5f, 10.0f, 3.0f, 0xFFFFFFFFu},
-    Disc{11.0f, 10.5f, 1.5f, 0xFF101010u},   // pupils
+    Disc{16.0f, 20.0f, 11.5f, 0xFF2E7D32u},                                         // the pad
+    Disc{16.0f, 17.0f, 9.0f, 0xFF66BB33u},                                          // the head
+    Disc{10.5f, 10.5f, 4.5f, 0xFF66BB33u},                                          // eye bumps
+    Disc{21.5f, 10.5f, 4.5f, 0xFF66BB33u},  Disc{10.5f, 10.0f, 3.0f, 0xFFFFFFFFu},  // eyes
+    Disc{21.5f, 10.0f, 3.0f, 0xFFFFFFFFu},  Disc{11.0f, 10.5f, 1.5f, 0xFF101010u},  // pupils
     Disc{21.0f, 10.5f, 1.5f, 0xFF101010u},
 };
 

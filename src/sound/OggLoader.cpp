@@ -52,8 +52,8 @@ bool OggLoader::Load(const std::string& fileName, SoundData& out) {
         for (;;) {
             if (pcm.size() - used < kReadBytes) pcm.resize(pcm.size() + kGrowBytes);
             int section = 0;
-            const long got = ov_read(&file, reinterpret_cast<char*>(pcm.data() + used), kReadBytes,
-                                     kLittleEndian, kWordBytes, kSigned, &section);
+            const long got = ov_read(&file, reinterpret_cast<char*>(pcm.data() + used), kReadBytes, kLittleEndian,
+                                     kWordBytes, kSigned, &section);
             if (got < 1) break;
             used += static_cast<size_t>(got);
         }

@@ -53,9 +53,12 @@ bool ConvertSound(const SoundData& in, bool mono, SoundData& out) {
         const uint8_t* src = in.data.data() + static_cast<size_t>(i) * inStep * inFrameBytes;
         uint8_t* dst = out.data.data() + static_cast<size_t>(i) * outFrameBytes;
         if (in.channels > out.channels) {
-            if (sampleBytes == 1) MixDownUnsigned8(src, dst);
-            else if (sampleBytes == 2) MixDownSigned<int16_t>(src, dst);
-            else MixDownSigned<int32_t>(src, dst);
+            if (sampleBytes == 1)
+                MixDownUnsigned8(src, dst);
+            else if (sampleBytes == 2)
+                MixDownSigned<int16_t>(src, dst);
+            else
+                MixDownSigned<int32_t>(src, dst);
         } else {
             std::memcpy(dst, src, static_cast<size_t>(outFrameBytes));
         }

@@ -35,10 +35,9 @@ void Area::Init(int areaIndex) {
         SpawnParameters spawn;
         spawn.minSpawnInterval = settings.GetFloat(StringFormat("MinSpawnInterval_%02d_%02d", areaIndex, t));
         spawn.maxSpawnInterval = settings.GetFloat(StringFormat("MaxSpawnInterval_%02d_%02d", areaIndex, t));
-        tracks_[static_cast<size_t>(t)]->Init(
-            t, *this, firstTrackRow_ + t,
-            runsLeft ? ObjectTrack::kDirectionLeft : ObjectTrack::kDirectionRight, trackSpeed,
-            maxObjects, spawn);
+        tracks_[static_cast<size_t>(t)]->Init(t, *this, firstTrackRow_ + t,
+                                              runsLeft ? ObjectTrack::kDirectionLeft : ObjectTrack::kDirectionRight,
+                                              trackSpeed, maxObjects, spawn);
     }
 }
 

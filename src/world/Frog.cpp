@@ -30,12 +30,12 @@ struct StateInfo {
 };
 
 constexpr StateInfo kStates[Frog::kNumStates] = {
-    {nullptr, "INVISIBLE_OBJECT", nullptr, nullptr},                                   // 0
-    {"FS_IDLE", "FROG_IDLE", nullptr, nullptr},                                        // 1
-    {"FS_MOVE_LEFT", "FROG_MOVE_LEFT", "SOUND_FROG_MOVE", nullptr},                    // 2
-    {"FS_MOVE_RIGHT", "FROG_MOVE_RIGHT", "SOUND_FROG_MOVE", nullptr},                  // 3
-    {"FS_MOVE_UP", "FROG_MOVE_UP", "SOUND_FROG_MOVE", nullptr},                        // 4
-    {"FS_MOVE_DOWN", "FROG_MOVE_DOWN", "SOUND_FROG_MOVE", nullptr},                    // 5
+    {nullptr, "INVISIBLE_OBJECT", nullptr, nullptr},                   // 0
+    {"FS_IDLE", "FROG_IDLE", nullptr, nullptr},                        // 1
+    {"FS_MOVE_LEFT", "FROG_MOVE_LEFT", "SOUND_FROG_MOVE", nullptr},    // 2
+    {"FS_MOVE_RIGHT", "FROG_MOVE_RIGHT", "SOUND_FROG_MOVE", nullptr},  // 3
+    {"FS_MOVE_UP", "FROG_MOVE_UP", "SOUND_FROG_MOVE", nullptr},        // 4
+    {"FS_MOVE_DOWN", "FROG_MOVE_DOWN", "SOUND_FROG_MOVE", nullptr},    // 5
     {"FS_MOVE_DOWN_TRUCK_DOWN", "FROG_MOVE_DOWN_TRUCK_DOWN", "SOUND_FROG_MOVE", nullptr},
     {"FS_MOVE_UP_TRUCK_UP", "FROG_MOVE_UP_TRUCK_UP", "SOUND_FROG_MOVE", nullptr},
     {"FS_MOVE_UP_TRUCK_DOWN", "FROG_MOVE_UP_TRUCK_DOWN", "SOUND_FROG_MOVE", nullptr},
@@ -47,18 +47,18 @@ constexpr StateInfo kStates[Frog::kNumStates] = {
     {"FS_DROWN", "FROG_DROWN", "SOUND_FROG_DROWN", nullptr},
     {"FS_FINISH", "FROG_FINISH", nullptr, nullptr},  // its sound depends on the frogs left
     {"FS_IN_GOAL", "FROG_IN_GOAL", nullptr, nullptr},
-    {nullptr, "INVISIBLE_OBJECT", "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_AQUARIUM"},   // 17
-    {nullptr, nullptr, "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_CEMENT_MIXER"},          // 18
-    {nullptr, nullptr, "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_CHEZ_FRED"},             // 19
-    {nullptr, "INVISIBLE_OBJECT", "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_ELECTRIC"},   // 20
-    {nullptr, nullptr, "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_GARBAGE"},               // 21
-    {"FS_KILL_BOX_DROWN", "FROG_KILL_BOX_DROWN", nullptr, nullptr},  // the box's command plays it
+    {nullptr, "INVISIBLE_OBJECT", "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_AQUARIUM"},  // 17
+    {nullptr, nullptr, "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_CEMENT_MIXER"},         // 18
+    {nullptr, nullptr, "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_CHEZ_FRED"},            // 19
+    {nullptr, "INVISIBLE_OBJECT", "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_ELECTRIC"},  // 20
+    {nullptr, nullptr, "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_GARBAGE"},              // 21
+    {"FS_KILL_BOX_DROWN", "FROG_KILL_BOX_DROWN", nullptr, nullptr},                  // the box's command plays it
     {"FS_KILL_BOX_BOMB", "FROG_KILL_BOX_BOMB", "SOUND_FROG_KILL_BOX_BOMB", nullptr},
     {"FS_KILL_BOX_HAMMER", "FROG_KILL_BOX_HAMMER", "SOUND_FROG_KILL_BOX_HAMMER", nullptr},
     {"FS_KILL_BOX_RED_BUTTON", "FROG_KILL_BOX_RED_BUTTON", "SOUND_FROG_KILL_BOX_RED_BUTTON", nullptr},
     {"FS_KILL_PIRANHA", "FROG_KILL_PIRANHA", "SOUND_FROG_KILL_PIRANHA", nullptr},
-    {nullptr, "FROG_SHOW_DOWN_WAIT", nullptr, nullptr},                                // 27
-    {nullptr, "FROG_FINISH", "SOUND_LEVEL_FINISHED_FULL_LEVEL", nullptr},              // 28
+    {nullptr, "FROG_SHOW_DOWN_WAIT", nullptr, nullptr},                    // 27
+    {nullptr, "FROG_FINISH", "SOUND_LEVEL_FINISHED_FULL_LEVEL", nullptr},  // 28
 };
 
 // World units of each jump (positive y is up), by state.
@@ -126,8 +126,8 @@ void Frog::Restart() {
     World& world = GetWorld();
     LevelInfo& level = world.GetLevelInfo();
     const std::string cell = StringFormat("_%02d_%02d", level.worldIndex, level.levelIndex);
-    const IntPoint start = world.GetGrid().CellCenter(s.GetInt("frogStartCellLat" + cell),
-                                                      s.GetInt("frogStartCellLong" + cell));
+    const IntPoint start =
+        world.GetGrid().CellCenter(s.GetInt("frogStartCellLat" + cell), s.GetInt("frogStartCellLong" + cell));
     SetPosition(static_cast<float>(start.x), static_cast<float>(start.y));
     catchInsectsDistance_ = s.GetFloat("catchInsectsDistance");
     rocketJumpLookAhead_ = s.GetFloat("frogRocketJumpInterval");
@@ -155,7 +155,7 @@ void Frog::PlayStateSounds(int state) {
     const StateInfo& info = kStates[state];
     if (state == FS_FINISH) {
         context_->PlaySound(GetWorld().GetLevelInfo().frogsLeftToGoal != 0 ? "SOUND_LEVEL_FINISHED"
-                                                                            : "SOUND_LEVEL_FINISHED_FULL_LEVEL");
+                                                                           : "SOUND_LEVEL_FINISHED_FULL_LEVEL");
         return;
     }
     if (info.sound) context_->PlaySound(info.sound);
@@ -251,41 +251,52 @@ void Frog::Update(float dt) {
     stateTime_ += dt;
     const bool ended = stateTime_ >= CurrentAnimationLength();
     switch (state_) {
-        case FS_IDLE: IdleStep(dt); break;
-        case FS_MOVE_LEFT: case FS_MOVE_RIGHT: case FS_MOVE_UP: case FS_MOVE_DOWN:
-        case FS_MOVE_DOWN_TRUCK_DOWN: case FS_MOVE_UP_TRUCK_UP: case FS_MOVE_UP_TRUCK_DOWN:
-        case FS_ROCKET_JUMP: case FS_ROCKET_JUMP_BOARDING:
-            JumpStep(dt);
-            break;
-        case FS_CATCH_INSECT: case FS_PIERCED:
-            RideCarrier(dt);
-            if (ended) SetState(FS_IDLE);
-            break;
-        case FS_KNOCKED_OVER: case FS_DROWN: case FS_KILL_PIRANHA:
-            if (ended) animationDone_ = true;
-            break;
-        case FS_FINISH:
-            if (ended) SetState(FS_IN_GOAL);
-            break;
-        case FS_IN_GOAL: case FS_SHOW_DOWN_FINISH: break;
-        case FS_KILL_TRUCK_AQUARIUM: case FS_KILL_TRUCK_CEMENT_MIXER: case FS_KILL_TRUCK_CHEZ_FRED:
-        case FS_KILL_TRUCK_ELECTRIC: case FS_KILL_TRUCK_GARBAGE: {
-            // The frog stays until its truck has finished the kill.
-            const bool truckKilling = IsTruck(carrier_) && carrier_->GetState() == Truck::kStateKilling;
-            if (!truckKilling) animationDone_ = true;
-            break;
-        }
-        case FS_KILL_BOX_DROWN: BoxDrowningStep(); break;
-        case FS_KILL_BOX_BOMB: case FS_KILL_BOX_HAMMER: case FS_KILL_BOX_RED_BUTTON:
-            if (carrier_ != nullptr) carrier_->SetState(kCarrierStateHeld);
-            if (killingBox_ == nullptr) animationDone_ = true;
-            break;
-        case FS_SHOW_DOWN_WAIT:
-            if (ended) SetState(FS_SHOW_DOWN_FINISH);
-            break;
-        default:
-            Impossible("state", state_);
-            return;
+    case FS_IDLE: IdleStep(dt); break;
+    case FS_MOVE_LEFT:
+    case FS_MOVE_RIGHT:
+    case FS_MOVE_UP:
+    case FS_MOVE_DOWN:
+    case FS_MOVE_DOWN_TRUCK_DOWN:
+    case FS_MOVE_UP_TRUCK_UP:
+    case FS_MOVE_UP_TRUCK_DOWN:
+    case FS_ROCKET_JUMP:
+    case FS_ROCKET_JUMP_BOARDING: JumpStep(dt); break;
+    case FS_CATCH_INSECT:
+    case FS_PIERCED:
+        RideCarrier(dt);
+        if (ended) SetState(FS_IDLE);
+        break;
+    case FS_KNOCKED_OVER:
+    case FS_DROWN:
+    case FS_KILL_PIRANHA:
+        if (ended) animationDone_ = true;
+        break;
+    case FS_FINISH:
+        if (ended) SetState(FS_IN_GOAL);
+        break;
+    case FS_IN_GOAL:
+    case FS_SHOW_DOWN_FINISH: break;
+    case FS_KILL_TRUCK_AQUARIUM:
+    case FS_KILL_TRUCK_CEMENT_MIXER:
+    case FS_KILL_TRUCK_CHEZ_FRED:
+    case FS_KILL_TRUCK_ELECTRIC:
+    case FS_KILL_TRUCK_GARBAGE: {
+        // The frog stays until its truck has finished the kill.
+        const bool truckKilling = IsTruck(carrier_) && carrier_->GetState() == Truck::kStateKilling;
+        if (!truckKilling) animationDone_ = true;
+        break;
+    }
+    case FS_KILL_BOX_DROWN: BoxDrowningStep(); break;
+    case FS_KILL_BOX_BOMB:
+    case FS_KILL_BOX_HAMMER:
+    case FS_KILL_BOX_RED_BUTTON:
+        if (carrier_ != nullptr) carrier_->SetState(kCarrierStateHeld);
+        if (killingBox_ == nullptr) animationDone_ = true;
+        break;
+    case FS_SHOW_DOWN_WAIT:
+        if (ended) SetState(FS_SHOW_DOWN_FINISH);
+        break;
+    default: Impossible("state", state_); return;
     }
     const IntPoint offset = GetStateOffset();
     SetOffset(offset.x, offset.y);
@@ -355,27 +366,29 @@ void Frog::Refuse() {
 
 bool Frog::TryDeathCommand(int command) {
     switch (command) {
-        case FS_CATCH_INSECT:
-            SetState(FS_CATCH_INSECT);
-            context_->CatchInsects(*this);
-            return true;
-        case FS_PIERCED: case FS_KNOCKED_OVER: case FS_FINISH:
-            SetState(command);
-            return true;
-        case FS_KILL_BOX_DROWN:
-            context_->StartFrogDying();
-            if (auto* box = dynamic_cast<Box*>(carrier_)) {
-                context_->PlaySound("SOUND_FROG_KILL_BOX_DROWN");
-                box->SetState(kBoxStateDrowning);
-            }
-            SetState(FS_KILL_BOX_DROWN);
-            return true;
-        case FS_KILL_BOX_BOMB: case FS_KILL_BOX_HAMMER: case FS_KILL_BOX_RED_BUTTON: case FS_KILL_PIRANHA:
-            context_->StartFrogDying();
-            SetState(command);
-            return true;
-        default:
-            return false;
+    case FS_CATCH_INSECT:
+        SetState(FS_CATCH_INSECT);
+        context_->CatchInsects(*this);
+        return true;
+    case FS_PIERCED:
+    case FS_KNOCKED_OVER:
+    case FS_FINISH: SetState(command); return true;
+    case FS_KILL_BOX_DROWN:
+        context_->StartFrogDying();
+        if (auto* box = dynamic_cast<Box*>(carrier_)) {
+            context_->PlaySound("SOUND_FROG_KILL_BOX_DROWN");
+            box->SetState(kBoxStateDrowning);
+        }
+        SetState(FS_KILL_BOX_DROWN);
+        return true;
+    case FS_KILL_BOX_BOMB:
+    case FS_KILL_BOX_HAMMER:
+    case FS_KILL_BOX_RED_BUTTON:
+    case FS_KILL_PIRANHA:
+        context_->StartFrogDying();
+        SetState(command);
+        return true;
+    default: return false;
     }
 }
 
@@ -428,22 +441,22 @@ void Frog::TryMove(int command) {
 
 void Frog::TryMoveOnTruck(Truck& truck, int command) {
     switch (command) {
-        case FS_MOVE_LEFT: case FS_MOVE_RIGHT:
-            Refuse();
-            return;
-        case FS_CATCH_INSECT: case FS_PIERCED:
-            TryDeathCommand(command);
-            return;
-        case FS_KILL_TRUCK_AQUARIUM: case FS_KILL_TRUCK_CEMENT_MIXER: case FS_KILL_TRUCK_CHEZ_FRED:
-        case FS_KILL_TRUCK_ELECTRIC: case FS_KILL_TRUCK_GARBAGE:
-            context_->StartFrogDying();
-            truck.SetState(Truck::kStateKilling);
-            SetState(command);
-            return;
-        case FS_MOVE_DOWN: case FS_MOVE_UP: break;
-        default:
-            Impossible("command", command);
-            return;
+    case FS_MOVE_LEFT:
+    case FS_MOVE_RIGHT: Refuse(); return;
+    case FS_CATCH_INSECT:
+    case FS_PIERCED: TryDeathCommand(command); return;
+    case FS_KILL_TRUCK_AQUARIUM:
+    case FS_KILL_TRUCK_CEMENT_MIXER:
+    case FS_KILL_TRUCK_CHEZ_FRED:
+    case FS_KILL_TRUCK_ELECTRIC:
+    case FS_KILL_TRUCK_GARBAGE:
+        context_->StartFrogDying();
+        truck.SetState(Truck::kStateKilling);
+        SetState(command);
+        return;
+    case FS_MOVE_DOWN:
+    case FS_MOVE_UP: break;
+    default: Impossible("command", command); return;
     }
     World& world = GetWorld();
     BlockInfo& blockers = BlockInfo::Instance();

@@ -18,13 +18,15 @@ constexpr int kCarrierSubmerged = 4;
 // The crash sound of a road object by its kind; none for other kinds.
 const char* CrashSound(int kind) {
     switch (kind) {
-        case KIND_RAGTOP_OPEN: return "SOUND_RAGTOP_OPEN_CRASH";
-        case KIND_RAGTOP_CLOSED: return "SOUND_RAGTOP_CLOSED_CRASH";
-        case KIND_SMALL_CAR: return "SOUND_SMALL_CAR_CRASH";
-        case KIND_TRUCK_GARBAGE: case KIND_TRUCK_CHEZ_FRED: case KIND_TRUCK_ELECTRIC:
-        case KIND_TRUCK_AQUARIUM: case KIND_TRUCK_CEMENT_MIXER:
-            return "SOUND_TRUCK_CRASH";
-        default: return nullptr;
+    case KIND_RAGTOP_OPEN: return "SOUND_RAGTOP_OPEN_CRASH";
+    case KIND_RAGTOP_CLOSED: return "SOUND_RAGTOP_CLOSED_CRASH";
+    case KIND_SMALL_CAR: return "SOUND_SMALL_CAR_CRASH";
+    case KIND_TRUCK_GARBAGE:
+    case KIND_TRUCK_CHEZ_FRED:
+    case KIND_TRUCK_ELECTRIC:
+    case KIND_TRUCK_AQUARIUM:
+    case KIND_TRUCK_CEMENT_MIXER: return "SOUND_TRUCK_CRASH";
+    default: return nullptr;
     }
 }
 
@@ -44,7 +46,8 @@ bool CheckFrogCollisions(Frog& frog, World& world, GameContext& game) {
     if (!flying && frog.GetCarrier() == nullptr && frog.GetTarget() == nullptr &&
         BlockInfo::Instance().IsBlocked(seen.x, seen.y)) {
         const Area* area = world.FindAreaAt(seen.x, seen.y);
-        const TrackObject* hit = area != nullptr && !area->IsRiver() ? world.FindTrackObjectAt(seen.x, seen.y) : nullptr;
+        const TrackObject* hit =
+            area != nullptr && !area->IsRiver() ? world.FindTrackObjectAt(seen.x, seen.y) : nullptr;
         if (hit != nullptr) {
             if (const char* sound = CrashSound(hit->GetKind())) game.PlaySound(sound);
         }

@@ -29,9 +29,7 @@ public:
     int CellIndex(int lat, int lng) const { return numLatCells_ * lng + lat; }
     int CellIndex(IntPoint cell) const { return CellIndex(cell.x, cell.y); }
 
-    IntPoint IndexToCell(int index) const {
-        return {index % numLatCells_, index / numLatCells_};
-    }
+    IntPoint IndexToCell(int index) const { return {index % numLatCells_, index / numLatCells_}; }
 
     IntPoint CellCenter(int lat, int lng) const {
         return {cellWidth_ * lat + cellWidth_ / 2, cellHeight_ * lng + cellHeight_ / 2};
@@ -44,9 +42,7 @@ public:
         return {x / cellWidth_, y / cellHeight_};
     }
 
-    bool IsOutside(int x, int y) const {
-        return x < 0 || x >= widthUnits_ || y < 0 || y >= heightUnits_;
-    }
+    bool IsOutside(int x, int y) const { return x < 0 || x >= widthUnits_ || y < 0 || y >= heightUnits_; }
 
     bool IsCellInside(int lat, int lng) const {
         return lat >= 0 && lat < numLatCells_ && lng >= 0 && lng < numLongCells_;

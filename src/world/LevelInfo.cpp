@@ -48,23 +48,20 @@ bool LevelInfo::LoadLevelSettings() {
         const std::string key = IndexedKey("areaType", i);
         const int type = SettingsManager::Instance().GetInt(key);
         if (type < 0 || type > kRiverArea) {
-            valid = Reject(StringFormat("%s is %d; an area type must be 0, 1 (road) or 2 (river)",
-                                        key.c_str(), type));
+            valid = Reject(StringFormat("%s is %d; an area type must be 0, 1 (road) or 2 (river)", key.c_str(), type));
             break;
         }
         areaTypes.push_back(type);
     }
     for (int i = 0; i < numFrogsToGoal; ++i) {
-        frogSpeedFactors.push_back(
-            SettingsManager::Instance().GetFloat(IndexedKey("frogSpeedFactor", i)));
+        frogSpeedFactors.push_back(SettingsManager::Instance().GetFloat(IndexedKey("frogSpeedFactor", i)));
     }
     if (valid && numAreas < numVisibleAreas + kLevelsPerWorld - 1) {
         // Playable all the same: the areas the world lacks are built as empty roads.
         std::fprintf(stderr,
                      "config.txt: numAreas is %d; the %d levels of a world with %d visible areas "
                      "need at least %d\n",
-                     numAreas, kLevelsPerWorld, numVisibleAreas,
-                     numVisibleAreas + kLevelsPerWorld - 1);
+                     numAreas, kLevelsPerWorld, numVisibleAreas, numVisibleAreas + kLevelsPerWorld - 1);
     }
     return valid;
 }
@@ -88,8 +85,7 @@ LevelInfo::BonusAward LevelInfo::AwardBonusLife(GameContext& game) {
 }
 
 int LevelInfo::GetNumLongCells() const {
-    return (numCellsPerTrack * numTracksPerArea + numCellsPerGrassStrip) * numVisibleAreas +
-           numCellsStartStrip;
+    return (numCellsPerTrack * numTracksPerArea + numCellsPerGrassStrip) * numVisibleAreas + numCellsStartStrip;
 }
 
 int LevelInfo::AreaType(int areaIndex) const {

@@ -72,7 +72,8 @@ std::vector<LevelObjectEntry> LevelObjectsFile::Read(const std::string& path) {
         if (std::optional<LevelObjectEntry> entry = ParseLine(line)) {
             entries.push_back(*entry);
         } else {
-            std::fprintf(stderr, "%s line %d: expected five whole numbers \"type, lat, long, width, height\"; line skipped\n",
+            std::fprintf(stderr,
+                         "%s line %d: expected five whole numbers \"type, lat, long, width, height\"; line skipped\n",
                          path.c_str(), lineNumber);
         }
     }

@@ -26,8 +26,8 @@ ObjectTrack::ObjectTrack() : GameObject("ObjectTrack") {}
 
 ObjectTrack::~ObjectTrack() = default;
 
-void ObjectTrack::Init(int trackIndex, Area& area, int row, int direction, float trackSpeed,
-                       int maxObjects, const SpawnParameters& spawn) {
+void ObjectTrack::Init(int trackIndex, Area& area, int row, int direction, float trackSpeed, int maxObjects,
+                       const SpawnParameters& spawn) {
     SettingsManager& settings = SettingsManager::Instance();
     const float piranhaSpeed = settings.GetFloat("piranhaSpeed");
     piranhaSpeed_ = direction == kDirectionRight ? -piranhaSpeed : piranhaSpeed;
@@ -50,9 +50,7 @@ void ObjectTrack::Init(int trackIndex, Area& area, int row, int direction, float
 
 World& ObjectTrack::GetWorld() const { return area_->GetWorld(); }
 
-GameContext* ObjectTrack::GetContext() const {
-    return area_ != nullptr ? &area_->GetWorld().GetContext() : nullptr;
-}
+GameContext* ObjectTrack::GetContext() const { return area_ != nullptr ? &area_->GetWorld().GetContext() : nullptr; }
 
 void ObjectTrack::Advance(float dt, bool forceMove) {
     stateTime_ += dt;
@@ -76,9 +74,7 @@ void ObjectTrack::Spawn(float dt) {
     int chance = kChancePercent;
     const float span = spawn_.maxSpawnInterval - spawn_.minSpawnInterval;
     if (span > 0.0f) {
-        const float wanted =
-            (spawn_.spawnTimer - spawn_.minSpawnInterval) * static_cast<float>(kChancePercent) /
-            span;
+        const float wanted = (spawn_.spawnTimer - spawn_.minSpawnInterval) * static_cast<float>(kChancePercent) / span;
         if (wanted < static_cast<float>(kChancePercent)) chance = static_cast<int>(wanted);
     }
     if (Randomizer::Instance().Next() % (kChancePercent + 1) >= chance) return;
@@ -118,8 +114,7 @@ bool ObjectTrack::ShouldMove(bool forceMove) {
     const IntPoint p = frog->GetRoundedPosition();
     IntPoint reference = p;
     const int state = frog->GetState();
-    if (state >= FS_KILL_BOX_BOMB && state <= FS_KILL_BOX_RED_BUTTON &&
-        frog->GetKillingBox() != nullptr) {
+    if (state >= FS_KILL_BOX_BOMB && state <= FS_KILL_BOX_RED_BUTTON && frog->GetKillingBox() != nullptr) {
         reference = frog->GetKillingBox()->GetRoundedPosition();
     }
     return !IsOnTrack(p.x, p.y) && !IsOnTrack(reference.x, reference.y);
@@ -133,8 +128,7 @@ void ObjectTrack::MoveAndUpdate(float dt, bool move) {
             Frog* frog = context != nullptr ? context->GetFrog() : nullptr;
             if (frog != nullptr) {
                 const IntPoint p = frog->GetRoundedPosition();
-                if (IsOnTrack(p.x, p.y) && frog->GetState() == FS_IDLE &&
-                    piranha_->Contains(p.x, p.y)) {
+                if (IsOnTrack(p.x, p.y) && frog->GetState() == FS_IDLE && piranha_->Contains(p.x, p.y)) {
                     piranha_->SetState(kPiranhaCaught);
                     frog->QueueCommand(FS_KILL_PIRANHA);
                 }
@@ -190,9 +184,7 @@ float ObjectTrack::DistanceToNearestObject(float x, float y) const {
     return std::sqrt(nearest);
 }
 
-bool ObjectTrack::IsOnTrack(int x, int y) const {
-    return GetWorld().GetGrid().PositionToCell(x, y).y == row_;
-}
+bool ObjectTrack::IsOnTrack(int x, int y) const { return GetWorld().GetGrid().PositionToCell(x, y).y == row_; }
 
 void ObjectTrack::ScaleSpeed(float factor) {
     speed_ *= factor;

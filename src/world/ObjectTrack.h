@@ -42,8 +42,8 @@ public:
     ObjectTrack();
     ~ObjectTrack() override;
 
-    void Init(int trackIndex, Area& area, int row, int direction, float trackSpeed,
-              int maxObjects, const SpawnParameters& spawn);
+    void Init(int trackIndex, Area& area, int row, int direction, float trackSpeed, int maxObjects,
+              const SpawnParameters& spawn);
     // One frame: spawn, decide whether to move, move and update (piranha first), remove at
     // most one object that has left the screen, and a piranha that has gone.
     void Advance(float dt, bool forceMove);

@@ -21,8 +21,7 @@ int Scroller::MaxScrollY() const {
 void Scroller::SetScrollTarget(int, int y) { target_ = {0, std::clamp(y, 0, MaxScrollY())}; }
 
 void Scroller::FollowFrog(IntPoint visiblePosition) {
-    SetScrollTarget(visiblePosition.x,
-                    visiblePosition.y - kFrogCellsAboveView * world_.GetGrid().CellHeight());
+    SetScrollTarget(visiblePosition.x, visiblePosition.y - kFrogCellsAboveView * world_.GetGrid().CellHeight());
 }
 
 void Scroller::ScrollToTop() { target_ = {0, world_.GetGrid().HeightUnits() - kScreenHeight}; }

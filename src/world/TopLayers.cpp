@@ -10,8 +10,7 @@
 #include "world/Screen.h"
 
 namespace {
-void Load(std::vector<IntPoint>& layer, const char* countKey, const char* xKey, const char* yKey,
-          int levelIndex) {
+void Load(std::vector<IntPoint>& layer, const char* countKey, const char* xKey, const char* yKey, int levelIndex) {
     SettingsManager& settings = SettingsManager::Instance();
     layer.clear();
     const int count = settings.GetInt(countKey);
@@ -25,15 +24,12 @@ void Load(std::vector<IntPoint>& layer, const char* countKey, const char* xKey, 
 
 void TopLayers::LoadTopLayers(int levelIndex) {
     Load(topLayer_, "numSpritesInTopLayer", "topLayerOffsetX", "topLayerOffsetY", levelIndex);
-    Load(roadTopLayer_, "numSpritesInRoadTopLayer", "roadTopLayerOffsetX", "roadTopLayerOffsetY",
-         levelIndex);
+    Load(roadTopLayer_, "numSpritesInRoadTopLayer", "roadTopLayerOffsetX", "roadTopLayerOffsetY", levelIndex);
 }
 
 void TopLayers::DrawTopLayer(GameContext& game) const { Draw(game, topLayer_, "TOP_LAYER_"); }
 
-void TopLayers::DrawRoadTopLayer(GameContext& game) const {
-    Draw(game, roadTopLayer_, "ROAD_TOP_LAYER_");
-}
+void TopLayers::DrawRoadTopLayer(GameContext& game) const { Draw(game, roadTopLayer_, "ROAD_TOP_LAYER_"); }
 
 void TopLayers::Draw(GameContext& game, const std::vector<IntPoint>& layer, const char* prefix) {
     const FloatPoint scroll = game.GetScrollPosition();
@@ -41,7 +37,7 @@ void TopLayers::Draw(GameContext& game, const std::vector<IntPoint>& layer, cons
         Sprite* sprite = game.GetSprite(MakeAssetKey(IndexedKey(prefix, static_cast<int>(i))), false);
         if (sprite == nullptr) continue;
         const IntPoint corner = VisualObject::ToScreen(layer[i], scroll);
-        sprite_drawing::DrawAt(*sprite, 0.0f, false, corner.x,
-                               corner.y - sprite_drawing::Height(*sprite), sprite_drawing::kAtPoint);
+        sprite_drawing::DrawAt(*sprite, 0.0f, false, corner.x, corner.y - sprite_drawing::Height(*sprite),
+                               sprite_drawing::kAtPoint);
     }
 }

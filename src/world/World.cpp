@@ -100,8 +100,8 @@ void World::PlaceGoalAndObjects() {
     for (const LevelObjectEntry& entry : LevelObjectsFile::Read(path)) {
         if (entry.type != LevelObjectEntry::kBlocker && entry.type != LevelObjectEntry::kWater) continue;
         if (!grid_.IsCellInside(entry.lat, entry.lng)) {
-            std::fprintf(stderr, "%s: cell (%d, %d) lies outside the %d x %d grid; entry skipped\n",
-                         path.c_str(), entry.lat, entry.lng, grid_.NumLatCells(), grid_.NumLongCells());
+            std::fprintf(stderr, "%s: cell (%d, %d) lies outside the %d x %d grid; entry skipped\n", path.c_str(),
+                         entry.lat, entry.lng, grid_.NumLatCells(), grid_.NumLongCells());
             continue;
         }
         if (entry.type == LevelObjectEntry::kBlocker) {

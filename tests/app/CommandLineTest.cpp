@@ -20,10 +20,10 @@ TEST(CommandLineTest, DefaultIsTheFullScreenGame) {
 }
 
 TEST(CommandLineTest, ReadsEveryOption) {
-    const CommandLine c = ParseCommandLine({"--windowed", "--nosound", "--data", "d", "--headless", "--seed", "42",
-                                            "--dt", "0.05", "--ticks", "300", "--input", "in.txt", "--state",
-                                            "s.jsonl", "--frame", "12:a.bmp", "--frame", "3:b:c.bmp",
-                                            "--strict-settings"});
+    const CommandLine c =
+        ParseCommandLine({"--windowed", "--nosound", "--data",   "d",       "--headless", "--seed",           "42",
+                          "--dt",       "0.05",      "--ticks",  "300",     "--input",    "in.txt",           "--state",
+                          "s.jsonl",    "--frame",   "12:a.bmp", "--frame", "3:b:c.bmp",  "--strict-settings"});
     ASSERT_EQ(c.action, Action::Run) << c.error;
     EXPECT_TRUE(c.windowed);
     EXPECT_TRUE(c.noSound);

@@ -43,17 +43,9 @@ struct BadLine {
 
 TEST(InputScriptTest, NamesTheFirstMalformedLine) {
     const BadLine cases[] = {
-        {"key 38", "tick"},
-        {"-1 key 38", "tick"},
-        {"3", "event"},
-        {"3 press 38", "press"},
-        {"3 key", "key"},
-        {"3 key 0", "key"},
-        {"3 key 38 39", "39"},
-        {"3 down 10", "down"},
-        {"3 focus 2", "focus"},
-        {"3 char x", "char"},
-        {"3 quit now", "now"},
+        {"key 38", "tick"},     {"-1 key 38", "tick"}, {"3", "event"},        {"3 press 38", "press"},
+        {"3 key", "key"},       {"3 key 0", "key"},    {"3 key 38 39", "39"}, {"3 down 10", "down"},
+        {"3 focus 2", "focus"}, {"3 char x", "char"},  {"3 quit now", "now"},
     };
     for (const BadLine& c : cases) {
         std::istringstream in(std::string("1 key 27\n") + c.text + "\n");

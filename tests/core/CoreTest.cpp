@@ -4,12 +4,12 @@
 #include "core/StringUtil.h"
 
 TEST(StringUtil, MakeAssetKeyRemovesUnderscoresAndLowersAsciiOnly) {
-    struct Case { const char* name; const char* key; };
+    struct Case {
+        const char* name;
+        const char* key;
+    };
     const Case cases[] = {
-        {"SOUND_THEME", "soundtheme"},
-        {"FROG_MOVE_UP", "frogmoveup"},
-        {"TOP_LAYER_00", "toplayer00"},
-        {"__", ""},
+        {"SOUND_THEME", "soundtheme"}, {"FROG_MOVE_UP", "frogmoveup"}, {"TOP_LAYER_00", "toplayer00"}, {"__", ""},
         {"\xC4_X", "\xC4x"},  // Latin-1 letters are not ASCII and stay as they are
     };
     for (const Case& c : cases) EXPECT_EQ(MakeAssetKey(c.name), c.key) << c.name;

@@ -27,77 +27,140 @@ struct KeySpec {
 // Keys read under their own name (indexed keys are formed in the tests below).
 const KeySpec kFixedKeys[] = {
     // Game flow
-    {"waitAfterFrogDeathInterval", Type::Float}, {"waitBeforeScrollUpEndLevel", Type::Float},
-    {"scrollAccelerationPPS", Type::Float}, {"inGoalDistance", Type::Float},
-    {"inGameSoundThemeVolumedB", Type::Float}, {"enableSound", Type::Bool},
-    {"initInterval", Type::Float}, {"frogPosShowDownPixX", Type::Int},
-    {"frogPosShowDownPixY", Type::Int}, {"numInitialInsects", Type::Int},
+    {"waitAfterFrogDeathInterval", Type::Float},
+    {"waitBeforeScrollUpEndLevel", Type::Float},
+    {"scrollAccelerationPPS", Type::Float},
+    {"inGoalDistance", Type::Float},
+    {"inGameSoundThemeVolumedB", Type::Float},
+    {"enableSound", Type::Bool},
+    {"initInterval", Type::Float},
+    {"frogPosShowDownPixX", Type::Int},
+    {"frogPosShowDownPixY", Type::Int},
+    {"numInitialInsects", Type::Int},
     // Scoring and messages
-    {"truckToTruckTravelScore", Type::Int}, {"numStarsForBonusLife", Type::Float},
-    {"scoreCountSpeed", Type::Float}, {"starScore", Type::Int}, {"voyagerBugScore", Type::Int},
-    {"toolBugScore", Type::Int}, {"newsBugScore", Type::Int}, {"butterflyScore", Type::Int},
-    {"businessBugScore", Type::Int}, {"piercingScore", Type::Int}, {"areaDoneScore", Type::Int},
-    {"scorePerSecLeft", Type::Int}, {"messageInterval", Type::Float},
-    {"scoreDisplayTime", Type::Int}, {"scoreScrollSpeed", Type::Int},
-    {"vertOffsetMessageLine1", Type::Int}, {"vertOffsetMessageLine2", Type::Int},
+    {"truckToTruckTravelScore", Type::Int},
+    {"numStarsForBonusLife", Type::Float},
+    {"scoreCountSpeed", Type::Float},
+    {"starScore", Type::Int},
+    {"voyagerBugScore", Type::Int},
+    {"toolBugScore", Type::Int},
+    {"newsBugScore", Type::Int},
+    {"butterflyScore", Type::Int},
+    {"businessBugScore", Type::Int},
+    {"piercingScore", Type::Int},
+    {"areaDoneScore", Type::Int},
+    {"scorePerSecLeft", Type::Int},
+    {"messageInterval", Type::Float},
+    {"scoreDisplayTime", Type::Int},
+    {"scoreScrollSpeed", Type::Int},
+    {"vertOffsetMessageLine1", Type::Int},
+    {"vertOffsetMessageLine2", Type::Int},
     {"starScoreBonus", Type::Int},
     // World and player
-    {"levelTimeSeconds", Type::Float}, {"maxNumBonusLifes", Type::Int},
-    {"numFrogLifes", Type::Int}, {"numFrogsToGoal", Type::Int},
-    {"numCellsPerGrassStrip", Type::Int}, {"numCellsPerTrack", Type::Int},
-    {"numCellsStartStrip", Type::Int}, {"numTracksPerArea", Type::Int},
-    {"numVisibleAreas", Type::Int}, {"numAreas", Type::Int}, {"numWorlds", Type::Int},
-    {"gridHeightUnits", Type::Int}, {"gridWidthUnits", Type::Int}, {"numLatCells", Type::Int},
-    {"MaxNumObjectsPerTrack", Type::Float}, {"UpScrollOffset", Type::Int},
-    {"DownScrollOffset", Type::Int}, {"UpScrollTriggerCellLevelLong01", Type::Int},
-    {"UpScrollTriggerCellLevelLong02", Type::Int}, {"DownScrollTriggerCellLevelLong01", Type::Int},
-    {"DownScrollTriggerCellLevelLong02", Type::Int}, {"numSpritesInTopLayer", Type::Int},
-    {"numSpritesInRoadTopLayer", Type::Int}, {"piranhaSpeed", Type::Float},
-    {"spawnPiranhaChancePerMill", Type::Int}, {"frogDefaultOffsetX", Type::Int},
-    {"frogDefaultOffsetY", Type::Int}, {"catchInsectsDistance", Type::Float},
-    {"frogRocketJumpInterval", Type::Float}, {"explosionOffsetX", Type::Float},
-    {"explosionOffsetY", Type::Float}, {"HammerDownOffsetX", Type::Float},
+    {"levelTimeSeconds", Type::Float},
+    {"maxNumBonusLifes", Type::Int},
+    {"numFrogLifes", Type::Int},
+    {"numFrogsToGoal", Type::Int},
+    {"numCellsPerGrassStrip", Type::Int},
+    {"numCellsPerTrack", Type::Int},
+    {"numCellsStartStrip", Type::Int},
+    {"numTracksPerArea", Type::Int},
+    {"numVisibleAreas", Type::Int},
+    {"numAreas", Type::Int},
+    {"numWorlds", Type::Int},
+    {"gridHeightUnits", Type::Int},
+    {"gridWidthUnits", Type::Int},
+    {"numLatCells", Type::Int},
+    {"MaxNumObjectsPerTrack", Type::Float},
+    {"UpScrollOffset", Type::Int},
+    {"DownScrollOffset", Type::Int},
+    {"UpScrollTriggerCellLevelLong01", Type::Int},
+    {"UpScrollTriggerCellLevelLong02", Type::Int},
+    {"DownScrollTriggerCellLevelLong01", Type::Int},
+    {"DownScrollTriggerCellLevelLong02", Type::Int},
+    {"numSpritesInTopLayer", Type::Int},
+    {"numSpritesInRoadTopLayer", Type::Int},
+    {"piranhaSpeed", Type::Float},
+    {"spawnPiranhaChancePerMill", Type::Int},
+    {"frogDefaultOffsetX", Type::Int},
+    {"frogDefaultOffsetY", Type::Int},
+    {"catchInsectsDistance", Type::Float},
+    {"frogRocketJumpInterval", Type::Float},
+    {"explosionOffsetX", Type::Float},
+    {"explosionOffsetY", Type::Float},
+    {"HammerDownOffsetX", Type::Float},
     {"HammerDownOffsetY", Type::Float},
     // Moving objects
-    {"boxOffsetX", Type::Float}, {"boxOffsetY", Type::Float}, {"boxKillDrownOffsetX", Type::Float},
-    {"boxKillDrownOffsetY", Type::Float}, {"boxWaitBeforeKillInterval", Type::Float},
-    {"hippoOffsetX", Type::Int}, {"hippoOffsetY", Type::Int},
-    {"hippoWaitBeforeDiveInterval", Type::Float}, {"truckFrontEndNonBlockAreaWidth", Type::Float},
-    {"truckGarbageFrogOffsetX", Type::Int}, {"truckChezFredFrogOffsetX", Type::Int},
-    {"truckElectricFrogOffsetX", Type::Int}, {"truckAquariumFrogOffsetX", Type::Int},
-    {"truckCementMixerFrogOffsetX", Type::Int}, {"truckKillTimerInterval", Type::Float},
-    {"truckVerticalOffsetStar", Type::Float}, {"InsectMoveMaxSpeed", Type::Float},
-    {"InsectMoveMinSpeed", Type::Float}, {"InsectMoveOffsetGlobalX", Type::Int},
-    {"InsectMoveOffsetGlobalY", Type::Int}, {"insectMaxApproachTime", Type::Float},
-    {"maxPierceDist", Type::Int}, {"perCentChancePierce", Type::Float},
-    {"perCentChanceToChangeDirHorz", Type::Float}, {"perCentChanceToChangeDirVert", Type::Float},
-    {"shrinkInterval", Type::Float}, {"insectSpawnChancePerCent", Type::Float},
-    {"insectSpawnInterval", Type::Float}, {"maxNumInsects", Type::Int},
-    {"minNumInsects", Type::Int}, {"relFrequencyBigBug", Type::Int},
-    {"relFrequencyBusinessBug", Type::Int}, {"relFrequencyButterfly", Type::Int},
-    {"relFrequencyNewsBug", Type::Int}, {"relFrequencyTaxiBug", Type::Int},
-    {"relFrequencyToolBug", Type::Int}, {"relFrequencyVoyagerBug", Type::Int},
+    {"boxOffsetX", Type::Float},
+    {"boxOffsetY", Type::Float},
+    {"boxKillDrownOffsetX", Type::Float},
+    {"boxKillDrownOffsetY", Type::Float},
+    {"boxWaitBeforeKillInterval", Type::Float},
+    {"hippoOffsetX", Type::Int},
+    {"hippoOffsetY", Type::Int},
+    {"hippoWaitBeforeDiveInterval", Type::Float},
+    {"truckFrontEndNonBlockAreaWidth", Type::Float},
+    {"truckGarbageFrogOffsetX", Type::Int},
+    {"truckChezFredFrogOffsetX", Type::Int},
+    {"truckElectricFrogOffsetX", Type::Int},
+    {"truckAquariumFrogOffsetX", Type::Int},
+    {"truckCementMixerFrogOffsetX", Type::Int},
+    {"truckKillTimerInterval", Type::Float},
+    {"truckVerticalOffsetStar", Type::Float},
+    {"InsectMoveMaxSpeed", Type::Float},
+    {"InsectMoveMinSpeed", Type::Float},
+    {"InsectMoveOffsetGlobalX", Type::Int},
+    {"InsectMoveOffsetGlobalY", Type::Int},
+    {"insectMaxApproachTime", Type::Float},
+    {"maxPierceDist", Type::Int},
+    {"perCentChancePierce", Type::Float},
+    {"perCentChanceToChangeDirHorz", Type::Float},
+    {"perCentChanceToChangeDirVert", Type::Float},
+    {"shrinkInterval", Type::Float},
+    {"insectSpawnChancePerCent", Type::Float},
+    {"insectSpawnInterval", Type::Float},
+    {"maxNumInsects", Type::Int},
+    {"minNumInsects", Type::Int},
+    {"relFrequencyBigBug", Type::Int},
+    {"relFrequencyBusinessBug", Type::Int},
+    {"relFrequencyButterfly", Type::Int},
+    {"relFrequencyNewsBug", Type::Int},
+    {"relFrequencyTaxiBug", Type::Int},
+    {"relFrequencyToolBug", Type::Int},
+    {"relFrequencyVoyagerBug", Type::Int},
     // Graphics
     {"smallFontSizeFactor", Type::Float},
 };
 
 // Prefixes the objects read their sizes and sprite placement with.
-const char* const kExtentPrefixes[] = {"ragTopOpen", "ragTopClosed", "smallCar", "truck", "trunk",
-                                       "barrel", "waterLily", "hippo", "box", "waterLilyGoal",
-                                       "frog"};
-const char* const kOffsetPrefixes[] = {"ragtopOpen", "ragtopClosed", "smallCar", "truckGarbage",
-                                       "truckChezFred", "truckElectric", "truckAquarium",
-                                       "truckCementMixer", "trunk", "barrel", "waterLily", "box",
-                                       "piranha"};
+const char* const kExtentPrefixes[] = {"ragTopOpen", "ragTopClosed", "smallCar", "truck",         "trunk", "barrel",
+                                       "waterLily",  "hippo",        "box",      "waterLilyGoal", "frog"};
+const char* const kOffsetPrefixes[] = {
+    "ragtopOpen",       "ragtopClosed", "smallCar", "truckGarbage", "truckChezFred", "truckElectric", "truckAquarium",
+    "truckCementMixer", "trunk",        "barrel",   "waterLily",    "box",           "piranha"};
 const char* const kShadowPrefixes[] = {"ragtop", "smallCar", "truck"};
 
 // The frog states whose draw offsets have keys of their own.
-const char* const kFrogStates[] = {
-    "FS_MOVE_LEFT", "FS_MOVE_RIGHT", "FS_MOVE_UP", "FS_MOVE_DOWN", "FS_MOVE_DOWN_TRUCK_DOWN",
-    "FS_MOVE_UP_TRUCK_UP", "FS_MOVE_UP_TRUCK_DOWN", "FS_ROCKET_JUMP", "FS_ROCKET_JUMP_BOARDING",
-    "FS_CATCH_INSECT", "FS_PIERCED", "FS_KNOCKED_OVER", "FS_DROWN", "FS_FINISH", "FS_IN_GOAL",
-    "FS_KILL_BOX_DROWN", "FS_KILL_BOX_BOMB", "FS_KILL_BOX_HAMMER", "FS_KILL_BOX_RED_BUTTON",
-    "FS_KILL_PIRANHA"};
+const char* const kFrogStates[] = {"FS_MOVE_LEFT",
+                                   "FS_MOVE_RIGHT",
+                                   "FS_MOVE_UP",
+                                   "FS_MOVE_DOWN",
+                                   "FS_MOVE_DOWN_TRUCK_DOWN",
+                                   "FS_MOVE_UP_TRUCK_UP",
+                                   "FS_MOVE_UP_TRUCK_DOWN",
+                                   "FS_ROCKET_JUMP",
+                                   "FS_ROCKET_JUMP_BOARDING",
+                                   "FS_CATCH_INSECT",
+                                   "FS_PIERCED",
+                                   "FS_KNOCKED_OVER",
+                                   "FS_DROWN",
+                                   "FS_FINISH",
+                                   "FS_IN_GOAL",
+                                   "FS_KILL_BOX_DROWN",
+                                   "FS_KILL_BOX_BOMB",
+                                   "FS_KILL_BOX_HAMMER",
+                                   "FS_KILL_BOX_RED_BUTTON",
+                                   "FS_KILL_PIRANHA"};
 
 constexpr int kLevelsPerWorld = 5;
 // One area shift between two levels: the top layers move down by this many units per level.
@@ -129,8 +192,7 @@ protected:
         if (std::sscanf(line.c_str(), "%999s %999s", name, value) != 2) return key + " has no value";
         int i;
         float f;
-        const bool parses = type == Type::Float ? std::sscanf(value, "%f", &f) == 1
-                                                : std::sscanf(value, "%d", &i) == 1;
+        const bool parses = type == Type::Float ? std::sscanf(value, "%f", &f) == 1 : std::sscanf(value, "%d", &i) == 1;
         return parses ? "" : key + " has the value \"" + value + "\", not a number";
     }
 
@@ -314,8 +376,8 @@ TEST_F(ConfigKeysTest, LayoutIsOneTheWorldCanBuild) {
 
 TEST_F(ConfigKeysTest, KillAndDiveTimersArePositive) {
     // A zero would kill or sink the frog on the first frame it lands.
-    for (const char* key : {"truckKillTimerInterval", "boxWaitBeforeKillInterval",
-                            "hippoWaitBeforeDiveInterval", "levelTimeSeconds"}) {
+    for (const char* key :
+         {"truckKillTimerInterval", "boxWaitBeforeKillInterval", "hippoWaitBeforeDiveInterval", "levelTimeSeconds"}) {
         EXPECT_GT(Float(key), 0.0f) << key;
     }
 }

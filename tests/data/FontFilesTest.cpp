@@ -65,8 +65,7 @@ protected:
 
 TEST_P(FontFilesTest, EveryCodeHasItsGlyphInsideThePicture) {
     Font font;
-    ASSERT_TRUE(font.Load(std::string(FileLoader::kDataFolder) + GetParam().file,
-                          MakeAssetKey(GetParam().sprite)));
+    ASSERT_TRUE(font.Load(std::string(FileLoader::kDataFolder) + GetParam().file, MakeAssetKey(GetParam().sprite)));
     const std::unique_ptr<Image> picture = LoadImage(MakeAssetKey(GetParam().sprite), false);
     ASSERT_TRUE(picture);
     ASSERT_EQ(picture->GetBitsPerPixel(), 24);
@@ -76,8 +75,7 @@ TEST_P(FontFilesTest, EveryCodeHasItsGlyphInsideThePicture) {
     std::vector<std::string> problems;
     for (int code = kFirstCode; code <= kLastCode; ++code) {
         const Rect r = font.GetGlyph(static_cast<uint16_t>(code));
-        const std::string name = StringFormat("code %d (%d, %d, %d, %d)", code, r.left, r.top,
-                                              r.right, r.bottom);
+        const std::string name = StringFormat("code %d (%d, %d, %d, %d)", code, r.left, r.top, r.right, r.bottom);
         if (r.left < 0 || r.top < 0 || r.right >= picture->GetWidth() || r.bottom >= picture->GetHeight() ||
             r.left >= r.right || r.top >= r.bottom) {
             problems.push_back(name + " is not a rectangle inside the picture");

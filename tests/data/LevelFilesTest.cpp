@@ -26,9 +26,7 @@ constexpr int kRiverArea = 2;
 
 struct Entry {
     int type, lat, row;
-    bool operator<(const Entry& o) const {
-        return std::tie(type, lat, row) < std::tie(o.type, o.lat, o.row);
-    }
+    bool operator<(const Entry& o) const { return std::tie(type, lat, row) < std::tie(o.type, o.lat, o.row); }
 };
 
 class LevelFilesTest : public ::testing::Test {
@@ -99,8 +97,8 @@ TEST_F(LevelFilesTest, EveryBlockerAndPondIsInEveryLevelThatShowsItsRow) {
                 const int row = worldRow - other * shift;
                 if (row < 0 || row >= rows) continue;
                 if (!levels[other].count({e.type, e.lat, row})) {
-                    problems.push_back(StringFormat("level %d has type %d at %d, %d; level %d lacks it at row %d",
-                                                    l, e.type, e.lat, e.row, other, row));
+                    problems.push_back(StringFormat("level %d has type %d at %d, %d; level %d lacks it at row %d", l,
+                                                    e.type, e.lat, e.row, other, row));
                 }
             }
         }
@@ -128,8 +126,7 @@ TEST_F(LevelFilesTest, StartAndGoalCellsAreFree) {
     for (int l = 0; l < kLevels; ++l) {
         const std::set<Entry> entries = Read(l);
         auto occupied = [&](int lat, int row) {
-            return entries.count({kBlocker, lat, row}) || entries.count({kWater, lat, row}) ||
-                   IsRiverLane(l, row);
+            return entries.count({kBlocker, lat, row}) || entries.count({kWater, lat, row}) || IsRiverLane(l, row);
         };
         const std::string cell = StringFormat("_00_%02d", l);
         if (occupied(Int("frogStartCellLat" + cell), Int("frogStartCellLong" + cell))) {

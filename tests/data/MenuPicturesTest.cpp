@@ -51,8 +51,8 @@ TEST_F(MenuPicturesTest, EveryHighlightIsAsLargeAsItsButton) {
         if (!picture) {
             problems.push_back(std::string(button.highlight) + " has no picture");
         } else if (picture->GetWidth() != width || picture->GetHeight() != height) {
-            problems.push_back(StringFormat("%s is %d x %d, its button %d x %d", button.highlight,
-                                            picture->GetWidth(), picture->GetHeight(), width, height));
+            problems.push_back(StringFormat("%s is %d x %d, its button %d x %d", button.highlight, picture->GetWidth(),
+                                            picture->GetHeight(), width, height));
         }
     }
     EXPECT_THAT(problems, IsEmpty());

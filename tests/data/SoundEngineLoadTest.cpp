@@ -19,8 +19,7 @@ constexpr int kStreamFlags = SoundEngine::kFlagVolume | SoundEngine::kFlagStream
 // the pack, found as the game finds them: the .wav first, then the .ogg.
 class SoundEngineLoad : public ::testing::TestWithParam<const char*> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         previousRoot_ = FileLoader::DataRoot();
         FileLoader::SetDataRoot(GetParam());
         FileLoader::Instance().Reinitialize();
@@ -29,8 +28,7 @@ protected:
         engine().SetEnabled(true);
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         engine().Shutdown();
         engine().SetEnabled(false);
         FileLoader::Instance().Close();
@@ -40,20 +38,19 @@ protected:
 
     static SoundEngine& engine() { return SoundEngine::Instance(); }
 
-    static bool Load(const char* name, int flags)
-    {
+    static bool Load(const char* name, int flags) {
         const std::string key = MakeAssetKey(name);
         const std::string base = FileLoader::Instance().GetDataFolder() + key;
-        return engine().LoadSound(key, base + ".wav", flags, false) || engine().LoadSound(key, base + ".ogg", flags, false);
+        return engine().LoadSound(key, base + ".wav", flags, false) ||
+               engine().LoadSound(key, base + ".ogg", flags, false);
     }
 
     std::string previousRoot_;
 };
 
-} // namespace
+}  // namespace
 
-TEST_P(SoundEngineLoad, FindsEveryEffectAndStream)
-{
+TEST_P(SoundEngineLoad, FindsEveryEffectAndStream) {
     EXPECT_EQ(FileLoader::Instance().PackAvailable(), std::string(GetParam()) == RJ_PACK_DIR);
     for (const char* name : EffectSoundNames()) {
         SCOPED_TRACE(name);

@@ -19,23 +19,18 @@ constexpr double kMaxDcOffset = 0.002;  // about −54 dBFS
 constexpr float kSilentEdge = 0.01f;    // −40 dBFS
 
 // Effects the game plays looped: their ends join instead of fading.
-bool PlayedLooped(const std::string& name)
-{
-    return name == "SOUND_HIGHSCORE";
-}
+bool PlayedLooped(const std::string& name) { return name == "SOUND_HIGHSCORE"; }
 
-std::vector<GameSound> AllSounds()
-{
+std::vector<GameSound> AllSounds() {
     std::vector<GameSound> all = GameSounds(false);
     const std::vector<GameSound> streams = GameSounds(true);
     all.insert(all.end(), streams.begin(), streams.end());
     return all;
 }
 
-} // namespace
+}  // namespace
 
-TEST(SoundFiles, EveryEffectIsA16Bit22050HzMonoWave)
-{
+TEST(SoundFiles, EveryEffectIsA16Bit22050HzMonoWave) {
     for (const GameSound& sound : GameSounds(false)) {
         SCOPED_TRACE(sound.path);
         const Samples& s = Load(sound);
@@ -48,8 +43,7 @@ TEST(SoundFiles, EveryEffectIsA16Bit22050HzMonoWave)
     }
 }
 
-TEST(SoundFiles, EveryStreamIsA44100HzStereoOggOfItsLength)
-{
+TEST(SoundFiles, EveryStreamIsA44100HzStereoOggOfItsLength) {
     for (const GameSound& sound : GameSounds(true)) {
         SCOPED_TRACE(sound.path);
         const Samples& s = Load(sound);
@@ -60,16 +54,14 @@ TEST(SoundFiles, EveryStreamIsA44100HzStereoOggOfItsLength)
     }
 }
 
-TEST(SoundFiles, PeaksStayAtOrBelowMinusOneDbfs)
-{
+TEST(SoundFiles, PeaksStayAtOrBelowMinusOneDbfs) {
     for (const GameSound& sound : AllSounds()) {
         SCOPED_TRACE(sound.path);
         EXPECT_LE(PeakDb(Load(sound)), kPeakCeilingDb + kPeakToleranceDb);
     }
 }
 
-TEST(SoundFiles, NoSoundCarriesADcOffset)
-{
+TEST(SoundFiles, NoSoundCarriesADcOffset) {
     for (const GameSound& sound : AllSounds()) {
         SCOPED_TRACE(sound.path);
         for (const auto& channel : Load(sound).data) {
@@ -82,8 +74,7 @@ TEST(SoundFiles, NoSoundCarriesADcOffset)
     }
 }
 
-TEST(SoundFiles, EffectsStartAndEndInSilence)
-{
+TEST(SoundFiles, EffectsStartAndEndInSilence) {
     for (const GameSound& sound : GameSounds(false)) {
         if (PlayedLooped(sound.name)) {
             continue;
@@ -96,8 +87,7 @@ TEST(SoundFiles, EffectsStartAndEndInSilence)
     }
 }
 
-TEST(SoundFiles, EffectsShareOneLoudness)
-{
+TEST(SoundFiles, EffectsShareOneLoudness) {
     std::vector<std::pair<float, std::string>> levels;
     for (const GameSound& sound : GameSounds(false)) {
         levels.emplace_back(RmsDb(Load(sound)), sound.name);

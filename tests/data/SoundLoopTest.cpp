@@ -18,19 +18,19 @@ constexpr float kSeamRoom = 1.5f;
 constexpr float kLevelJumpDb = 6.0f;
 
 struct Seam {
-    float step;       // |first − last|
-    float maxStep;    // largest step inside the 10 ms on either side
-    float error;      // how far the first sample misses the line through the last two
-    float maxError;   // the same miss, largest inside the windows
+    float step;      // |first − last|
+    float maxStep;   // largest step inside the 10 ms on either side
+    float error;     // how far the first sample misses the line through the last two
+    float maxError;  // the same miss, largest inside the windows
 };
 
 // The last and the first 10 ms of a loop, joined as the player hears them.
-Seam MeasureSeam(const std::vector<float>& x, int rate)
-{
+Seam MeasureSeam(const std::vector<float>& x, int rate) {
     const std::size_t w = static_cast<std::size_t>(kJoinWindowSeconds * rate);
     std::vector<float> joined(x.end() - static_cast<std::ptrdiff_t>(w), x.end());
     joined.insert(joined.end(), x.begin(), x.begin() + static_cast<std::ptrdiff_t>(w));
-    Seam seam{std::fabs(joined[w] - joined[w - 1]), 0.0f, std::fabs(joined[w] - 2.0f * joined[w - 1] + joined[w - 2]), 0.0f};
+    Seam seam{std::fabs(joined[w] - joined[w - 1]), 0.0f, std::fabs(joined[w] - 2.0f * joined[w - 1] + joined[w - 2]),
+              0.0f};
     for (std::size_t i = 2; i < joined.size(); ++i) {
         if (i == w) {
             continue;
@@ -41,15 +41,13 @@ Seam MeasureSeam(const std::vector<float>& x, int rate)
     return seam;
 }
 
-bool Continuous(const Seam& seam)
-{
+bool Continuous(const Seam& seam) {
     const float lsb = 2.0f / 32768.0f;
     return seam.step <= kSeamRoom * seam.maxStep + lsb && seam.error <= kSeamRoom * seam.maxError + lsb;
 }
 
 // Every sound the game restarts at its end: the streams, and the high-score jingle it loops.
-std::vector<GameSound> LoopedSounds()
-{
+std::vector<GameSound> LoopedSounds() {
     std::vector<GameSound> loops = GameSounds(true);
     for (const GameSound& sound : GameSounds(false)) {
         if (std::string(sound.name) == "SOUND_HIGHSCORE") {
@@ -59,10 +57,9 @@ std::vector<GameSound> LoopedSounds()
     return loops;
 }
 
-} // namespace
+}  // namespace
 
-TEST(SoundLoops, SeamCheckCatchesACutThroughAWave)
-{
+TEST(SoundLoops, SeamCheckCatchesACutThroughAWave) {
     constexpr int kRate = 44100;
     std::vector<float> wave(kRate / 2);
     for (std::size_t i = 0; i < wave.size(); ++i) {
@@ -73,8 +70,7 @@ TEST(SoundLoops, SeamCheckCatchesACutThroughAWave)
     EXPECT_FALSE(Continuous(MeasureSeam(wave, kRate)));
 }
 
-TEST(SoundLoops, EveryLoopJoinsItsStartWithoutAClick)
-{
+TEST(SoundLoops, EveryLoopJoinsItsStartWithoutAClick) {
     for (const GameSound& sound : LoopedSounds()) {
         SCOPED_TRACE(sound.path);
         const Samples& s = Load(sound);
@@ -89,8 +85,7 @@ TEST(SoundLoops, EveryLoopJoinsItsStartWithoutAClick)
 
 // The decoder hands out exactly the samples the stream declares: nothing of the encoder's
 // padding or look-ahead reaches the player between the end and the restart.
-TEST(SoundLoops, StreamsDecodeToTheirDeclaredLength)
-{
+TEST(SoundLoops, StreamsDecodeToTheirDeclaredLength) {
     for (const GameSound& sound : GameSounds(true)) {
         SCOPED_TRACE(sound.path);
         const Samples& s = Load(sound);
@@ -98,8 +93,7 @@ TEST(SoundLoops, StreamsDecodeToTheirDeclaredLength)
     }
 }
 
-TEST(SoundLoops, EveryLoopEndsAsLoudAsItStarts)
-{
+TEST(SoundLoops, EveryLoopEndsAsLoudAsItStarts) {
     for (const GameSound& sound : LoopedSounds()) {
         SCOPED_TRACE(sound.path);
         const Samples& s = Load(sound);

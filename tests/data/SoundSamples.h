@@ -33,13 +33,11 @@ struct Samples {
     double Seconds() const { return rate == 0 ? 0.0 : static_cast<double>(Frames()) / rate; }
 };
 
-inline bool IsStreamed(const std::string& path)
-{
+inline bool IsStreamed(const std::string& path) {
     return path.size() > 4 && path.compare(path.size() - 4, 4, ".ogg") == 0;
 }
 
-inline uint32_t Le(const std::string& b, std::size_t at, int bytes)
-{
+inline uint32_t Le(const std::string& b, std::size_t at, int bytes) {
     uint32_t v = 0;
     for (int i = bytes - 1; i >= 0; --i) {
         v = (v << 8) | static_cast<uint8_t>(b[at + static_cast<std::size_t>(i)]);
@@ -48,8 +46,7 @@ inline uint32_t Le(const std::string& b, std::size_t at, int bytes)
 }
 
 // Any RIFF layout: chunks are walked, not assumed at fixed places.
-inline Samples ReadWav(const std::string& path)
-{
+inline Samples ReadWav(const std::string& path) {
     Samples s;
     std::ifstream in(path, std::ios::binary);
     const std::string b{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -82,15 +79,15 @@ inline Samples ReadWav(const std::string& path)
     s.data.assign(static_cast<std::size_t>(s.channels), std::vector<float>(frames));
     for (std::size_t i = 0; i < frames; ++i) {
         for (int c = 0; c < s.channels; ++c) {
-            const auto v = static_cast<int16_t>(Le(b, dataAt + (i * static_cast<std::size_t>(s.channels) + static_cast<std::size_t>(c)) * 2, 2));
+            const auto v = static_cast<int16_t>(
+                Le(b, dataAt + (i * static_cast<std::size_t>(s.channels) + static_cast<std::size_t>(c)) * 2, 2));
             s.data[static_cast<std::size_t>(c)][i] = static_cast<float>(v) / 32768.0f;
         }
     }
     return s;
 }
 
-inline Samples ReadOgg(const std::string& path)
-{
+inline Samples ReadOgg(const std::string& path) {
     Samples s;
     OggVorbis_File file;
     if (ov_fopen(path.c_str(), &file) != 0) {
@@ -111,7 +108,8 @@ inline Samples ReadOgg(const std::string& path)
         for (std::size_t i = 0; i < frames; ++i) {
             for (int c = 0; c < s.channels; ++c) {
                 int16_t v = 0;
-                std::memcpy(&v, chunk + (i * static_cast<std::size_t>(s.channels) + static_cast<std::size_t>(c)) * 2, 2);
+                std::memcpy(&v, chunk + (i * static_cast<std::size_t>(s.channels) + static_cast<std::size_t>(c)) * 2,
+                            2);
                 s.data[static_cast<std::size_t>(c)].push_back(static_cast<float>(v) / 32768.0f);
             }
         }
@@ -124,23 +122,15 @@ inline Samples ReadOgg(const std::string& path)
 }
 
 // The file the game loads for a sound name, in the generated data folder.
-inline std::string SoundPath(const std::string& folder, const char* name, bool streamed)
-{
+inline std::string SoundPath(const std::string& folder, const char* name, bool streamed) {
     return folder + "/" + MakeAssetKey(name) + (streamed ? ".ogg" : ".wav");
 }
 
-inline Samples Read(const std::string& path)
-{
-    return IsStreamed(path) ? ReadOgg(path) : ReadWav(path);
-}
+inline Samples Read(const std::string& path) { return IsStreamed(path) ? ReadOgg(path) : ReadWav(path); }
 
-inline float Db(double amplitude)
-{
-    return static_cast<float>(20.0 * std::log10(std::max(amplitude, 1e-9)));
-}
+inline float Db(double amplitude) { return static_cast<float>(20.0 * std::log10(std::max(amplitude, 1e-9))); }
 
-inline float PeakDb(const Samples& s)
-{
+inline float PeakDb(const Samples& s) {
     float peak = 0.0f;
     for (const auto& ch : s.data) {
         for (float v : ch) {
@@ -151,8 +141,7 @@ inline float PeakDb(const Samples& s)
 }
 
 // RMS over every channel and the whole sound, as sox reports it.
-inline float RmsDb(const Samples& s, std::size_t from = 0, std::size_t count = SIZE_MAX)
-{
+inline float RmsDb(const Samples& s, std::size_t from = 0, std::size_t count = SIZE_MAX) {
     double sum = 0.0;
     std::size_t n = 0;
     for (const auto& ch : s.data) {
@@ -172,8 +161,7 @@ struct GameSound {
 };
 
 // The game's own list of sounds, each with the file the build generated for it.
-inline std::vector<GameSound> GameSounds(bool streamed)
-{
+inline std::vector<GameSound> GameSounds(bool streamed) {
     std::vector<GameSound> sounds;
     for (const char* name : streamed ? StreamedSoundNames() : EffectSoundNames()) {
         sounds.push_back({name, streamed, SoundPath(RJ_DATA_DIR, name, streamed)});
@@ -182,8 +170,7 @@ inline std::vector<GameSound> GameSounds(bool streamed)
 }
 
 // Decoded once per test run: the theme alone is a minute of stereo Vorbis.
-inline const Samples& Load(const GameSound& sound)
-{
+inline const Samples& Load(const GameSound& sound) {
     static std::map<std::string, Samples> cache;
     auto it = cache.find(sound.path);
     if (it == cache.end()) {
@@ -192,4 +179,4 @@ inline const Samples& Load(const GameSound& sound)
     return it->second;
 }
 
-} // namespace sound_test
+}  // namespace sound_test

@@ -145,9 +145,8 @@ TEST_F(SpriteCentringTest, IdleFrogIsCentredAndFillsItsExtent) {
 }
 
 TEST_F(SpriteCentringTest, InsectsAreCentredOnTheirPosition) {
-    const char* insects[] = {"INSECT_BIG_BUG_FLY_LEFT", "INSECT_BUSINESS_BUG_FLY_LEFT",
-                             "INSECT_BUTTERFLY_FLY_LEFT", "INSECT_NEWS_BUG_FLY_LEFT",
-                             "INSECT_TAXI_BUG_FLY_LEFT", "INSECT_TOOL_BUG_FLY_LEFT",
+    const char* insects[] = {"INSECT_BIG_BUG_FLY_LEFT",    "INSECT_BUSINESS_BUG_FLY_LEFT", "INSECT_BUTTERFLY_FLY_LEFT",
+                             "INSECT_NEWS_BUG_FLY_LEFT",   "INSECT_TAXI_BUG_FLY_LEFT",     "INSECT_TOOL_BUG_FLY_LEFT",
                              "INSECT_VOYAGER_BUG_FLY_LEFT"};
     for (const char* insect : insects) {
         for (bool mirrored : {false, true}) {

@@ -70,8 +70,8 @@ TEST_F(TrafficTest, RiverLanesAlwaysCarrySomethingToStandOn) {
                     if (!area->IsRiver()) continue;
                     for (const auto& track : area->GetTracks()) {
                         if (OnScreen(*track) == 0) {
-                            problems.push_back(StringFormat("seed %u, level %d: river row %d empty at %.1f s",
-                                                            seed, level, track->GetRow(), t));
+                            problems.push_back(StringFormat("seed %u, level %d: river row %d empty at %.1f s", seed,
+                                                            level, track->GetRow(), t));
                         }
                     }
                 }

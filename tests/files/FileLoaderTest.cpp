@@ -69,9 +69,9 @@ TEST(FileLoader, PackLinesNeverRunIntoTheNextEntry) {
 TEST(FileLoader, PackFileReadsAreClampedToTheEntryAndThePacksRealEnd) {
     TempDataRoot root;
     PackBuilder p = TwoTextPack();
-    p.items.push_back({"data\\beyond.txt", "tail", -1, 1000});          // size past the end
-    p.items.push_back({"data\\outside.txt", "", 999999, 5});            // offset past the end
-    p.items.push_back({std::string(48, 'n'), "no NUL in the name"});   // name fills all 48 bytes
+    p.items.push_back({"data\\beyond.txt", "tail", -1, 1000});        // size past the end
+    p.items.push_back({"data\\outside.txt", "", 999999, 5});          // offset past the end
+    p.items.push_back({std::string(48, 'n'), "no NUL in the name"});  // name fills all 48 bytes
     root.Write("ReedJumper.dat", p.Build());
     root.Activate();
     File file;
@@ -106,7 +106,6 @@ TEST(File, WriteModeCreatesTheLooseFileEvenWithAPack) {
     EXPECT_GT(out.Print("%s %d\n", "abc", 42), 0);
     out.Close();
     EXPECT_EQ(root.Read("HighScore.txt"), "abc 42\n");
-
 }
 
 TEST(File, LooseGetSizeLeavesTheReadPosition) {
@@ -154,7 +153,10 @@ TEST(RjPack, CreateListExtractRoundTripsEveryByte) {
 }
 
 TEST(RjPack, RefusesWhatCannotBePackedAndWritesNoPack) {
-    struct Case { const char* why; std::vector<std::pair<std::string, std::string>> files; };
+    struct Case {
+        const char* why;
+        std::vector<std::pair<std::string, std::string>> files;
+    };
     const Case cases[] = {
         {"empty file", {{"empty.txt", ""}}},
         {"name too long", {{std::string(44, 'a') + ".txt", "x"}}},
@@ -164,12 +166,14 @@ TEST(RjPack, RefusesWhatCannotBePackedAndWritesNoPack) {
         TempDataRoot source;
         for (const auto& [name, bytes] : c.files) source.Write(name, bytes);
         const std::string pack = (source.Path() / "out.dat").string();
-        const std::string command = std::string(RJPACK_PATH) + " create " + pack + " " + source.Path().string() + " 2>/dev/null";
+        const std::string command =
+            std::string(RJPACK_PATH) + " create " + pack + " " + source.Path().string() + " 2>/dev/null";
         EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 1) << c.why;
         EXPECT_FALSE(std::filesystem::exists(pack)) << c.why;
     }
     TempDataRoot many;
     for (int i = 0; i < 499; ++i) many.Write("f" + std::to_string(i), "x");
-    const std::string command = std::string(RJPACK_PATH) + " create /tmp/rj-many.dat " + many.Path().string() + " 2>/dev/null";
+    const std::string command =
+        std::string(RJPACK_PATH) + " create /tmp/rj-many.dat " + many.Path().string() + " 2>/dev/null";
     EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 1);
 }

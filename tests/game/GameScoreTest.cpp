@@ -16,11 +16,11 @@ protected:
         dir_ = std::filesystem::temp_directory_path() / ("rj-score-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir_);
         std::ofstream(dir_ / "config.txt") << "scoreCountSpeed 500\n"
-                                               "piercingScore -300\n"
-                                               "businessBugScore 50\nbutterflyScore 60\nnewsBugScore 70\n"
-                                               "toolBugScore 80\nvoyagerBugScore 90\n"
-                                               "starScore 25\ntruckToTruckTravelScore 100\n"
-                                               "numStarsForBonusLife 2.9\nscorePerSecLeft 10\nareaDoneScore 200\n";
+                                              "piercingScore -300\n"
+                                              "businessBugScore 50\nbutterflyScore 60\nnewsBugScore 70\n"
+                                              "toolBugScore 80\nvoyagerBugScore 90\n"
+                                              "starScore 25\ntruckToTruckTravelScore 100\n"
+                                              "numStarsForBonusLife 2.9\nscorePerSecLeft 10\nareaDoneScore 200\n";
         FileLoader::SetDataRoot(dir_.string());
         FileLoader::Instance().Reinitialize();
         SettingsManager::Instance().Clear();
@@ -55,7 +55,10 @@ TEST_F(GameScoreTest, DisplayedScoreCountsTowardsTheScoreAndStops) {
 TEST_F(GameScoreTest, EventValues) {
     score().AddTimeBonus(7.9f, 10, 20);
     EXPECT_EQ(score().Score(), 79);
-    struct Case { int kind; int value; };
+    struct Case {
+        int kind;
+        int value;
+    };
     const Case cases[] = {{2, 50}, {3, 60}, {4, 70}, {6, 80}, {7, 90}, {1, 10}, {5, 10}};
     for (const Case& c : cases) {
         const int before = score().Score();

@@ -58,7 +58,10 @@ TEST_F(HighScoreTest, HashRotatesAndAddsSignedBytes) {
 TEST_F(HighScoreTest, EditedOrTruncatedFilesBringTheDefaultsBack) {
     table().Init();
     const std::string good = FileText();
-    struct Case { const char* why; std::string text; };
+    struct Case {
+        const char* why;
+        std::string text;
+    };
     std::string edited = good;
     edited.replace(edited.find("*900"), 4, "*990");
     std::string noColon = good;
@@ -82,20 +85,28 @@ TEST_F(HighScoreTest, SubmitAndNameEntry) {
     EXPECT_FALSE(table().Submit(100));  // equal to the lowest: not entered
     ASSERT_TRUE(table().Submit(900));   // equal to an existing score: listed below it
     EXPECT_EQ(table().EditedIndex(), 2);
-    Type("Anna\xe4%");                        // "%" refused, ä allowed
-    Type("bcdefghijk");                       // an eleven-character limit
-    EXPECT_EQ(table().NameBuffer(), "Anna\xe4" "bcdefg");
+    Type("Anna\xe4%");   // "%" refused, ä allowed
+    Type("bcdefghijk");  // an eleven-character limit
+    EXPECT_EQ(table().NameBuffer(),
+              "Anna\xe4"
+              "bcdefg");
     table().OnChar(8);
-    EXPECT_EQ(table().Entries()[2].name, "Anna\xe4" "bcdef");
+    EXPECT_EQ(table().Entries()[2].name,
+              "Anna\xe4"
+              "bcdef");
     table().OnChar(13);
     EXPECT_FALSE(table().IsEditing());
     EXPECT_TRUE(table().Load());
-    EXPECT_EQ(table().Entries()[2].name, "Anna\xe4" "bcdef");
+    EXPECT_EQ(table().Entries()[2].name,
+              "Anna\xe4"
+              "bcdef");
     EXPECT_EQ(table().Entries()[2].score, 900);
     EXPECT_EQ(table().Entries()[9].score, 200);
 
     ASSERT_TRUE(table().Submit(5000));  // the buffer keeps the last name typed in this run
-    EXPECT_EQ(table().Entries()[0].name, "Anna\xe4" "bcdef");
+    EXPECT_EQ(table().Entries()[0].name,
+              "Anna\xe4"
+              "bcdef");
     table().Commit();
     EXPECT_FALSE(table().IsEditing());
 }

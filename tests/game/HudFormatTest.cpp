@@ -13,8 +13,8 @@ TEST(HudFormatTest, TimeShowsWholeMinutesAndSeconds) {
         const char* shown;
     };
     const Case cases[] = {
-        {75.9f, "1:15"}, {9.5f, "0:09"}, {60.0f, "1:00"}, {59.99f, "0:59"}, {0.99f, "0:00"},
-        {-0.2f, "0:00"}, {-75.0f, "0:00"}, {605.0f, "10:05"}, {NAN, "0:00"}, {INFINITY, "16666666:40"},
+        {75.9f, "1:15"}, {9.5f, "0:09"},   {60.0f, "1:00"},   {59.99f, "0:59"}, {0.99f, "0:00"},
+        {-0.2f, "0:00"}, {-75.0f, "0:00"}, {605.0f, "10:05"}, {NAN, "0:00"},    {INFINITY, "16666666:40"},
     };
     for (const Case& c : cases) EXPECT_EQ(HudFormat::Time(c.seconds), c.shown) << c.seconds;
 }

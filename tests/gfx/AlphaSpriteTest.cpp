@@ -22,8 +22,10 @@ TEST_F(AlphaSpriteTest, HalfAlphaBlendsOnEveryFormat) {
         AlphaSprite sprite;
         // White, alpha 128 on the left half and 255 on the right; alpha 0 in the last row.
         ASSERT_TRUE(sprite.Create(Picture(8, 3, [](int, int) { return 0xFFFFFFu; }),
-                                  AlphaPicture(8, 3, [](int x, int y) { return y == 2 ? 0 : x < 4 ? 128 : 255; }),
-                                  8, 3, 0, 0, false));
+                                  AlphaPicture(8, 3, [](int x, int y) { return y == 2  ? 0
+                                                                               : x < 4 ? 128
+                                                                                       : 255; }), 8, 3,
+                                  0, 0, false));
         sprite.Draw(200, 300);
         const int half = Full() / 2;
         for (int c = 0; c < 3; ++c) {

@@ -91,7 +91,8 @@ TEST_F(BmpLoaderTest, PicturesWrittenByImageMagickReadPixelForPixel) {
         const bool bilevel = std::string(c.options).find("monochrome") != std::string::npos;
         folder.Write("in.ppm", imagemagick::Ppm(c.width, c.height,
                                                 bilevel ? Shape(c.width, c.height) : Gradient(c.width, c.height)));
-        ASSERT_TRUE(imagemagick::Convert(std::string(c.options) + " " + folder.File("in.ppm") + " BMP3:" + folder.File(c.name)));
+        ASSERT_TRUE(imagemagick::Convert(std::string(c.options) + " " + folder.File("in.ppm") +
+                                         " BMP3:" + folder.File(c.name)));
         ExpectSameAsImageMagick(c.name, c.width, c.height);
     }
     std::string error;
@@ -184,10 +185,18 @@ TEST_F(BmpLoaderTest, UnsupportedOrImpossibleHeadersAreRefusedWithAReason) {
         {"top-down", with([](BmpBytes& b) { b.height = -1; }), "bottom-up"},
         {"too wide", with([](BmpBytes& b) { b.width = 16385; }), "larger than"},
         {"overflowing", with([](BmpBytes& b) { b.width = b.height = 0x40000000; }), "larger than"},
-        {"palette of 300", with([](BmpBytes& b) { b.bitCount = 8; b.coloursUsed = 300; }), "palette"},
+        {"palette of 300", with([](BmpBytes& b) {
+             b.bitCount = 8;
+             b.coloursUsed = 300;
+         }),
+         "palette"},
         {"4 bits", with([](BmpBytes& b) { b.bitCount = 4; }), "bits per pixel"},
         {"32 bits", with([](BmpBytes& b) { b.bitCount = 32; }), "bits per pixel"},
-        {"run-length compressed", with([](BmpBytes& b) { b.bitCount = 8; b.compression = 1; }), "compression"},
+        {"run-length compressed", with([](BmpBytes& b) {
+             b.bitCount = 8;
+             b.compression = 1;
+         }),
+         "compression"},
     };
     for (const Case& c : cases) {
         std::string error;

@@ -27,11 +27,16 @@ TEST(CheckDxResult, NamesOfDirectDrawAndGenericCodes) {
         const char* name;
     };
     const Case cases[] = {
-        {0x887601C2u, "DDERR_SURFACELOST"},     {0x88760096u, "DDERR_INVALIDRECT"},
-        {0x80004005u, "DDERR_GENERIC"},         {0x80004001u, "DDERR_UNSUPPORTED"},
-        {0x8007000Eu, "DDERR_OUTOFMEMORY"},     {0x80070057u, "DDERR_INVALIDPARAMS"},
-        {0x800401F0u, "DDERR_NOTINITIALIZED"},  {0x887600E1u, "DDERR_NOEXCLUSIVEMODE"},
-        {0x1234abcdu, "Unknown error (1234abcd)"}, {0x5u, "Unknown error (5)"},
+        {0x887601C2u, "DDERR_SURFACELOST"},
+        {0x88760096u, "DDERR_INVALIDRECT"},
+        {0x80004005u, "DDERR_GENERIC"},
+        {0x80004001u, "DDERR_UNSUPPORTED"},
+        {0x8007000Eu, "DDERR_OUTOFMEMORY"},
+        {0x80070057u, "DDERR_INVALIDPARAMS"},
+        {0x800401F0u, "DDERR_NOTINITIALIZED"},
+        {0x887600E1u, "DDERR_NOEXCLUSIVEMODE"},
+        {0x1234abcdu, "Unknown error (1234abcd)"},
+        {0x5u, "Unknown error (5)"},
     };
     for (const Case& c : cases) EXPECT_EQ(DxResultName(static_cast<DisplayResult>(c.code)), c.name);
 }

@@ -24,8 +24,9 @@ TEST(DirectDraw, InitReadsThePixelFormatOfEachDepth) {
         HeadlessDisplay::Format format;
         int bits, red, green, blue, redByte, spareByte;
     };
-    for (const Case& c : {Case{HeadlessDisplay::k565, 16, 11, 6, 0, 0, 0}, Case{HeadlessDisplay::k555, 16, 10, 5, 0, 0, 0},
-                          Case{HeadlessDisplay::k32, 32, 16, 8, 0, 2, 3}}) {
+    for (const Case& c :
+         {Case{HeadlessDisplay::k565, 16, 11, 6, 0, 0, 0}, Case{HeadlessDisplay::k555, 16, 10, 5, 0, 0, 0},
+          Case{HeadlessDisplay::k32, 32, 16, 8, 0, 2, 3}}) {
         HeadlessDisplay display(c.format);
         ASSERT_TRUE(display.ok());
         const PixelFormat& f = DirectDraw::Instance().GetPixelFormat();

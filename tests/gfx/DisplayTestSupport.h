@@ -142,7 +142,7 @@ inline std::vector<uint8_t> Pixels(const ScratchFolder& folder, const std::strin
 
 }  // namespace imagemagick
 
-#define RJ_REQUIRE_IMAGEMAGICK()                                                           \
-    do {                                                                                   \
+#define RJ_REQUIRE_IMAGEMAGICK()                                                                          \
+    do {                                                                                                  \
         if (!imagemagick::Available()) GTEST_SKIP() << "ImageMagick (/usr/bin/convert) is not installed"; \
     } while (0)

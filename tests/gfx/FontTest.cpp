@@ -75,11 +75,7 @@ TEST_F(FontTest, Widths) {
         int width, scaled;
     };
     const Case cases[] = {
-        {"", 0, 0},
-        {"A", 8, 4},
-        {"A B", 24, 12},
-        {"AB\rA", 16, 8},
-        {"Z", 1, 0},  // no glyph: spacing only
+        {"", 0, 0}, {"A", 8, 4}, {"A B", 24, 12}, {"AB\rA", 16, 8}, {"Z", 1, 0},  // no glyph: spacing only
     };
     for (const Case& c : cases) {
         EXPECT_EQ(font_.TextWidth(c.text), c.width) << c.text;

@@ -55,7 +55,8 @@ TEST_F(ImageConverterTest, DitheringRoundsUpInTheProportionOfTheDroppedBits) {
         {"255 never passes 31", PixelFormat::Rgb565(), 0xFF, 0, 31, 31},
     };
     for (const Case& c : cases) {
-        std::unique_ptr<Image> out = converter.ConvertTo16Bit(Constant24(kWidth, 8, c.value, c.value, c.value), c.format);
+        std::unique_ptr<Image> out =
+            converter.ConvertTo16Bit(Constant24(kWidth, 8, c.value, c.value, c.value), c.format);
         ASSERT_EQ(out->GetBitsPerPixel(), 16) << c.what;
         std::set<std::vector<bool>> patterns;
         for (int y = 0; y < 8; ++y) {
@@ -111,7 +112,7 @@ TEST_F(ImageConverterTest, AlphaIsTheRoundedDownAverage) {
     EXPECT_EQ(converter.ConvertTo8BitAlpha(std::move(palette))->GetPixels()[0], 255);
     std::unique_ptr<Image> alpha = converter.ConvertTo8BitAlpha(Constant24(1, 1, 31, 20, 10));
     ASSERT_EQ(alpha->GetBitsPerPixel(), 8);
-    EXPECT_EQ(alpha->GetPixels()[0], 20);  // 61 / 3
+    EXPECT_EQ(alpha->GetPixels()[0], 20);         // 61 / 3
     EXPECT_EQ(alpha->GetPixel(0, 0), 0x141414u);  // read through the grey ramp
 }
 
@@ -136,8 +137,8 @@ TEST_F(ImageConverterTest, UnsupportedPicturesComeBackUnchangedAfterTheErrorBox)
         PixelFormat format = PixelFormat::Rgb565();
         format.bitsPerPixel = c.displayBits;
         testing::internal::CaptureStderr();
-        std::unique_ptr<Image> out =
-            c.alpha ? converter.ConvertTo8BitAlpha(std::move(image)) : converter.ConvertTo16Bit(std::move(image), format);
+        std::unique_ptr<Image> out = c.alpha ? converter.ConvertTo8BitAlpha(std::move(image))
+                                             : converter.ConvertTo16Bit(std::move(image), format);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), std::string("ERROR: ") + c.text + "\n");
         EXPECT_EQ(out.get(), original) << c.text;
     }

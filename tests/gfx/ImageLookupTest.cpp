@@ -45,7 +45,8 @@ protected:
     // A white 2 × 1 JPEG made by ImageMagick, in the data folder.
     void WriteWhiteJpeg(const std::string& name) {
         data.Write("w.ppm", Text(imagemagick::Ppm(2, 1, std::vector<uint8_t>(6, 255))));
-        ASSERT_TRUE(imagemagick::Convert((data.Path() / "w.ppm").string() + " -quality 100 " + (data.Path() / name).string()));
+        ASSERT_TRUE(
+            imagemagick::Convert((data.Path() / "w.ppm").string() + " -quality 100 " + (data.Path() / name).string()));
         std::filesystem::remove(data.Path() / "w.ppm");
     }
 

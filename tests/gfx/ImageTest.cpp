@@ -84,7 +84,8 @@ TEST_F(ImageTest, MirroringSwapsWholePixelsAtEveryDepth) {
                 if (bits == 1) {
                     image.SetBit(x, y, (x + 2 * y) % 3 == 0);
                 } else {
-                    for (int k = 0; k < bits / 8; ++k) image.PixelAddress(x, y)[k] = static_cast<uint8_t>(40 * k + 5 * x + y + 1);
+                    for (int k = 0; k < bits / 8; ++k)
+                        image.PixelAddress(x, y)[k] = static_cast<uint8_t>(40 * k + 5 * x + y + 1);
                 }
             }
         }
@@ -94,7 +95,8 @@ TEST_F(ImageTest, MirroringSwapsWholePixelsAtEveryDepth) {
         }
         image.MirrorHorizontally();
         for (int y = 0; y < 2; ++y) {
-            for (int x = 0; x < 5; ++x) EXPECT_EQ(pixel(x, y), before[y][4 - x]) << bits << " bits at " << x << "," << y;
+            for (int x = 0; x < 5; ++x)
+                EXPECT_EQ(pixel(x, y), before[y][4 - x]) << bits << " bits at " << x << "," << y;
         }
     }
 }

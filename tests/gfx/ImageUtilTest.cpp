@@ -37,9 +37,8 @@ TEST_F(ImageUtilTest, TransparentRemapOfPixelsAndPalettes) {
         uint8_t toRed, toGreen, toBlue;
     };
     const Case cases[] = {
-        {255, 0, 255, 0, 0, 0},   {240, 7, 240, 0, 0, 0},   {239, 0, 255, 239, 0, 255},
-        {7, 7, 7, 8, 8, 8},       {0, 0, 0, 8, 8, 8},       {8, 0, 0, 8, 0, 0},
-        {255, 8, 255, 255, 8, 255},
+        {255, 0, 255, 0, 0, 0}, {240, 7, 240, 0, 0, 0}, {239, 0, 255, 239, 0, 255}, {7, 7, 7, 8, 8, 8},
+        {0, 0, 0, 8, 8, 8},     {8, 0, 0, 8, 0, 0},     {255, 8, 255, 255, 8, 255},
     };
     Image pixels;
     ASSERT_TRUE(pixels.Create(std::size(cases), 1, 24));
@@ -100,12 +99,12 @@ TEST_F(ImageUtilTest, CopyRectCopiesBytesAndInvertsBetweenOneBitPictures) {
     uint16_t row[3];
     std::memcpy(row, destination.PixelAddress(0, 1), 6);
     EXPECT_EQ(std::vector<uint16_t>(row, row + 3), (std::vector<uint16_t>{2, 3, 4}));
-    EXPECT_FALSE(util.CopyRect(*source, destination, Rect{0, 0, 3, 0}, 0, 0));   // 4 wide into 3
-    EXPECT_FALSE(util.CopyRect(*source, destination, Rect{0, 0, 0, 0}, 0, 2));   // below the bottom
-    EXPECT_FALSE(util.CopyRect(*source, destination, Rect{3, 0, 4, 0}, 0, 0));   // past the source
+    EXPECT_FALSE(util.CopyRect(*source, destination, Rect{0, 0, 3, 0}, 0, 0));  // 4 wide into 3
+    EXPECT_FALSE(util.CopyRect(*source, destination, Rect{0, 0, 0, 0}, 0, 2));  // below the bottom
+    EXPECT_FALSE(util.CopyRect(*source, destination, Rect{3, 0, 4, 0}, 0, 0));  // past the source
     Image eight;
     ASSERT_TRUE(eight.Create(3, 2, 8));
-    EXPECT_FALSE(util.CopyRect(*source, eight, Rect{0, 0, 1, 0}, 0, 0));          // depths differ
+    EXPECT_FALSE(util.CopyRect(*source, eight, Rect{0, 0, 1, 0}, 0, 0));  // depths differ
 
     Image shape, mask;
     ASSERT_TRUE(shape.Create(4, 2, 1));
@@ -147,7 +146,8 @@ TEST_F(ImageUtilTest, RunLengthPacketsAndRoundTrip) {
         EXPECT_EQ(headers, c.headers) << c.what;
         std::vector<uint16_t> decoded(c.pixels.size());
         ASSERT_TRUE(runlength::Decode(stream, image->GetPixelBytes(), static_cast<int>(c.pixels.size()), 1, 2,
-                                      reinterpret_cast<uint8_t*>(decoded.data()), static_cast<int>(decoded.size() * 2)));
+                                      reinterpret_cast<uint8_t*>(decoded.data()),
+                                      static_cast<int>(decoded.size() * 2)));
         EXPECT_EQ(decoded, c.pixels) << c.what;
         const size_t before = image->GetPixelBytes();
         util.EncodeRunLength(*image);  // already encoded: unchanged

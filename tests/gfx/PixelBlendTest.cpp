@@ -18,9 +18,7 @@ uint32_t Make(const ChannelLayout& l, int r, int g, int b) {
            static_cast<uint32_t>(b) << l.shift[2];
 }
 
-int Channel(const ChannelLayout& l, uint32_t p, int c) {
-    return static_cast<int>((p & l.mask[c]) >> l.shift[c]);
-}
+int Channel(const ChannelLayout& l, uint32_t p, int c) { return static_cast<int>((p & l.mask[c]) >> l.shift[c]); }
 
 // Blends a row of `n` equal pixels, long enough for the vector body and the scalar tail.
 std::vector<uint32_t> BlendRow(const ChannelLayout& l, int bits, uint32_t target, uint32_t colour, uint8_t alpha,

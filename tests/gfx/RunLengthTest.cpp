@@ -43,11 +43,13 @@ TEST(RunLength, PacketSplitTable) {
         {"literal then run", {1, 2, 3, 5, 5, 5, 5}, {-3, 4}},
         {"three equal stay literal", {9, 9, 9, 1, 2}, {-5}},
         {"run at the very end", {1, 4, 4, 4, 4}, {-1, 4}},
-        {"long literal split at 127", [] {
+        {"long literal split at 127",
+         [] {
              std::vector<uint16_t> v(130);
              for (size_t i = 0; i < v.size(); ++i) v[i] = static_cast<uint16_t>(i);
              return v;
-         }(), {-127, -3}},
+         }(),
+         {-127, -3}},
         {"single pixel", {42}, {-1}},
     };
     for (const Case& c : cases) {
@@ -90,8 +92,7 @@ TEST(RunLength, RoundTrip32Bit) {
     const auto stream = runlength::Encode(reinterpret_cast<const uint8_t*>(pixels.data()), n, 4, 0xFFFFFF);
     EXPECT_EQ(Headers(stream, 4), (std::vector<int>{5, -2, 4, -1}));
     std::vector<uint32_t> out(n);
-    ASSERT_TRUE(runlength::Decode(stream.data(), stream.size(), 4, 3, 4,
-                                  reinterpret_cast<uint8_t*>(out.data()), 16));
+    ASSERT_TRUE(runlength::Decode(stream.data(), stream.size(), 4, 3, 4, reinterpret_cast<uint8_t*>(out.data()), 16));
     EXPECT_EQ(out, pixels);
 }
 
@@ -110,15 +111,15 @@ TEST(RunLength, BrokenStreamsLeaveBlackNotGarbage) {
     };
     for (const Case& c : cases) {
         std::vector<uint16_t> out(20, 0xBEEF);
-        EXPECT_FALSE(runlength::Decode(c.stream.data(), c.stream.size(), 5, 4, 2,
-                                       reinterpret_cast<uint8_t*>(out.data()), 10)) << c.what;
+        EXPECT_FALSE(
+            runlength::Decode(c.stream.data(), c.stream.size(), 5, 4, 2, reinterpret_cast<uint8_t*>(out.data()), 10))
+            << c.what;
         for (uint16_t p : out) EXPECT_NE(p, 0xBEEF) << c.what;
     }
     // A repeat longer than the frame stops at the frame's end.
     std::vector<uint16_t> out(4, 0);
     const std::vector<uint8_t> tooLong = {100, 0x34, 0x12};
-    EXPECT_TRUE(runlength::Decode(tooLong.data(), tooLong.size(), 2, 2, 2,
-                                  reinterpret_cast<uint8_t*>(out.data()), 4));
+    EXPECT_TRUE(runlength::Decode(tooLong.data(), tooLong.size(), 2, 2, 2, reinterpret_cast<uint8_t*>(out.data()), 4));
     EXPECT_EQ(out, (std::vector<uint16_t>(4, 0x1234)));
 }
 

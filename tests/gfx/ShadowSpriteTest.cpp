@@ -33,7 +33,8 @@ TEST_F(ShadowSpriteTest, HalvesWhiteInTheShapeOnEveryFormat) {
         const int half = format.bits == 16 ? 15 : 127;
         for (int y = 101; y <= 103; ++y) {
             for (int x = 102; x <= 105; ++x) {
-                for (int c = 0; c < 3; ++c) ASSERT_EQ(Channel(At(x, y), c), half) << format.name << " " << x << "," << y;
+                for (int c = 0; c < 3; ++c)
+                    ASSERT_EQ(Channel(At(x, y), c), half) << format.name << " " << x << "," << y;
             }
         }
         EXPECT_EQ(At(101, 101), Pixel(0xFFFFFF)) << format.name;

@@ -133,8 +133,7 @@ public:
 // A folder of data files for one test, removed again at the end.
 class DataFolder {
 public:
-    explicit DataFolder(const std::string& name)
-        : path_(std::filesystem::path(::testing::TempDir()) / ("rj_" + name)) {
+    explicit DataFolder(const std::string& name) : path_(std::filesystem::path(::testing::TempDir()) / ("rj_" + name)) {
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -179,8 +178,8 @@ public:
                 }
             }
         }
-        std::ofstream(path_ / name, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
-                                                             static_cast<std::streamsize>(file.size()));
+        std::ofstream(path_ / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
     }
 
 private:

@@ -77,7 +77,8 @@ TEST_F(DisplayDeviceTest, BadSizesGiveErrorCodesAndNoSurface) {
     for (const Case& c : {Case{0, 10, DDERR_INVALIDPARAMS}, Case{10, -1, DDERR_INVALIDPARAMS},
                           Case{DisplayDevice::kMaxSurfaceSide + 1, 1, DDERR_TOOBIGSIZE}}) {
         std::unique_ptr<DisplaySurface> surface;
-        EXPECT_EQ(device_->CreateOffscreenSurface(c.width, c.height, surface), c.expected) << c.width << "x" << c.height;
+        EXPECT_EQ(device_->CreateOffscreenSurface(c.width, c.height, surface), c.expected)
+            << c.width << "x" << c.height;
         EXPECT_EQ(surface, nullptr);
     }
 }

@@ -41,8 +41,8 @@ protected:
         ASSERT_NE(mixer, nullptr);
     }
 
-    std::unique_ptr<SoundDeviceBuffer> MakeBuffer(uint32_t rate, uint16_t bits, uint16_t channels,
-                                                  const void* bytes, uint32_t size) {
+    std::unique_ptr<SoundDeviceBuffer> MakeBuffer(uint32_t rate, uint16_t bits, uint16_t channels, const void* bytes,
+                                                  uint32_t size) {
         auto buffer = device.CreateSoundBuffer(MakeDesc(rate, bits, channels, size));
         Fill(*buffer, bytes, size);
         return buffer;

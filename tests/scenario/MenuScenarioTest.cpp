@@ -77,12 +77,12 @@ TEST_F(MenuScenarioTest, ExitKeyAndButtonAndEscapeEndTheProgram) {
 
 TEST_F(MenuScenarioTest, HelpCreditsAndBackToTheTitle) {
     const ScenarioResult r = RunScenario(
-        "2 key 72\n"           // help
-        "3 key 67\n"           // credits
-        "53 key 77\n"          // M: back to the title
-        "54 down 300 540\n55 up 300 540\n"  // help button
-        "56 down 330 540\n57 up 330 540\n"  // the credits button of the help screen
-        "58 down 400 540\n59 up 400 540\n", // back
+        "2 key 72\n"                         // help
+        "3 key 67\n"                         // credits
+        "53 key 77\n"                        // M: back to the title
+        "54 down 300 540\n55 up 300 540\n"   // help button
+        "56 down 330 540\n57 up 330 540\n"   // the credits button of the help screen
+        "58 down 400 540\n59 up 400 540\n",  // back
         {"--ticks", "60"});
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
     EXPECT_EQ(r.IntAt(2, "state"), kHelp);

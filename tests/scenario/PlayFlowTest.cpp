@@ -22,13 +22,29 @@ float TimeAt(const ScenarioResult& r, int tick) { return std::strtof(FieldAt(r, 
 
 // Nine entries above any score and one below zero, so that a game without a point still enters.
 std::string LowTable() {
-    return HighScoreFileText({{1000, "Lorimeth"}, {900, "Wendal"}, {800, "Brisko"}, {700, "Tarvold"}, {600, "Sunya"},
-                              {500, "Ulmaris"}, {400, "Fendar"}, {300, "Orno"}, {200, "Velisto"}, {-1, "Kemaril"}});
+    return HighScoreFileText({{1000, "Lorimeth"},
+                              {900, "Wendal"},
+                              {800, "Brisko"},
+                              {700, "Tarvold"},
+                              {600, "Sunya"},
+                              {500, "Ulmaris"},
+                              {400, "Fendar"},
+                              {300, "Orno"},
+                              {200, "Velisto"},
+                              {-1, "Kemaril"}});
 }
 
 std::string DefaultTable() {
-    return HighScoreFileText({{1000, "Lorimeth"}, {900, "Wendal"}, {800, "Brisko"}, {700, "Tarvold"}, {600, "Sunya"},
-                              {500, "Ulmaris"}, {400, "Fendar"}, {300, "Orno"}, {200, "Velisto"}, {100, "Kemaril"}});
+    return HighScoreFileText({{1000, "Lorimeth"},
+                              {900, "Wendal"},
+                              {800, "Brisko"},
+                              {700, "Tarvold"},
+                              {600, "Sunya"},
+                              {500, "Ulmaris"},
+                              {400, "Fendar"},
+                              {300, "Orno"},
+                              {200, "Velisto"},
+                              {100, "Kemaril"}});
 }
 
 TEST_F(PlayFlowTest, CountDownTicksForTheLastTenSecondsAndTheTimeOutKills) {
@@ -63,15 +79,15 @@ TEST_F(PlayFlowTest, LastLifeLostLeadsThroughGameOverToNameEntryAndASavedTable) 
     const PlayData data({{"levelTimeSeconds", "1.0"}, {"numFrogLifes", "1"}});
     data.WriteHighScores(LowTable());
     const std::string script = std::string(kStartGame) +
-                               "600 char 74\n"    // J
-                               "601 char 246\n"   // o with diaeresis (Latin-1)
-                               "602 char 37\n"    // "%" is refused
+                               "600 char 74\n"   // J
+                               "601 char 246\n"  // o with diaeresis (Latin-1)
+                               "602 char 37\n"   // "%" is refused
                                "603 char 97\n604 char 98\n605 char 99\n606 char 100\n607 char 101\n"
                                "608 char 102\n609 char 103\n610 char 104\n611 char 105\n"  // 11 characters
-                               "612 char 122\n"   // a twelfth is refused
-                               "613 char 8\n"     // Backspace takes the "i"
-                               "614 char 88\n"    // X
-                               "615 char 13\n";   // Enter saves
+                               "612 char 122\n"                                            // a twelfth is refused
+                               "613 char 8\n"                                              // Backspace takes the "i"
+                               "614 char 88\n"                                             // X
+                               "615 char 13\n";                                            // Enter saves
     const ScenarioResult r = data.Run(script, 630);
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
 
@@ -93,17 +109,32 @@ TEST_F(PlayFlowTest, LastLifeLostLeadsThroughGameOverToNameEntryAndASavedTable) 
     EXPECT_FALSE(r.BoolAt(table, "music"));
     ASSERT_LT(table, 600) << "the name is typed on the table";
 
-    EXPECT_EQ(data.ReadHighScores(),
-              HighScoreFileText({{1000, "Lorimeth"}, {900, "Wendal"}, {800, "Brisko"}, {700, "Tarvold"},
-                                 {600, "Sunya"}, {500, "Ulmaris"}, {400, "Fendar"}, {300, "Orno"},
-                                 {200, "Velisto"}, {0, "J\xF6" "abcdefghX"}}));
+    EXPECT_EQ(data.ReadHighScores(), HighScoreFileText({{1000, "Lorimeth"},
+                                                        {900, "Wendal"},
+                                                        {800, "Brisko"},
+                                                        {700, "Tarvold"},
+                                                        {600, "Sunya"},
+                                                        {500, "Ulmaris"},
+                                                        {400, "Fendar"},
+                                                        {300, "Orno"},
+                                                        {200, "Velisto"},
+                                                        {0,
+                                                         "J\xF6"
+                                                         "abcdefghX"}}));
 }
 
 TEST_F(PlayFlowTest, SavedTableReloadsAndAHandEditedScoreIsRejected) {
     const PlayData data;
-    const std::string saved = HighScoreFileText({{5000, "J\xF6rg"}, {900, "Wendal"}, {800, "Brisko"}, {700, "Tarvold"},
-                                                 {600, "Sunya"}, {500, "Ulmaris"}, {400, "Fendar"}, {300, "Orno"},
-                                                 {200, "Velisto"}, {100, "Kemaril"}});
+    const std::string saved = HighScoreFileText({{5000, "J\xF6rg"},
+                                                 {900, "Wendal"},
+                                                 {800, "Brisko"},
+                                                 {700, "Tarvold"},
+                                                 {600, "Sunya"},
+                                                 {500, "Ulmaris"},
+                                                 {400, "Fendar"},
+                                                 {300, "Orno"},
+                                                 {200, "Velisto"},
+                                                 {100, "Kemaril"}});
     data.WriteHighScores(saved);
     ASSERT_EQ(data.Run("", 3).exitStatus, 0);
     EXPECT_EQ(data.ReadHighScores(), saved) << "a valid table is kept as it is";

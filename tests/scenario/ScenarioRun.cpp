@@ -70,8 +70,8 @@ bool ScenarioResult::SoundStartedAt(int tick, const std::string& name) const {
 ScenarioResult RunScenario(const std::string& script, const std::vector<std::string>& extraArgs,
                            const std::vector<std::string>& omitFiles) {
     static int runNumber = 0;
-    const fs::path dir = fs::temp_directory_path() /
-                         ("rj_scenario_" + std::to_string(getpid()) + "_" + std::to_string(++runNumber));
+    const fs::path dir =
+        fs::temp_directory_path() / ("rj_scenario_" + std::to_string(getpid()) + "_" + std::to_string(++runNumber));
     fs::remove_all(dir);
     fs::create_directories(dir);
     const fs::path data = PrivateDataCopy(dir, omitFiles);

@@ -15,8 +15,8 @@ protected:
     void SetUp() override { SoundTestFiles::UseAsDataRoot(); }
 
     static std::string MakeOgg(int rate, int channels, const std::string& synth = "0.3 sine 440 sine 550") {
-        const std::string base = "ogg_" + std::to_string(rate) + "_" + std::to_string(channels) + "_" +
-                                 std::to_string(synth.size());
+        const std::string base =
+            "ogg_" + std::to_string(rate) + "_" + std::to_string(channels) + "_" + std::to_string(synth.size());
         EXPECT_TRUE(SoundTestFiles::Sox("-n -r " + std::to_string(rate) + " -c " + std::to_string(channels) + " -b 16",
                                         base + ".wav", "synth " + synth + " vol 0.5"));
         EXPECT_TRUE(SoundTestFiles::OggEnc(base + ".wav", base + ".ogg"));

@@ -29,8 +29,7 @@ std::vector<T> SamplesOf(const SoundData& sound) {
 
 TEST(SoundConversion, StereoAt44100BecomesMonoAt22050FromEverySecondFrame) {
     // Frames (l, r); the odd values show that each channel is halved before adding.
-    const std::vector<int16_t> in = {1000, 3000,  -3, -3,  32767, 32767, 5, 7,
-                                     -32768, 32767, 0, 0,  -7, -9,       1, 1};
+    const std::vector<int16_t> in = {1000, 3000, -3, -3, 32767, 32767, 5, 7, -32768, 32767, 0, 0, -7, -9, 1, 1};
     SoundData out;
     ASSERT_TRUE(ConvertSound(MakeSound(44100, 2, in), true, out));
     EXPECT_EQ(out.rate, 22050);

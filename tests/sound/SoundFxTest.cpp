@@ -66,8 +66,8 @@ TEST_F(SoundFxTest, VolumeFactorBecomesHundredthsOfADecibel) {
         float factor;
         int32_t volume;
     };
-    const Case cases[] = {{1.0f, 0}, {0.0f, -10000}, {0.5f, -5000}, {0.99999f, 0},
-                          {0.25f, -7500}, {1.5f, 0},  {-0.5f, -10000}};
+    const Case cases[] = {{1.0f, 0},      {0.0f, -10000}, {0.5f, -5000},  {0.99999f, 0},
+                          {0.25f, -7500}, {1.5f, 0},      {-0.5f, -10000}};
     for (const Case& c : cases) {
         sound->SetVolume(c.factor);
         EXPECT_EQ(sound->GetBuffer()->GetVolume(), c.volume) << c.factor;

@@ -19,8 +19,8 @@ public:
     static const std::filesystem::path& Folder() {
         // Removed again when the test program ends.
         struct TemporaryFolder {
-            std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                         ("rj_sound_test_" + std::to_string(::getpid()));
+            std::filesystem::path path =
+                std::filesystem::temp_directory_path() / ("rj_sound_test_" + std::to_string(::getpid()));
             TemporaryFolder() { std::filesystem::create_directories(path); }
             ~TemporaryFolder() {
                 std::error_code ignored;

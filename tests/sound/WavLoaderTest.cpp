@@ -33,9 +33,8 @@ TEST_F(WavLoaderTest, ReadsSoxFilesSampleForSample) {
         const char* rawEncoding;
     };
     const Case cases[] = {
-        {22050, 1, 8, "-e unsigned -b 8"},  {22050, 2, 8, "-e unsigned -b 8"},
-        {22050, 1, 16, "-e signed -b 16"},  {44100, 2, 16, "-e signed -b 16"},
-        {44100, 1, 16, "-e signed -b 16"},  {22050, 1, 32, "-e signed -b 32"},
+        {22050, 1, 8, "-e unsigned -b 8"}, {22050, 2, 8, "-e unsigned -b 8"}, {22050, 1, 16, "-e signed -b 16"},
+        {44100, 2, 16, "-e signed -b 16"}, {44100, 1, 16, "-e signed -b 16"}, {22050, 1, 32, "-e signed -b 32"},
     };
     for (const Case& c : cases) {
         const std::string name = MakeTone(c.rate, c.channels, c.bits);

@@ -55,7 +55,8 @@ protected:
         const platform::DisplaySurface& target = *DirectDraw::Instance().GetDrawTarget();
         std::vector<int> rows;
         for (int y = 0; y < kHeight; ++y) {
-            const auto* line = reinterpret_cast<const uint16_t*>(target.Pixels() + static_cast<size_t>(y) * target.Pitch());
+            const auto* line =
+                reinterpret_cast<const uint16_t*>(target.Pixels() + static_cast<size_t>(y) * target.Pitch());
             rows.push_back(line[0] == line[400] && line[0] == line[799] ? line[0] : -1);
         }
         return rows;
@@ -170,9 +171,9 @@ TEST_F(BackgroundTest, LoadCutsEachLevelFromItsWorldPicture) {
     for (int row = 0; row < worldRows; ++row) {
         const size_t line = 54 + static_cast<size_t>(worldRows - 1 - row) * kWidth * 3;  // bottom-up
         for (int x = 0; x < kWidth; ++x) {
-            bmp[line + x * 3 + 0] = 0x40;                            // blue
-            bmp[line + x * 3 + 1] = static_cast<char>(row >> 8);     // green
-            bmp[line + x * 3 + 2] = static_cast<char>(row & 0xFF);   // red
+            bmp[line + x * 3 + 0] = 0x40;                           // blue
+            bmp[line + x * 3 + 1] = static_cast<char>(row >> 8);    // green
+            bmp[line + x * 3 + 2] = static_cast<char>(row & 0xFF);  // red
         }
     }
     for (int l : {0, 4}) {

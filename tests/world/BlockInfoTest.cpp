@@ -13,7 +13,7 @@ TEST(BlockInfo, AnswersOnlyForLiveBlockers) {
     {
         InvisibleBlockObject blocker("ArbitraryObject");
         blocker.SetBlockRect(220, 262, 40, 75);
-        EXPECT_TRUE(blocks.IsBlocked(200, 225));   // the corner counts
+        EXPECT_TRUE(blocks.IsBlocked(200, 225));  // the corner counts
         EXPECT_TRUE(blocks.IsBlocked(240, 299));
         EXPECT_FALSE(blocks.IsBlocked(241, 262));
         EXPECT_FALSE(blocks.IsBlocked(220, 300));

@@ -29,17 +29,21 @@ class FrogTest : public testing::Test {
 protected:
     void SetUp() override {
         std::map<std::string, std::string> frogKeys = {
-            {"frogRocketJumpInterval", "0.5"}, {"catchInsectsDistance", "60"},
-            {"frogStartCellLat_00_00", "10"}, {"frogStartCellLong_00_00", "0"},
-            {"frogObjectWidth", "30"}, {"frogObjectHeight", "30"},
-            {"frogDefaultOffsetX", "-20"}, {"frogDefaultOffsetY", "20"},
-            {"HammerDownOffsetX", "0"}, {"HammerDownOffsetY", "0"},
-            {"explosionOffsetX", "0"}, {"explosionOffsetY", "0"},
+            {"frogRocketJumpInterval", "0.5"}, {"catchInsectsDistance", "60"}, {"frogStartCellLat_00_00", "10"},
+            {"frogStartCellLong_00_00", "0"},  {"frogObjectWidth", "30"},      {"frogObjectHeight", "30"},
+            {"frogDefaultOffsetX", "-20"},     {"frogDefaultOffsetY", "20"},   {"HammerDownOffsetX", "0"},
+            {"HammerDownOffsetY", "0"},        {"explosionOffsetX", "0"},      {"explosionOffsetY", "0"},
             {"trackSpeed_00_00", "30.0"}};
-        for (const char* state : {"idle", "moveleft", "moveright", "moveup", "movedown", "movedowntruckdown",
-                                  "moveuptruckup", "moveuptruckdown", "rocketjump", "rocketjumpboarding",
-                                  "catchinsect", "pierced", "knockedover", "drown", "finish", "ingoal",
-                                  "killboxdrown", "killboxbomb", "killboxhammer", "killboxredbutton",
+        for (const char* state : {"idle",          "moveleft",
+                                  "moveright",     "moveup",
+                                  "movedown",      "movedowntruckdown",
+                                  "moveuptruckup", "moveuptruckdown",
+                                  "rocketjump",    "rocketjumpboarding",
+                                  "catchinsect",   "pierced",
+                                  "knockedover",   "drown",
+                                  "finish",        "ingoal",
+                                  "killboxdrown",  "killboxbomb",
+                                  "killboxhammer", "killboxredbutton",
                                   "killpiranha"}) {
             frogKeys[std::string("frog") + state + "OffsetX"] = "0";
             frogKeys[std::string("frog") + state + "OffsetY"] = "0";
@@ -66,7 +70,8 @@ protected:
     }
     template <class T, class... Args>
     T& Add(int area, int track, float x, Args&&... args) {
-        auto* object = static_cast<T*>(Track(area, track).AddObject(std::make_unique<T>(std::forward<Args>(args)...), false));
+        auto* object =
+            static_cast<T*>(Track(area, track).AddObject(std::make_unique<T>(std::forward<Args>(args)...), false));
         object->SetX(x);
         return *object;
     }

@@ -15,15 +15,27 @@ namespace {
 class InsectTest : public testing::Test {
 protected:
     void SetUp() override {
-        UseConfig({{"perCentChanceToChangeDirVert", "0"}, {"perCentChanceToChangeDirHorz", "0"},
-                   {"perCentChancePierce", "100"}, {"maxPierceDist", "200"},
-                   {"InsectMoveOffsetGlobalX", "0"}, {"InsectMoveOffsetGlobalY", "0"},
-                   {"InsectMoveMinSpeed", "100"}, {"InsectMoveMaxSpeed", "100"},
-                   {"shrinkInterval", "0.5"}, {"insectMaxApproachTime", "5"},
-                   {"minNumInsects", "2"}, {"maxNumInsects", "5"}, {"insectSpawnChancePerCent", "30"},
-                   {"insectSpawnInterval", "1.0"}, {"relFrequencyBigBug", "1"}, {"relFrequencyBusinessBug", "2"},
-                   {"relFrequencyButterfly", "0"}, {"relFrequencyNewsBug", "0"}, {"relFrequencyTaxiBug", "0"},
-                   {"relFrequencyToolBug", "0"}, {"relFrequencyVoyagerBug", "7"}});
+        UseConfig({{"perCentChanceToChangeDirVert", "0"},
+                   {"perCentChanceToChangeDirHorz", "0"},
+                   {"perCentChancePierce", "100"},
+                   {"maxPierceDist", "200"},
+                   {"InsectMoveOffsetGlobalX", "0"},
+                   {"InsectMoveOffsetGlobalY", "0"},
+                   {"InsectMoveMinSpeed", "100"},
+                   {"InsectMoveMaxSpeed", "100"},
+                   {"shrinkInterval", "0.5"},
+                   {"insectMaxApproachTime", "5"},
+                   {"minNumInsects", "2"},
+                   {"maxNumInsects", "5"},
+                   {"insectSpawnChancePerCent", "30"},
+                   {"insectSpawnInterval", "1.0"},
+                   {"relFrequencyBigBug", "1"},
+                   {"relFrequencyBusinessBug", "2"},
+                   {"relFrequencyButterfly", "0"},
+                   {"relFrequencyNewsBug", "0"},
+                   {"relFrequencyTaxiBug", "0"},
+                   {"relFrequencyToolBug", "0"},
+                   {"relFrequencyVoyagerBug", "7"}});
         game.BuildLevel();
         game.AddSprite("INSECT_BIG_BUG_PIERCING", 20, 20, 0.5f);
     }
@@ -38,7 +50,6 @@ protected:
     TestContext game;
     InsectList insects;
 };
-
 
 }  // namespace
 

@@ -31,15 +31,15 @@ TEST(GameObject, SettingTheSameStateKeepsTheTimer) {
 TEST(VisualObject, ContainsCountsTheEdgesOfTheCentredRectangle) {
     Trunk object("Trunk");
     object.SetPosition(100.0f, 50.0f);
-    EXPECT_TRUE(object.Contains(100, 50));   // default size 1: only the centre
+    EXPECT_TRUE(object.Contains(100, 50));  // default size 1: only the centre
     EXPECT_FALSE(object.Contains(101, 50));
     object.SetExtent(10, 4);
     struct Case {
         int dx, dy;
         bool inside;
     };
-    const Case cases[] = {{-5, 0, true}, {5, 0, true}, {-6, 0, false}, {6, 0, false},
-                          {0, 2, true},  {0, -2, true}, {0, 3, false}, {5, -2, true}};
+    const Case cases[] = {{-5, 0, true}, {5, 0, true},  {-6, 0, false}, {6, 0, false},
+                          {0, 2, true},  {0, -2, true}, {0, 3, false},  {5, -2, true}};
     for (const Case& c : cases) {
         EXPECT_EQ(object.Contains(100 + c.dx, 50 + c.dy), c.inside) << c.dx << "," << c.dy;
     }

@@ -82,7 +82,7 @@ TEST(ObjectTrack, NoSpawnWhileTheNewestObjectOverlapsTheEntryEdge) {
     UseConfig({{"MaxSpawnInterval_00_00", "1.0001"}});  // past the minimum every attempt spawns
     TestContext game;
     game.BuildLevel();
-    ObjectTrack& track = Track(game, 0, 0);  // runs left, enters at x = 800
+    ObjectTrack& track = Track(game, 0, 0);                         // runs left, enters at x = 800
     game.MakeFrog(400.0f, static_cast<float>(track.GetCenterY()));  // holds the track still
     TrackObject* first = track.AddObject(std::make_unique<Trunk>("Trunk"), false);
     first->SetExtent(160, 46);
@@ -149,8 +149,8 @@ TEST(ObjectTrack, RemovesAtMostOneObjectPerFrameOnceItHasLeft) {
 }
 
 TEST(ObjectTrack, PiranhasOnlyFromTheFifthArea) {
-    UseConfig({{"spawnPiranhaChancePerMill", "1000"}, {"MinSpawnInterval_03_00", "100"},
-               {"MinSpawnInterval_04_00", "100"}});
+    UseConfig(
+        {{"spawnPiranhaChancePerMill", "1000"}, {"MinSpawnInterval_03_00", "100"}, {"MinSpawnInterval_04_00", "100"}});
     TestContext game;
     game.BuildLevel(3);  // areas 3 and 4, both rivers
     ObjectTrack& area3 = Track(game, 0, 0);

@@ -20,12 +20,11 @@ protected:
         UseConfig();
         game.BuildLevel();
     }
-    ObjectTrack& RiverTrack(int track) {
-        return *game.world.GetAreas()[1]->GetTracks()[static_cast<size_t>(track)];
-    }
+    ObjectTrack& RiverTrack(int track) { return *game.world.GetAreas()[1]->GetTracks()[static_cast<size_t>(track)]; }
     template <class T, class... Args>
     T& Add(int track, float x, Args&&... args) {
-        auto* object = static_cast<T*>(RiverTrack(track).AddObject(std::make_unique<T>(std::forward<Args>(args)...), false));
+        auto* object =
+            static_cast<T*>(RiverTrack(track).AddObject(std::make_unique<T>(std::forward<Args>(args)...), false));
         object->SetX(x);
         return *object;
     }

@@ -26,8 +26,8 @@ protected:
         game.BuildLevel();
     }
     Truck& AddTruck(int track, int kind, float x) {
-        auto* truck = static_cast<Truck*>(
-            RoadTrack(game, track).AddObject(std::make_unique<Truck>("Truck", kind), false));
+        auto* truck =
+            static_cast<Truck*>(RoadTrack(game, track).AddObject(std::make_unique<Truck>("Truck", kind), false));
         truck->SetX(x);
         return *truck;
     }
@@ -57,8 +57,8 @@ TEST_F(RoadObjectTest, OnlyTheFrontHalfOfATruckBlocks) {
 }
 
 TEST_F(RoadObjectTest, BlockingAfterLooksAtTheFutureRectangle) {
-    Car& car = *static_cast<Car*>(
-        RoadTrack(game, 1).AddObject(std::make_unique<Car>("SmallCar", KIND_SMALL_CAR), false));
+    Car& car =
+        *static_cast<Car*>(RoadTrack(game, 1).AddObject(std::make_unique<Car>("SmallCar", KIND_SMALL_CAR), false));
     car.SetX(300.0f);  // 80 wide, moving right at 100
     const int y = RoadTrack(game, 1).GetCenterY();
     for (int x : {250, 260, 340, 341, 400}) {
@@ -96,8 +96,11 @@ TEST_F(RoadObjectTest, EachLiveryKillsItsRiderWhenTheRideTimeIsUp) {
         int kind;
         int command;
     };
-    const Case cases[] = {{KIND_TRUCK_GARBAGE, 21}, {KIND_TRUCK_CHEZ_FRED, 19}, {KIND_TRUCK_ELECTRIC, 20},
-                          {KIND_TRUCK_AQUARIUM, 17}, {KIND_TRUCK_CEMENT_MIXER, 18}};
+    const Case cases[] = {{KIND_TRUCK_GARBAGE, 21},
+                          {KIND_TRUCK_CHEZ_FRED, 19},
+                          {KIND_TRUCK_ELECTRIC, 20},
+                          {KIND_TRUCK_AQUARIUM, 17},
+                          {KIND_TRUCK_CEMENT_MIXER, 18}};
     for (const Case& c : cases) {
         Frog& frog = game.MakeFrog(400.0f, 100.0f);
         Truck& truck = AddTruck(1, c.kind, 400.0f);

@@ -19,7 +19,8 @@ namespace {
 constexpr int kDraws = 4000;
 
 std::map<int, int> Kinds(TestContext& game, int area, int track, bool river) {
-    const ObjectTrack& lane = *game.world.GetAreas()[static_cast<size_t>(area)]->GetTracks()[static_cast<size_t>(track)];
+    const ObjectTrack& lane =
+        *game.world.GetAreas()[static_cast<size_t>(area)]->GetTracks()[static_cast<size_t>(track)];
     TrackObjectFactory& factory = TrackObjectFactory::Instance();
     std::map<int, int> counts;
     for (int i = 0; i < kDraws; ++i) {

@@ -41,8 +41,8 @@ TEST(WorldGrid, CellIndexAtTheEdges) {
         int x, y, index;
     };
     const Case cases[] = {
-        {0, 0, 0},       {799, 0, 19},   {800, 0, -1},  {-1, 0, -1},   {0, -1, -1},
-        {0, 824, 200},   {0, 825, -1},   {39, 74, 0},   {40, 75, 21},  {799, 824, 219},
+        {0, 0, 0},     {799, 0, 19}, {800, 0, -1}, {-1, 0, -1},  {0, -1, -1},
+        {0, 824, 200}, {0, 825, -1}, {39, 74, 0},  {40, 75, 21}, {799, 824, 219},
     };
     for (const Case& c : cases) EXPECT_EQ(grid.CellIndexAt(c.x, c.y), c.index) << c.x << "," << c.y;
     EXPECT_EQ(grid.IndexToCell(21), (IntPoint{1, 1}));

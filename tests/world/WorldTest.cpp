@@ -87,8 +87,9 @@ TEST(LevelObjectsFile, ParsesLikeTheScanFormat) {
         const char* line;
         bool ok;
     };
-    const Case cases[] = {{"1, 5, 3, 40, 75", true},     {"1,5,3,40,75\r\n", true},  {"  -1,  +5, 3, 4, 7", true},
-                          {"1, 5, 3, 40", false},        {"1 , 5, 3, 40, 75", false}, {"a, 5, 3, 40, 75", false},
+    const Case cases[] = {{"1, 5, 3, 40, 75", true},          {"1,5,3,40,75\r\n", true},
+                          {"  -1,  +5, 3, 4, 7", true},       {"1, 5, 3, 40", false},
+                          {"1 , 5, 3, 40, 75", false},        {"a, 5, 3, 40, 75", false},
                           {"1, 5, 3, 40, 2147483648", false}, {"1, 5, 3, 40, -2147483648", true}};
     for (const Case& c : cases) EXPECT_EQ(LevelObjectsFile::ParseLine(c.line).has_value(), c.ok) << c.line;
     const auto entry = LevelObjectsFile::ParseLine("1, 5, 3, 40, 75 trailing");
@@ -112,8 +113,13 @@ TEST_F(WorldTest, TheGoalStandsOnItsConfiguredCell) {
 }
 
 TEST_F(WorldTest, ARandomGoalCellIsDryAndFreeOnRowNineteen) {
-    UseConfig({{"GoalCellLat_00_02", "-1"}, {"numVisibleAreas", "4"}, {"gridHeightUnits", "1575"},
-               {"numAreas", "8"}, {"areaType05", "0"}, {"areaType06", "0"}, {"areaType07", "0"}});
+    UseConfig({{"GoalCellLat_00_02", "-1"},
+               {"numVisibleAreas", "4"},
+               {"gridHeightUnits", "1575"},
+               {"numAreas", "8"},
+               {"areaType05", "0"},
+               {"areaType06", "0"},
+               {"areaType07", "0"}});
     // Row 19 of level 2: the lats 2 … 17 are water except 9 and 14; 9 is blocked.
     std::string lines;
     for (int lat = 2; lat <= 17; ++lat) {
@@ -151,9 +157,14 @@ TEST_F(WorldTest, ARowWithoutAFreeCellStillGetsItsGoalWithoutHanging) {
 }
 
 TEST_F(WorldTest, TopLayersMoveDownFourHundredFiftyPerLevel) {
-    UseConfig({{"numSpritesInTopLayer", "2"}, {"topLayerOffsetX00", "-45"}, {"topLayerOffsetY00", "2000"},
-               {"topLayerOffsetX01", "700"}, {"topLayerOffsetY01", "100"},
-               {"numSpritesInRoadTopLayer", "1"}, {"roadTopLayerOffsetX00", "0"}, {"roadTopLayerOffsetY00", "900"}});
+    UseConfig({{"numSpritesInTopLayer", "2"},
+               {"topLayerOffsetX00", "-45"},
+               {"topLayerOffsetY00", "2000"},
+               {"topLayerOffsetX01", "700"},
+               {"topLayerOffsetY01", "100"},
+               {"numSpritesInRoadTopLayer", "1"},
+               {"roadTopLayerOffsetX00", "0"},
+               {"roadTopLayerOffsetY00", "900"}});
     TestContext game;
     game.BuildLevel(3);
     game.world.LoadTopLayers();

@@ -42,41 +42,72 @@ inline void RemoveDataFile(const std::string& name) { std::remove((DataDir() + "
 // river, river. Tracks run left (direction_ set) on even indices, at 100 units/s; spawns between 1 and 3 s.
 inline std::map<std::string, std::string> BaseConfig() {
     std::map<std::string, std::string> c = {
-        {"numWorlds", "1"}, {"numAreas", "6"}, {"numVisibleAreas", "2"}, {"numTracksPerArea", "4"},
-        {"numCellsStartStrip", "1"}, {"numCellsPerTrack", "1"}, {"numCellsPerGrassStrip", "1"},
-        {"gridWidthUnits", "800"}, {"gridHeightUnits", "825"}, {"numLatCells", "20"},
-        {"levelTimeSeconds", "60.0"}, {"numFrogsToGoal", "2"}, {"numFrogLifes", "3"},
-        {"maxNumBonusLifes", "1"}, {"starScoreBonus", "500"}, {"frogSpeedFactor00", "1.0"},
-        {"frogSpeedFactor01", "2.0"}, {"MaxNumObjectsPerTrack", "5"}, {"piranhaSpeed", "50.0"},
-        {"spawnPiranhaChancePerMill", "0"}, {"initInterval", "0"},
-        {"numSpritesInTopLayer", "0"}, {"numSpritesInRoadTopLayer", "0"},
-        {"ragTopOpenObjectWidth", "100"}, {"ragTopOpenObjectHeight", "50"},
-        {"ragTopClosedObjectWidth", "100"}, {"ragTopClosedObjectHeight", "50"},
-        {"smallCarObjectWidth", "80"}, {"smallCarObjectHeight", "40"},
-        {"truckObjectWidth", "200"}, {"truckObjectHeight", "56"},
-        {"truckKillTimerInterval", "4.0"}, {"truckVerticalOffsetStar", "14"},
+        {"numWorlds", "1"},
+        {"numAreas", "6"},
+        {"numVisibleAreas", "2"},
+        {"numTracksPerArea", "4"},
+        {"numCellsStartStrip", "1"},
+        {"numCellsPerTrack", "1"},
+        {"numCellsPerGrassStrip", "1"},
+        {"gridWidthUnits", "800"},
+        {"gridHeightUnits", "825"},
+        {"numLatCells", "20"},
+        {"levelTimeSeconds", "60.0"},
+        {"numFrogsToGoal", "2"},
+        {"numFrogLifes", "3"},
+        {"maxNumBonusLifes", "1"},
+        {"starScoreBonus", "500"},
+        {"frogSpeedFactor00", "1.0"},
+        {"frogSpeedFactor01", "2.0"},
+        {"MaxNumObjectsPerTrack", "5"},
+        {"piranhaSpeed", "50.0"},
+        {"spawnPiranhaChancePerMill", "0"},
+        {"initInterval", "0"},
+        {"numSpritesInTopLayer", "0"},
+        {"numSpritesInRoadTopLayer", "0"},
+        {"ragTopOpenObjectWidth", "100"},
+        {"ragTopOpenObjectHeight", "50"},
+        {"ragTopClosedObjectWidth", "100"},
+        {"ragTopClosedObjectHeight", "50"},
+        {"smallCarObjectWidth", "80"},
+        {"smallCarObjectHeight", "40"},
+        {"truckObjectWidth", "200"},
+        {"truckObjectHeight", "56"},
+        {"truckKillTimerInterval", "4.0"},
+        {"truckVerticalOffsetStar", "14"},
         {"truckFrontEndNonBlockAreaWidth", "16"},
-        {"trunkObjectWidth", "160"}, {"trunkObjectHeight", "46"},
-        {"barrelObjectWidth", "60"}, {"barrelObjectHeight", "46"},
-        {"waterLilyObjectWidth", "70"}, {"waterLilyObjectHeight", "60"},
-        {"hippoObjectWidth", "150"}, {"hippoObjectHeight", "60"},
-        {"boxObjectWidth", "60"}, {"boxObjectHeight", "60"},
-        {"waterLilyGoalObjectWidth", "60"}, {"waterLilyGoalObjectHeight", "60"},
-        {"waterLilyGoalOffsetX", "-30"}, {"waterLilyGoalOffsetY", "30"},
-        {"hippoWaitBeforeDiveInterval", "2.0"}, {"boxWaitBeforeKillInterval", "3.0"},
-        {"hippoOffsetX", "-75"}, {"hippoOffsetY", "30"},
-        {"boxOffsetX", "-30"}, {"boxOffsetY", "30"}, {"boxKillDrownOffsetX", "-40"},
+        {"trunkObjectWidth", "160"},
+        {"trunkObjectHeight", "46"},
+        {"barrelObjectWidth", "60"},
+        {"barrelObjectHeight", "46"},
+        {"waterLilyObjectWidth", "70"},
+        {"waterLilyObjectHeight", "60"},
+        {"hippoObjectWidth", "150"},
+        {"hippoObjectHeight", "60"},
+        {"boxObjectWidth", "60"},
+        {"boxObjectHeight", "60"},
+        {"waterLilyGoalObjectWidth", "60"},
+        {"waterLilyGoalObjectHeight", "60"},
+        {"waterLilyGoalOffsetX", "-30"},
+        {"waterLilyGoalOffsetY", "30"},
+        {"hippoWaitBeforeDiveInterval", "2.0"},
+        {"boxWaitBeforeKillInterval", "3.0"},
+        {"hippoOffsetX", "-75"},
+        {"hippoOffsetY", "30"},
+        {"boxOffsetX", "-30"},
+        {"boxOffsetY", "30"},
+        {"boxKillDrownOffsetX", "-40"},
         {"boxKillDrownOffsetY", "50"},
     };
     const char* const zeroKeys[] = {
-        "ragtopOpenOffsetX", "ragtopOpenOffsetY", "ragtopClosedOffsetX", "ragtopClosedOffsetY",
-        "smallCarOffsetX", "smallCarOffsetY", "ragtopShadowOffsetX", "ragtopShadowOffsetY",
-        "smallCarShadowOffsetX", "smallCarShadowOffsetY", "truckShadowOffsetX", "truckShadowOffsetY",
-        "truckGarbageOffsetX", "truckGarbageOffsetY", "truckChezFredOffsetX", "truckChezFredOffsetY",
-        "truckElectricOffsetX", "truckElectricOffsetY", "truckAquariumOffsetX", "truckAquariumOffsetY",
-        "truckCementMixerOffsetX", "truckCementMixerOffsetY", "trunkOffsetX", "trunkOffsetY",
-        "barrelOffsetX", "barrelOffsetY", "waterLilyOffsetX", "waterLilyOffsetY", "piranhaOffsetX",
-        "piranhaOffsetY"};
+        "ragtopOpenOffsetX",       "ragtopOpenOffsetY",       "ragtopClosedOffsetX",  "ragtopClosedOffsetY",
+        "smallCarOffsetX",         "smallCarOffsetY",         "ragtopShadowOffsetX",  "ragtopShadowOffsetY",
+        "smallCarShadowOffsetX",   "smallCarShadowOffsetY",   "truckShadowOffsetX",   "truckShadowOffsetY",
+        "truckGarbageOffsetX",     "truckGarbageOffsetY",     "truckChezFredOffsetX", "truckChezFredOffsetY",
+        "truckElectricOffsetX",    "truckElectricOffsetY",    "truckAquariumOffsetX", "truckAquariumOffsetY",
+        "truckCementMixerOffsetX", "truckCementMixerOffsetY", "trunkOffsetX",         "trunkOffsetY",
+        "barrelOffsetX",           "barrelOffsetY",           "waterLilyOffsetX",     "waterLilyOffsetY",
+        "piranhaOffsetX",          "piranhaOffsetY"};
     for (const char* key : zeroKeys) c[key] = "0";
     for (const char* livery : {"Garbage", "ChezFred", "Electric", "Aquarium", "CementMixer"}) {
         c[std::string("truck") + livery + "FrogOffsetX"] = "50";
@@ -121,9 +152,7 @@ public:
         float time;
     };
 
-    RecordingSprite(int width, int height, float duration) : width_(width), height_(height) {
-        SetDuration(duration);
-    }
+    RecordingSprite(int width, int height, float duration) : width_(width), height_(height) { SetDuration(duration); }
     int GetFrameCount() const override { return 1; }
     using Sprite::Draw;
     void Draw(const DrawParams& params) override { draws.push_back({params, GetTime()}); }
@@ -169,8 +198,7 @@ public:
     void AddStar(const VisualObject&) override { ++stars; }
 
     // A sprite every object asking for `name` (as written) gets.
-    RecordingSprite& AddSprite(const std::string& name, int width = 10, int height = 10,
-                               float duration = 1.0f) {
+    RecordingSprite& AddSprite(const std::string& name, int width = 10, int height = 10, float duration = 1.0f) {
         auto& slot = sprites[MakeAssetKey(name)];
         slot = std::make_unique<RecordingSprite>(width, height, duration);
         return *slot;

@@ -54,8 +54,7 @@ void ArtContext::WriteShadow(const std::string& name, const Canvas& canvas) {
     if (!picture::WriteOneBitBmp(Claim(key + ".bmp"), canvas, false)) Fail(key + ".bmp not written");
 }
 
-void ArtContext::WriteJpeg(const std::string& name, const Canvas& canvas, int quality,
-                           unsigned background) {
+void ArtContext::WriteJpeg(const std::string& name, const Canvas& canvas, int quality, unsigned background) {
     const std::string key = MakeAssetKey(name);
     if (!picture::WriteJpeg(Claim(key + ".jpg"), canvas, quality, background)) {
         Fail(key + ".jpg not written");

@@ -27,8 +27,7 @@ public:
     // <key>.bmp as a 1-bit picture whose set bits are the shadow.
     void WriteShadow(const std::string& name, const Canvas& canvas);
     // <key>.jpg of an opaque picture (transparent pixels composed over `background`).
-    void WriteJpeg(const std::string& name, const Canvas& canvas, int quality = 90,
-                   unsigned background = 0x000000);
+    void WriteJpeg(const std::string& name, const Canvas& canvas, int quality = 90, unsigned background = 0x000000);
     // <key>.jpg plus <key>_Mask.bmp marking the pixels with coverage below half as transparent.
     void WriteJpegWithMask(const std::string& name, const Canvas& canvas, int quality = 90);
     // <key>Frames.txt: the order in which an animation shows its frames, one number a line.

@@ -5,6 +5,4 @@ std::vector<ArtGeneratorEntry>& ArtGenerators() {
     return generators;
 }
 
-ArtRegistrar::ArtRegistrar(const char* name, ArtGenerator generator) {
-    ArtGenerators().push_back({name, generator});
-}
+ArtRegistrar::ArtRegistrar(const char* name, ArtGenerator generator) { ArtGenerators().push_back({name, generator}); }

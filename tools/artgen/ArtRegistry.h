@@ -22,7 +22,7 @@ struct ArtRegistrar {
 };
 
 // Defines and registers a generator:  RJ_ART_GENERATOR(DrawTrunk) { ... ctx.WriteColorKeyed(...); }
-#define RJ_ART_GENERATOR(function)                                       \
-    static void function(ArtContext& ctx);                               \
-    static const ArtRegistrar function##Registrar(#function, function);  \
+#define RJ_ART_GENERATOR(function)                                      \
+    static void function(ArtContext& ctx);                              \
+    static const ArtRegistrar function##Registrar(#function, function); \
     static void function(ArtContext& ctx)

@@ -8,8 +8,7 @@
 
 Canvas::Canvas(int width, int height) : width_(width), height_(height) {
     if (width <= 0 || height <= 0) {
-        throw std::runtime_error("canvas size " + std::to_string(width) + " x " +
-                                 std::to_string(height) + " is empty");
+        throw std::runtime_error("canvas size " + std::to_string(width) + " x " + std::to_string(height) + " is empty");
     }
     surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
     cr_ = cairo_create(surface_);
@@ -39,8 +38,8 @@ Canvas::Pixel Canvas::At(int x, int y) const {
     return p;
 }
 
-bool Canvas::BoundingBox(int x0, int y0, int w, int h, int minAlpha, int& left, int& top,
-                         int& right, int& bottom) const {
+bool Canvas::BoundingBox(int x0, int y0, int w, int h, int minAlpha, int& left, int& top, int& right,
+                         int& bottom) const {
     Flush();
     left = top = 1 << 30;
     right = bottom = -1;
@@ -62,7 +61,8 @@ void Canvas::ShiftRect(int x0, int y0, int w, int h, int dx, int dy) {
     unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
     std::vector<uint32_t> copy(static_cast<size_t>(w) * h, 0);
-    for (int y = 0; y < h; ++y) std::memcpy(&copy[static_cast<size_t>(y) * w], data + (y0 + y) * stride + x0 * 4, w * 4u);
+    for (int y = 0; y < h; ++y)
+        std::memcpy(&copy[static_cast<size_t>(y) * w], data + (y0 + y) * stride + x0 * 4, w * 4u);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const int sx = x - dx, sy = y - dy;
@@ -81,8 +81,7 @@ FrameStrip::FrameStrip(int frameWidth, int frameHeight, int frameCount)
 
 FrameStrip::Scope::Scope(const FrameStrip& strip, int index) : cr_(strip.Cr()) {
     cairo_save(cr_);
-    cairo_rectangle(cr_, 0, static_cast<double>(index) * strip.FrameHeight(), strip.FrameWidth(),
-                    strip.FrameHeight());
+    cairo_rectangle(cr_, 0, static_cast<double>(index) * strip.FrameHeight(), strip.FrameWidth(), strip.FrameHeight());
     cairo_clip(cr_);
     cairo_translate(cr_, 0, static_cast<double>(index) * strip.FrameHeight());
 }

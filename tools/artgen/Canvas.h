@@ -25,8 +25,7 @@ public:
     // Un-premultiplied colour and coverage of one pixel.
     Pixel At(int x, int y) const;
     // Smallest rectangle holding every pixel with coverage >= minAlpha; false when there is none.
-    bool BoundingBox(int x0, int y0, int w, int h, int minAlpha, int& left, int& top, int& right,
-                     int& bottom) const;
+    bool BoundingBox(int x0, int y0, int w, int h, int minAlpha, int& left, int& top, int& right, int& bottom) const;
     // Moves the pixels of a rectangle by (dx, dy) inside itself; what moves out is lost.
     void ShiftRect(int x0, int y0, int w, int h, int dx, int dy);
 

@@ -10,8 +10,7 @@ Color Hex(uint32_t rgb, double alpha) {
 }
 
 Color Mix(Color a, Color b, double t) {
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t,
-            a.a + (b.a - a.a) * t};
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
 }
 
 Color Lighter(Color c, double amount) { return Mix(c, {1, 1, 1, c.a}, amount); }
@@ -26,8 +25,7 @@ Color OutlineOf(Color fill) {
 
 void Set(cairo_t* cr, Color c) { cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a); }
 
-void ShadedOutlined(cairo_t* cr, Color fill, double x, double y, double w, double h,
-                    double outline) {
+void ShadedOutlined(cairo_t* cr, Color fill, double x, double y, double w, double h, double outline) {
     cairo_pattern_t* gradient = cairo_pattern_create_linear(x, y, x + w * 0.6, y + h);
     const Color light = Lighter(fill, 0.35), dark = Mix(fill, OutlineOf(fill), 0.28);
     cairo_pattern_add_color_stop_rgba(gradient, 0.0, light.r, light.g, light.b, light.a);
@@ -42,9 +40,7 @@ void ShadedOutlined(cairo_t* cr, Color fill, double x, double y, double w, doubl
     cairo_stroke(cr);
 }
 
-void FillOutlined(cairo_t* cr, Color fill, double outline) {
-    FillOutlined(cr, fill, OutlineOf(fill), outline);
-}
+void FillOutlined(cairo_t* cr, Color fill, double outline) { FillOutlined(cr, fill, OutlineOf(fill), outline); }
 
 void FillOutlined(cairo_t* cr, Color fill, Color outlineColor, double outline) {
     Set(cr, fill);

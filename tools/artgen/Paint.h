@@ -26,8 +26,7 @@ Color OutlineOf(Color fill);
 void Set(cairo_t* cr, Color c);
 // Fills the current path with a gradient lit from the top left over the box (x, y, w, h), then
 // strokes it with the outline of `fill`; the path is consumed.
-void ShadedOutlined(cairo_t* cr, Color fill, double x, double y, double w, double h,
-                    double outline = kOutlineWidth);
+void ShadedOutlined(cairo_t* cr, Color fill, double x, double y, double w, double h, double outline = kOutlineWidth);
 // Plain fill plus outline; the path is consumed.
 void FillOutlined(cairo_t* cr, Color fill, double outline = kOutlineWidth);
 void FillOutlined(cairo_t* cr, Color fill, Color outlineColor, double outline);

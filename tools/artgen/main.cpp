@@ -37,10 +37,14 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (i + 1 >= argc) return Usage();
-        if (arg == "--config") config = argv[++i];
-        else if (arg == "--out") out = argv[++i];
-        else if (arg == "--only") only = argv[++i];
-        else return Usage();
+        if (arg == "--config")
+            config = argv[++i];
+        else if (arg == "--out")
+            out = argv[++i];
+        else if (arg == "--only")
+            only = argv[++i];
+        else
+            return Usage();
     }
     if (config.empty() || out.empty()) return Usage();
     struct stat info;
@@ -58,13 +62,10 @@ int main(int argc, char** argv) {
 
     std::vector<ArtGeneratorEntry> generators = ArtGenerators();
     std::sort(generators.begin(), generators.end(),
-              [](const ArtGeneratorEntry& a, const ArtGeneratorEntry& b) {
-                  return std::strcmp(a.name, b.name) < 0;
-              });
+              [](const ArtGeneratorEntry& a, const ArtGeneratorEntry& b) { return std::strcmp(a.name, b.name) < 0; });
     if (!only.empty()) {
-        std::erase_if(generators, [&](const ArtGeneratorEntry& e) {
-            return std::string(e.name).find(only) == std::string::npos;
-        });
+        std::erase_if(generators,
+                      [&](const ArtGeneratorEntry& e) { return std::string(e.name).find(only) == std::string::npos; });
     }
 
     ArtContext context(out);
@@ -83,16 +84,14 @@ int main(int argc, char** argv) {
     for (int t = 0; t < kWorkerThreads; ++t) workers.emplace_back(work);
     for (std::thread& worker : workers) worker.join();
 
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const bool missingKeys = !SettingsManager::Instance().ProblemKeys().empty();
     if (missingKeys) {
         for (const std::string& key : SettingsManager::Instance().ProblemKeys()) {
-            std::fprintf(stderr, "rjartgen: %s: key %s is missing or not a number\n",
-                         config.c_str(), key.c_str());
+            std::fprintf(stderr, "rjartgen: %s: key %s is missing or not a number\n", config.c_str(), key.c_str());
         }
     }
-    std::printf("rjartgen: %zu generators, %zu files in %.1f s\n", generators.size(),
-                context.WrittenFiles().size(), seconds);
+    std::printf("rjartgen: %zu generators, %zu files in %.1f s\n", generators.size(), context.WrittenFiles().size(),
+                seconds);
     return context.Failed() || missingKeys ? 1 : 0;
 }

@@ -177,9 +177,12 @@ bool WriteSheet(const std::vector<Tile>& tiles, const std::string& path) {
 int main(int argc, char** argv) {
     std::string data, out, only;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (!std::strcmp(argv[i], "--data")) data = argv[i + 1];
-        else if (!std::strcmp(argv[i], "--out")) out = argv[i + 1];
-        else if (!std::strcmp(argv[i], "--only")) only = argv[i + 1];
+        if (!std::strcmp(argv[i], "--data"))
+            data = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--out"))
+            out = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--only"))
+            only = argv[i + 1];
     }
     if (data.empty() || out.empty()) {
         std::fprintf(stderr, "usage: rjcontactsheet --data <data folder> --out <sheet.png> [--only <name part>]\n");

@@ -47,13 +47,11 @@ bool CreatePack(const std::string& packPath, const std::string& folder, const st
             return false;
         }
         if (item.file_size(error) == 0) {
-            std::fprintf(stderr, "rjpack: %s: empty file (a zero size would end the directory)\n",
-                         item.path().c_str());
+            std::fprintf(stderr, "rjpack: %s: empty file (a zero size would end the directory)\n", item.path().c_str());
             return false;
         }
         if (auto [it, inserted] = files.emplace(name, item.path()); !inserted) {
-            std::fprintf(stderr, "rjpack: %s: same lower-case name as %s\n", item.path().c_str(),
-                         it->second.c_str());
+            std::fprintf(stderr, "rjpack: %s: same lower-case name as %s\n", item.path().c_str(), it->second.c_str());
             return false;
         }
     }

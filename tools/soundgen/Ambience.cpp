@@ -16,8 +16,7 @@ constexpr double kLoopSeconds = 24.0;
 constexpr float kTwoPi = 2.0f * std::numbers::pi_v<float>;
 constexpr int kFilterUpdateSamples = 8;
 
-Buffer NewLoop()
-{
+Buffer NewLoop() {
     Buffer out(kStreamRate, 2, static_cast<std::size_t>(kLoopSeconds * kStreamRate));
     out.SetWrap(true);
     return out;
@@ -31,15 +30,14 @@ struct Bed {
     Filter::Mode mode;
     float hz;
     float resonance;
-    int cutoffCycles = 0;   // per loop
+    int cutoffCycles = 0;  // per loop
     float cutoffOctaves = 0.0f;
     int levelCycles = 0;
     float levelDepth = 0.0f;
-    float phase = 0.0f;     // of both waves, in cycles
+    float phase = 0.0f;  // of both waves, in cycles
 };
 
-Mono LoopNoise(const Bed& bed, std::size_t frames)
-{
+Mono LoopNoise(const Bed& bed, std::size_t frames) {
     Rng rng(bed.seed);
     Mono raw(frames);
     for (float& s : raw) {
@@ -55,15 +53,16 @@ Mono LoopNoise(const Bed& bed, std::size_t frames)
                 const float wave = std::sin(kTwoPi * (static_cast<float>(bed.cutoffCycles) * x + bed.phase));
                 filter.SetCutoff(bed.hz * std::pow(2.0f, bed.cutoffOctaves * wave), kStreamRate);
             }
-            const float level = 1.0f - bed.levelDepth * 0.5f * (1.0f + std::sin(kTwoPi * (static_cast<float>(bed.levelCycles) * x + bed.phase)));
+            const float level =
+                1.0f - bed.levelDepth * 0.5f *
+                           (1.0f + std::sin(kTwoPi * (static_cast<float>(bed.levelCycles) * x + bed.phase)));
             out[i] = filter.Process(raw[i]) * level;
         }
     }
     return out;
 }
 
-void AddBed(Buffer& out, Bed bed, float gain, float width)
-{
+void AddBed(Buffer& out, Bed bed, float gain, float width) {
     // Two independent beds, one per side, partly blended: a wide but not hollow stereo image.
     const Mono left = LoopNoise(bed, out.Frames());
     bed.seed = bed.seed * 2654435761u + 1u;
@@ -78,8 +77,7 @@ void AddBed(Buffer& out, Bed bed, float gain, float width)
 
 // A vehicle passing: engine note and tyre noise swelling and fading, its pitch falling as it
 // goes by, moving across the stereo field.
-void PassingCar(Buffer& out, Rng& rng, double at, float gain, float cutoff)
-{
+void PassingCar(Buffer& out, Rng& rng, double at, float gain, float cutoff) {
     const float engineHz = rng.Range(70.0f, 150.0f);
     const float seconds = rng.Range(2.5f, 4.0f);
     Voice engine;
@@ -108,8 +106,7 @@ void PassingCar(Buffer& out, Rng& rng, double at, float gain, float cutoff)
     out.MixMoving(Render(tyres, kStreamRate), at, gain, from, -from);
 }
 
-void DistantHorn(Buffer& out, Rng& rng, double at, float gain)
-{
+void DistantHorn(Buffer& out, Rng& rng, double at, float gain) {
     const float hz = rng.Range(330.0f, 480.0f);
     const int toots = rng.Uniform() < 0.5f ? 1 : 2;
     const float pan = rng.Range(-0.8f, 0.8f);
@@ -129,8 +126,7 @@ void DistantHorn(Buffer& out, Rng& rng, double at, float gain)
 }
 
 // Water: small chirps of rising pitch, the sound of bubbles and a babbling current.
-void Trickle(Buffer& out, uint32_t seed, int count, float lowHz, float highHz, float gain)
-{
+void Trickle(Buffer& out, uint32_t seed, int count, float lowHz, float highHz, float gain) {
     Rng rng(seed);
     for (int i = 0; i < count; ++i) {
         Voice b;
@@ -144,10 +140,9 @@ void Trickle(Buffer& out, uint32_t seed, int count, float lowHz, float highHz, f
     }
 }
 
-} // namespace
+}  // namespace
 
-Buffer River()
-{
+Buffer River() {
     Buffer out = NewLoop();
     AddBed(out, {301, Filter::Mode::Low, 700.0f, 0.7f, 3, 0.6f, 4, 0.4f, 0.0f}, 0.5f, 0.7f);
     AddBed(out, {303, Filter::Mode::Band, 1800.0f, 1.2f, 5, 0.5f, 7, 0.6f, 0.3f}, 0.25f, 0.9f);
@@ -157,8 +152,7 @@ Buffer River()
     return out;
 }
 
-Buffer Road()
-{
+Buffer Road() {
     Buffer out = NewLoop();
     AddBed(out, {311, Filter::Mode::Low, 180.0f, 0.8f, 2, 0.4f, 3, 0.3f, 0.0f}, 0.55f, 0.5f);
     AddBed(out, {313, Filter::Mode::Band, 900.0f, 0.7f, 4, 0.3f, 5, 0.4f, 0.5f}, 0.12f, 0.8f);
@@ -173,8 +167,7 @@ Buffer Road()
     return out;
 }
 
-Buffer RoadUnderground()
-{
+Buffer RoadUnderground() {
     Buffer out = NewLoop();
     AddBed(out, {321, Filter::Mode::Low, 110.0f, 1.0f, 2, 0.5f, 3, 0.4f, 0.0f}, 1.0f, 0.4f);
     AddBed(out, {323, Filter::Mode::Band, 190.0f, 3.0f, 3, 0.3f, 2, 0.5f, 0.7f}, 0.5f, 0.6f);
@@ -197,13 +190,16 @@ Buffer RoadUnderground()
     return out;
 }
 
-Buffer Insects()
-{
+Buffer Insects() {
     Buffer out = NewLoop();
     AddBed(out, {331, Filter::Mode::Band, 6000.0f, 0.7f, 3, 0.3f, 4, 0.5f, 0.0f}, 0.006f, 0.9f);
     Rng rng(333);
     // Crickets: each chirps in short pulse trains at its own pitch, pace and place.
-    struct Cricket { float hz; float period; float pan; };
+    struct Cricket {
+        float hz;
+        float period;
+        float pan;
+    };
     const Cricket crickets[] = {{4300.0f, 0.75f, -0.6f}, {4700.0f, 1.0f, 0.5f}, {3900.0f, 1.2f, 0.1f}};
     for (const Cricket& c : crickets) {
         for (double at = rng.Range(0.0f, 0.5f); at < kLoopSeconds; at += c.period * rng.Range(0.9f, 1.1f)) {
@@ -239,4 +235,4 @@ Buffer Insects()
     return out;
 }
 
-} // namespace ambience
+}  // namespace ambience

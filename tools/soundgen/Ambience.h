@@ -12,4 +12,4 @@ Buffer Road();
 Buffer RoadUnderground();
 Buffer Insects();
 
-} // namespace ambience
+}  // namespace ambience

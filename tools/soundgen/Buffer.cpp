@@ -5,24 +5,19 @@
 #include <numbers>
 
 Buffer::Buffer(int rate, int channels, std::size_t frames)
-    : rate_(rate), data_(static_cast<std::size_t>(channels), Mono(frames, 0.0f))
-{
-}
+    : rate_(rate), data_(static_cast<std::size_t>(channels), Mono(frames, 0.0f)) {}
 
-std::size_t Buffer::FrameAt(double seconds) const
-{
+std::size_t Buffer::FrameAt(double seconds) const {
     return static_cast<std::size_t>(std::llround(std::max(0.0, seconds) * rate_));
 }
 
-void Buffer::Resize(std::size_t frames)
-{
+void Buffer::Resize(std::size_t frames) {
     for (Mono& channel : data_) {
         channel.resize(frames, 0.0f);
     }
 }
 
-void Buffer::MixChannel(int c, const Mono& sound, std::size_t start, float gain)
-{
+void Buffer::MixChannel(int c, const Mono& sound, std::size_t start, float gain) {
     Mono& out = Channel(c);
     const std::size_t frames = out.size();
     if (wrap_) {
@@ -40,8 +35,7 @@ void Buffer::MixChannel(int c, const Mono& sound, std::size_t start, float gain)
     }
 }
 
-void Buffer::Mix(const Mono& sound, double seconds, float gain, float pan)
-{
+void Buffer::Mix(const Mono& sound, double seconds, float gain, float pan) {
     const std::size_t start = FrameAt(seconds);
     if (!wrap_ && start + sound.size() > Frames()) {
         Resize(start + sound.size());
@@ -58,8 +52,7 @@ void Buffer::Mix(const Mono& sound, double seconds, float gain, float pan)
     }
 }
 
-void Buffer::MixMoving(const Mono& sound, double seconds, float gain, float panFrom, float panTo)
-{
+void Buffer::MixMoving(const Mono& sound, double seconds, float gain, float panFrom, float panTo) {
     if (Channels() != 2 || sound.empty()) {
         Mix(sound, seconds, gain, panFrom);
         return;
@@ -79,8 +72,7 @@ void Buffer::MixMoving(const Mono& sound, double seconds, float gain, float panF
     }
 }
 
-void Buffer::Mix(const Buffer& other, double seconds, float gain)
-{
+void Buffer::Mix(const Buffer& other, double seconds, float gain) {
     const std::size_t start = FrameAt(seconds);
     if (!wrap_ && start + other.Frames() > Frames()) {
         Resize(start + other.Frames());
@@ -90,8 +82,7 @@ void Buffer::Mix(const Buffer& other, double seconds, float gain)
     }
 }
 
-void Buffer::Scale(float gain)
-{
+void Buffer::Scale(float gain) {
     for (Mono& channel : data_) {
         for (float& s : channel) {
             s *= gain;
@@ -99,8 +90,7 @@ void Buffer::Scale(float gain)
     }
 }
 
-float Buffer::Peak() const
-{
+float Buffer::Peak() const {
     float peak = 0.0f;
     for (const Mono& channel : data_) {
         for (float s : channel) {
@@ -110,8 +100,7 @@ float Buffer::Peak() const
     return peak;
 }
 
-float Buffer::Rms() const
-{
+float Buffer::Rms() const {
     double sum = 0.0;
     std::size_t count = 0;
     for (const Mono& channel : data_) {
@@ -123,12 +112,6 @@ float Buffer::Rms() const
     return count == 0 ? 0.0f : static_cast<float>(std::sqrt(sum / static_cast<double>(count)));
 }
 
-float DbToGain(float db)
-{
-    return std::pow(10.0f, db / 20.0f);
-}
+float DbToGain(float db) { return std::pow(10.0f, db / 20.0f); }
 
-float GainToDb(float gain)
-{
-    return 20.0f * std::log10(std::max(gain, 1e-9f));
-}
+float GainToDb(float gain) { return 20.0f * std::log10(std::max(gain, 1e-9f)); }

@@ -7,8 +7,7 @@
 namespace drums {
 namespace {
 
-Mono Sum(const Mono& a, const Mono& b)
-{
+Mono Sum(const Mono& a, const Mono& b) {
     Mono out(std::max(a.size(), b.size()), 0.0f);
     for (std::size_t i = 0; i < a.size(); ++i) {
         out[i] += a[i];
@@ -19,10 +18,9 @@ Mono Sum(const Mono& a, const Mono& b)
     return out;
 }
 
-} // namespace
+}  // namespace
 
-Mono Kick(int rate)
-{
+Mono Kick(int rate) {
     Voice body;
     body.hz = 150.0f;
     body.hzEnd = 48.0f;
@@ -42,8 +40,7 @@ Mono Kick(int rate)
     return Sum(Render(body, rate), Render(click, rate));
 }
 
-Mono Snare(int rate)
-{
+Mono Snare(int rate) {
     Voice tone;
     tone.wave = Wave::Triangle;
     tone.hz = 240.0f;
@@ -66,8 +63,7 @@ Mono Snare(int rate)
     return Sum(Render(tone, rate), Render(rattle, rate));
 }
 
-Mono HatClosed(int rate)
-{
+Mono HatClosed(int rate) {
     Voice v;
     v.wave = Wave::Noise;
     v.seed = 31;
@@ -80,8 +76,7 @@ Mono HatClosed(int rate)
     return Render(v, rate);
 }
 
-Mono HatOpen(int rate)
-{
+Mono HatOpen(int rate) {
     Voice v;
     v.wave = Wave::Noise;
     v.seed = 37;
@@ -94,8 +89,7 @@ Mono HatOpen(int rate)
     return Render(v, rate);
 }
 
-Mono Crash(int rate)
-{
+Mono Crash(int rate) {
     Voice v;
     v.wave = Wave::Noise;
     v.seed = 41;
@@ -120,8 +114,7 @@ Mono Crash(int rate)
     return Sum(Render(v, rate), Render(shimmer, rate));
 }
 
-Mono Tom(int rate, float hz)
-{
+Mono Tom(int rate, float hz) {
     Voice v;
     v.hz = hz * 1.5f;
     v.hzEnd = hz;
@@ -134,4 +127,4 @@ Mono Tom(int rate, float hz)
     return Render(v, rate);
 }
 
-} // namespace drums
+}  // namespace drums

@@ -13,4 +13,4 @@ Mono HatOpen(int rate);
 Mono Crash(int rate);
 Mono Tom(int rate, float hz);
 
-} // namespace drums
+}  // namespace drums

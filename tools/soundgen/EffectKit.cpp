@@ -5,18 +5,11 @@
 
 namespace kit {
 
-Buffer NewEffect()
-{
-    return Buffer(kEffectRenderRate, 1);
-}
+Buffer NewEffect() { return Buffer(kEffectRenderRate, 1); }
 
-void Add(Buffer& out, const Voice& voice, double at, float gain)
-{
-    out.Mix(Render(voice, out.Rate()), at, gain);
-}
+void Add(Buffer& out, const Voice& voice, double at, float gain) { out.Mix(Render(voice, out.Rate()), at, gain); }
 
-void Bubbles(Buffer& out, uint32_t seed, double from, double to, int count, float lowHz, float highHz, float gain)
-{
+void Bubbles(Buffer& out, uint32_t seed, double from, double to, int count, float lowHz, float highHz, float gain) {
     Rng rng(seed);
     for (int i = 0; i < count; ++i) {
         // Squaring the position crowds the bubbles towards the start, as a gurgle dies away.
@@ -33,8 +26,7 @@ void Bubbles(Buffer& out, uint32_t seed, double from, double to, int count, floa
     }
 }
 
-void Splash(Buffer& out, double at, float size, float gain)
-{
+void Splash(Buffer& out, double at, float size, float gain) {
     Voice n;
     n.wave = Wave::Noise;
     n.seed = 501;
@@ -56,8 +48,7 @@ void Splash(Buffer& out, double at, float size, float gain)
     Add(out, plop, at, gain * 0.6f);
 }
 
-void Clang(Buffer& out, double at, float hz, float ring, float gain)
-{
+void Clang(Buffer& out, double at, float hz, float ring, float gain) {
     Voice a;
     a.hz = hz;
     a.fmRatio = 1.414f;
@@ -74,8 +65,7 @@ void Clang(Buffer& out, double at, float hz, float ring, float gain)
     Add(out, b, at, gain * 0.5f);
 }
 
-void Glass(Buffer& out, uint32_t seed, double at, float length, float gain)
-{
+void Glass(Buffer& out, uint32_t seed, double at, float length, float gain) {
     Rng rng(seed);
     Voice hiss;
     hiss.wave = Wave::Noise;
@@ -100,8 +90,7 @@ void Glass(Buffer& out, uint32_t seed, double at, float length, float gain)
     }
 }
 
-void Crunch(Buffer& out, uint32_t seed, double at, float length, float hz, float gain)
-{
+void Crunch(Buffer& out, uint32_t seed, double at, float length, float hz, float gain) {
     Rng rng(seed);
     double t = 0.0;
     while (t < length) {
@@ -121,8 +110,7 @@ void Crunch(Buffer& out, uint32_t seed, double at, float length, float hz, float
     }
 }
 
-void Thud(Buffer& out, double at, float hz, float length, float gain)
-{
+void Thud(Buffer& out, double at, float hz, float length, float gain) {
     Voice body;
     body.hz = hz * 2.0f;
     body.hzEnd = hz;
@@ -142,8 +130,7 @@ void Thud(Buffer& out, double at, float hz, float length, float gain)
     Add(out, click, at, gain * 0.5f);
 }
 
-void Croak(Buffer& out, double at, float hz, float length, float formantHz, float gain)
-{
+void Croak(Buffer& out, double at, float hz, float length, float formantHz, float gain) {
     Voice c;
     c.wave = Wave::Saw;
     c.hz = hz;
@@ -165,8 +152,7 @@ void Croak(Buffer& out, double at, float hz, float length, float formantHz, floa
     Add(out, low, at, gain * 0.5f);
 }
 
-void Horn(Buffer& out, double at, float hz, float length, float gain)
-{
+void Horn(Buffer& out, double at, float hz, float length, float gain) {
     for (float ratio : {1.0f, 1.26f}) {
         Voice h;
         h.wave = Wave::Square;
@@ -181,4 +167,4 @@ void Horn(Buffer& out, double at, float hz, float length, float gain)
     }
 }
 
-} // namespace kit
+}  // namespace kit

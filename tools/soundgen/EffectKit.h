@@ -37,4 +37,4 @@ void Croak(Buffer& out, double at, float hz, float length, float formantHz, floa
 // A car or truck horn: two detuned reedy tones.
 void Horn(Buffer& out, double at, float hz, float length, float gain);
 
-} // namespace kit
+}  // namespace kit

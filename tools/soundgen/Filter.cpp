@@ -4,8 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-void Filter::SetCutoff(float hz, int rate)
-{
+void Filter::SetCutoff(float hz, int rate) {
     const float nyquistGuard = 0.45f * static_cast<float>(rate);
     const float fc = std::clamp(hz, 10.0f, nyquistGuard);
     const float g = std::tan(std::numbers::pi_v<float> * fc / static_cast<float>(rate));
@@ -14,8 +13,7 @@ void Filter::SetCutoff(float hz, int rate)
     a3_ = g * a2_;
 }
 
-float Filter::Process(float in)
-{
+float Filter::Process(float in) {
     const float v3 = in - ic2_;
     const float v1 = a1_ * ic1_ + a2_ * v3;
     const float v2 = ic2_ + a2_ * ic1_ + a3_ * v3;

@@ -8,8 +8,7 @@ namespace frog_sounds {
 using kit::Add;
 
 // Played on every step: short, soft and round, so the hundredth hop does not grate.
-Buffer Move()
-{
+Buffer Move() {
     Buffer out = kit::NewEffect();
     Voice hop;
     hop.wave = Wave::Triangle;
@@ -34,8 +33,7 @@ Buffer Move()
 }
 
 // The rocket jump: a spring that boings and wobbles up.
-Buffer Jump()
-{
+Buffer Jump() {
     Buffer out = kit::NewEffect();
     Voice spring;
     spring.hz = 150.0f;
@@ -64,8 +62,7 @@ Buffer Jump()
 }
 
 // A dull knock: the frog bumps into something that does not give.
-Buffer BlockedMove()
-{
+Buffer BlockedMove() {
     Buffer out = kit::NewEffect();
     kit::Thud(out, 0.0, 95.0f, 0.12f, 1.0f);
     Voice wood;
@@ -81,8 +78,7 @@ Buffer BlockedMove()
 }
 
 // Run over: a squashy splat and a dizzy, falling whistle.
-Buffer KnockedOver()
-{
+Buffer KnockedOver() {
     Buffer out = kit::NewEffect();
     Voice splat;
     splat.wave = Wave::Noise;
@@ -111,8 +107,7 @@ Buffer KnockedOver()
 }
 
 // A splash, then the gurgle of a frog going under.
-Buffer Drown()
-{
+Buffer Drown() {
     Buffer out = kit::NewEffect();
     kit::Splash(out, 0.0, 1.0f, 1.0f);
     kit::Bubbles(out, 17, 0.12, 1.1, 28, 280.0f, 900.0f, 0.45f);
@@ -134,8 +129,7 @@ Buffer Drown()
 }
 
 // The tongue flicks out, then a gulp.
-Buffer Eat()
-{
+Buffer Eat() {
     Buffer out = kit::NewEffect();
     Voice tongue;
     tongue.hz = 500.0f;
@@ -164,8 +158,7 @@ Buffer Eat()
 }
 
 // An insect's sting: a sharp metallic zing and a startled croak.
-Buffer Pierced()
-{
+Buffer Pierced() {
     Buffer out = kit::NewEffect();
     Voice zing;
     zing.hz = 1500.0f;
@@ -196,8 +189,7 @@ Buffer Pierced()
 // its end. The game starts the sound with the animation and again whenever it has ended, so it
 // lasts just under one pass of the animation (2.4 s) and opens with a moment of quiet: a
 // restart a few frames early or late is never heard.
-Buffer Idle()
-{
+Buffer Idle() {
     constexpr double kLength = 2.38;
     Buffer out = kit::NewEffect();
     kit::Croak(out, 0.22, 120.0f, 0.2f, 620.0f, 0.7f);
@@ -221,10 +213,9 @@ Buffer Idle()
 }
 
 // A star: a bright rising chime with a sparkle that echoes away.
-Buffer PickStar()
-{
+Buffer PickStar() {
     Buffer out = kit::NewEffect();
-    const float notes[] = {79.0f, 84.0f, 88.0f, 91.0f, 96.0f}; // g5 c6 e6 g6 c7
+    const float notes[] = {79.0f, 84.0f, 88.0f, 91.0f, 96.0f};  // g5 c6 e6 g6 c7
     double at = 0.0;
     for (float note : notes) {
         Voice bell;
@@ -254,4 +245,4 @@ Buffer PickStar()
     return out;
 }
 
-} // namespace frog_sounds
+}  // namespace frog_sounds

@@ -16,4 +16,4 @@ Buffer Pierced();
 Buffer Idle();
 Buffer PickStar();
 
-} // namespace frog_sounds
+}  // namespace frog_sounds

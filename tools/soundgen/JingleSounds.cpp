@@ -11,8 +11,7 @@
 namespace jingle_sounds {
 namespace {
 
-Instrument Brass()
-{
+Instrument Brass() {
     Instrument brass;
     brass.voice.wave = Wave::Saw;
     brass.voice.detuneCents = 9.0f;
@@ -30,8 +29,7 @@ Instrument Brass()
     return brass;
 }
 
-Instrument Bell()
-{
+Instrument Bell() {
     Instrument bell;
     bell.voice.fmRatio = 3.0f;
     bell.voice.fmIndex = 1.6f;
@@ -42,8 +40,7 @@ Instrument Bell()
     return bell;
 }
 
-Instrument Bass()
-{
+Instrument Bass() {
     Instrument bass;
     bass.voice.wave = Wave::Triangle;
     bass.voice.attack = 0.004f;
@@ -54,8 +51,7 @@ Instrument Bass()
     return bass;
 }
 
-Instrument Lead()
-{
+Instrument Lead() {
     Instrument lead;
     lead.voice.wave = Wave::Square;
     lead.voice.pulse = 0.3f;
@@ -71,18 +67,16 @@ Instrument Lead()
     return lead;
 }
 
-std::vector<Note> Line(const char* text, double startBeat = 0.0, float velocity = 1.0f)
-{
+std::vector<Note> Line(const char* text, double startBeat = 0.0, float velocity = 1.0f) {
     std::vector<Note> notes;
     Sequencer::Parse(text, startBeat, velocity, notes);
     return notes;
 }
 
-} // namespace
+}  // namespace
 
 // One frog home: a short bright brass call.
-Buffer LevelFinished()
-{
+Buffer LevelFinished() {
     Buffer out = kit::NewEffect();
     const Sequencer seq(160.0f);
     seq.Play(out, Brass(), Line("g4 c5 e5 g5/4"));
@@ -98,8 +92,7 @@ Buffer LevelFinished()
 }
 
 // The whole level done: a bigger fanfare with a drum roll and a held final chord.
-Buffer LevelFinishedFullLevel()
-{
+Buffer LevelFinishedFullLevel() {
     Buffer out = kit::NewEffect();
     const Sequencer seq(150.0f);
     const Instrument brass = Brass();
@@ -120,8 +113,7 @@ Buffer LevelFinishedFullLevel()
 }
 
 // The last life lost: a slow, sinking tune that ends on a sagging note.
-Buffer GameOver()
-{
+Buffer GameOver() {
     Buffer out = kit::NewEffect();
     const Sequencer seq(100.0f);
     Instrument brass = Brass();
@@ -135,8 +127,7 @@ Buffer GameOver()
 }
 
 // A bonus life: a quick arpeggio up, doubled by bells.
-Buffer BonusLife()
-{
+Buffer BonusLife() {
     Buffer out = kit::NewEffect();
     const Sequencer seq(200.0f);
     seq.Play(out, Lead(), Line("c5 e5 g5 c6 e6 g6 c7/3"));
@@ -148,8 +139,7 @@ Buffer BonusLife()
 }
 
 // A life lost: a short sad fall with a wobbling last note.
-Buffer LoseLife()
-{
+Buffer LoseLife() {
     Buffer out = kit::NewEffect();
     const Sequencer seq(140.0f);
     Instrument lead = Lead();
@@ -164,8 +154,7 @@ Buffer LoseLife()
 }
 
 // The count-down: a clock tick, dry and short.
-Buffer CountDown()
-{
+Buffer CountDown() {
     Buffer out = kit::NewEffect();
     Voice tick;
     tick.hz = 2400.0f;
@@ -196,8 +185,7 @@ Buffer CountDown()
 }
 
 // A menu button: a soft, woody click, lower and rounder than the clock tick.
-Buffer MenuClick()
-{
+Buffer MenuClick() {
     Buffer out = kit::NewEffect();
     Voice wood;
     wood.hz = 900.0f;
@@ -224,16 +212,16 @@ Buffer MenuClick()
 
 // The high-score screen: a cheerful four-bar jingle that loops for as long as the screen
 // stays, so it is rendered round its own loop point.
-Buffer HighScore()
-{
+Buffer HighScore() {
     const Sequencer seq(128.0f);
     const double beats = 16.0;
     Buffer out(kEffectRenderRate, 1, static_cast<std::size_t>(seq.Seconds(beats) * kEffectRenderRate));
     out.SetWrap(true);
     Instrument bell = Bell();
     bell.legato = 0.5f;
-    seq.Play(out, bell, Line("c6 e6 g6 e6 c6/2 g5/2 a5 c6 f6 c6 a5/2 f5/2 "
-                             "g5 b5 d6 b5 g5/2 d6/2 e6 d6 c6 b5 c6/2 g5/2"));
+    seq.Play(out, bell,
+             Line("c6 e6 g6 e6 c6/2 g5/2 a5 c6 f6 c6 a5/2 f5/2 "
+                  "g5 b5 d6 b5 g5/2 d6/2 e6 d6 c6 b5 c6/2 g5/2"));
     Instrument lead = Lead();
     lead.gain = 0.5f;
     seq.Play(out, lead, Line("e5/4 g5/4 f5/4 a5/4 d5/4 f5/4 e5/4 g5/4"));
@@ -250,4 +238,4 @@ Buffer HighScore()
     return out;
 }
 
-} // namespace jingle_sounds
+}  // namespace jingle_sounds

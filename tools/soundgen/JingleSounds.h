@@ -15,4 +15,4 @@ Buffer CountDown();
 Buffer MenuClick();
 Buffer HighScore();
 
-} // namespace jingle_sounds
+}  // namespace jingle_sounds

@@ -13,10 +13,9 @@ namespace {
 constexpr float kDcCutoffHz = 12.0f;
 constexpr float kLookAheadSeconds = 0.002f;
 
-} // namespace
+}  // namespace
 
-void RemoveDc(Buffer& buffer, bool loop)
-{
+void RemoveDc(Buffer& buffer, bool loop) {
     const float r = 1.0f - 2.0f * std::numbers::pi_v<float> * kDcCutoffHz / static_cast<float>(buffer.Rate());
     for (int c = 0; c < buffer.Channels(); ++c) {
         Mono& x = buffer.Channel(c);
@@ -38,8 +37,7 @@ void RemoveDc(Buffer& buffer, bool loop)
     }
 }
 
-void RemoveMean(Buffer& buffer)
-{
+void RemoveMean(Buffer& buffer) {
     // A short sound's mean is not DC a filter can see; it is taken out as one smooth bump
     // (a Hann window over the whole sound, far below hearing), which leaves its ends at rest.
     const std::size_t n = buffer.Frames();
@@ -49,7 +47,8 @@ void RemoveMean(Buffer& buffer)
     std::vector<float> bump(n);
     double bumpSum = 0.0;
     for (std::size_t i = 0; i < n; ++i) {
-        bump[i] = 0.5f - 0.5f * std::cos(2.0f * std::numbers::pi_v<float> * static_cast<float>(i) / static_cast<float>(n - 1));
+        bump[i] = 0.5f -
+                  0.5f * std::cos(2.0f * std::numbers::pi_v<float> * static_cast<float>(i) / static_cast<float>(n - 1));
         bumpSum += bump[i];
     }
     for (int c = 0; c < buffer.Channels(); ++c) {
@@ -65,8 +64,7 @@ void RemoveMean(Buffer& buffer)
     }
 }
 
-void Downsample(Buffer& buffer, bool loop)
-{
+void Downsample(Buffer& buffer, bool loop) {
     // 10 kHz of a 22050 Hz file: the band just below its Nyquist limit.
     constexpr int kHalfTaps = 48;
     constexpr double kCutoff = 10000.0 / 44100.0;
@@ -74,7 +72,8 @@ void Downsample(Buffer& buffer, bool loop)
     for (int n = -kHalfTaps; n <= kHalfTaps; ++n) {
         const double x = 2.0 * kCutoff * n;
         const double sinc = n == 0 ? 1.0 : std::sin(std::numbers::pi * x) / (std::numbers::pi * x);
-        const double w = 0.42 + 0.5 * std::cos(std::numbers::pi * n / kHalfTaps) + 0.08 * std::cos(2.0 * std::numbers::pi * n / kHalfTaps);
+        const double w = 0.42 + 0.5 * std::cos(std::numbers::pi * n / kHalfTaps) +
+                         0.08 * std::cos(2.0 * std::numbers::pi * n / kHalfTaps);
         taps[static_cast<std::size_t>(n + kHalfTaps)] = static_cast<float>(2.0 * kCutoff * sinc * w);
     }
     const std::size_t inFrames = buffer.Frames();
@@ -99,8 +98,7 @@ void Downsample(Buffer& buffer, bool loop)
     buffer = std::move(out);
 }
 
-void Fade(Buffer& buffer, float fadeIn, float fadeOut)
-{
+void Fade(Buffer& buffer, float fadeIn, float fadeOut) {
     const std::size_t frames = buffer.Frames();
     const std::size_t in = std::min(frames, static_cast<std::size_t>(fadeIn * static_cast<float>(buffer.Rate())));
     const std::size_t out = std::min(frames, static_cast<std::size_t>(fadeOut * static_cast<float>(buffer.Rate())));
@@ -118,8 +116,7 @@ void Fade(Buffer& buffer, float fadeIn, float fadeOut)
     }
 }
 
-void TrimTail(Buffer& buffer, float thresholdDb, float minSeconds)
-{
+void TrimTail(Buffer& buffer, float thresholdDb, float minSeconds) {
     const float threshold = DbToGain(thresholdDb) * buffer.Peak();
     std::size_t last = 0;
     for (int c = 0; c < buffer.Channels(); ++c) {
@@ -134,8 +131,7 @@ void TrimTail(Buffer& buffer, float thresholdDb, float minSeconds)
     buffer.Resize(std::max(last, buffer.FrameAt(minSeconds)));
 }
 
-void Limit(Buffer& buffer, float ceiling, float releaseSeconds, bool loop)
-{
+void Limit(Buffer& buffer, float ceiling, float releaseSeconds, bool loop) {
     const std::size_t n = buffer.Frames();
     if (n == 0) {
         return;
@@ -150,7 +146,8 @@ void Limit(Buffer& buffer, float ceiling, float releaseSeconds, bool loop)
             }
         }
     }
-    const std::size_t window = std::max<std::size_t>(1, static_cast<std::size_t>(kLookAheadSeconds * static_cast<float>(buffer.Rate())));
+    const std::size_t window =
+        std::max<std::size_t>(1, static_cast<std::size_t>(kLookAheadSeconds * static_cast<float>(buffer.Rate())));
     // Minimum over the window ahead, then a moving average over the same window: the averaged
     // gain is at or below what each peak needs, and it moves without steps. Only the few
     // samples over the ceiling spread their need backwards, so this stays linear in time.
@@ -196,8 +193,7 @@ void Limit(Buffer& buffer, float ceiling, float releaseSeconds, bool loop)
     }
 }
 
-void Normalize(Buffer& buffer, float targetRmsDb, float ceilingDb, float maxReductionDb, bool loop)
-{
+void Normalize(Buffer& buffer, float targetRmsDb, float ceilingDb, float maxReductionDb, bool loop) {
     const float rms = buffer.Rms();
     const float peak = buffer.Peak();
     if (rms <= 0.0f || peak <= 0.0f) {
@@ -217,5 +213,4 @@ void Normalize(Buffer& buffer, float targetRmsDb, float ceilingDb, float maxRedu
     }
 }
 
-} // namespace mastering
-
+}  // namespace mastering

@@ -33,4 +33,4 @@ void Limit(Buffer& buffer, float ceiling, float releaseSeconds, bool loop);
 // the sound stays quieter instead.
 void Normalize(Buffer& buffer, float targetRmsDb, float ceilingDb, float maxReductionDb, bool loop);
 
-} // namespace mastering
+}  // namespace mastering

@@ -25,13 +25,11 @@ struct Encoder {
     ogg_stream_state stream;
     bool dspReady = false;
 
-    Encoder()
-    {
+    Encoder() {
         vorbis_info_init(&info);
         vorbis_comment_init(&comment);
     }
-    ~Encoder()
-    {
+    ~Encoder() {
         if (dspReady) {
             ogg_stream_clear(&stream);
             vorbis_block_clear(&block);
@@ -44,8 +42,7 @@ struct Encoder {
     Encoder& operator=(const Encoder&) = delete;
 };
 
-void AppendPage(std::vector<unsigned char>& out, const ogg_page& page)
-{
+void AppendPage(std::vector<unsigned char>& out, const ogg_page& page) {
     out.insert(out.end(), page.header, page.header + page.header_len);
     out.insert(out.end(), page.body, page.body + page.body_len);
 }
@@ -57,8 +54,7 @@ struct Encoded {
 
 // Encodes the buffer followed by `context` frames taken from its start; the final packet's
 // granule position is set to the buffer's length. False when the encoder refuses the format.
-bool Encode(const Buffer& buffer, float quality, uint32_t serial, std::size_t context, Encoded& result)
-{
+bool Encode(const Buffer& buffer, float quality, uint32_t serial, std::size_t context, Encoded& result) {
     Encoder enc;
     const int channels = buffer.Channels();
     if (vorbis_encode_init_vbr(&enc.info, channels, buffer.Rate(), quality) != 0) {
@@ -125,16 +121,14 @@ bool Encode(const Buffer& buffer, float quality, uint32_t serial, std::size_t co
     return true;
 }
 
-bool Fail(const std::string& path, const char* what)
-{
+bool Fail(const std::string& path, const char* what) {
     std::fprintf(stderr, "rjsoundgen: cannot write %s: %s\n", path.c_str(), what);
     return false;
 }
 
-} // namespace
+}  // namespace
 
-bool WriteOgg(const std::string& path, const Buffer& buffer, float quality, uint32_t serial, bool loop)
-{
+bool WriteOgg(const std::string& path, const Buffer& buffer, float quality, uint32_t serial, bool loop) {
     const auto loopFrames = static_cast<ogg_int64_t>(buffer.Frames());
     std::size_t context = loop ? kLoopContextFrames : 0;
     Encoded encoded;

@@ -16,8 +16,7 @@ class DelayLine {
 public:
     explicit DelayLine(int length) : data_(static_cast<std::size_t>(length > 1 ? length : 1), 0.0f) {}
     float Read() const { return data_[pos_]; }
-    void Write(float v)
-    {
+    void Write(float v) {
         data_[pos_] = v;
         if (++pos_ == data_.size()) {
             pos_ = 0;
@@ -29,15 +28,11 @@ private:
     std::size_t pos_ = 0;
 };
 
-int Scaled(int length44k, int rate)
-{
-    return static_cast<int>(static_cast<long long>(length44k) * rate / 44100);
-}
+int Scaled(int length44k, int rate) { return static_cast<int>(static_cast<long long>(length44k) * rate / 44100); }
 
 // Runs `step` over the input once (or twice for loops, keeping the second pass).
 template <typename Step>
-Mono RunPasses(const Mono& in, bool loop, Step step)
-{
+Mono RunPasses(const Mono& in, bool loop, Step step) {
     Mono out(in.size(), 0.0f);
     const int passes = loop ? 2 : 1;
     for (int pass = 0; pass < passes; ++pass) {
@@ -48,10 +43,9 @@ Mono RunPasses(const Mono& in, bool loop, Step step)
     return out;
 }
 
-} // namespace
+}  // namespace
 
-Mono Reverb::Process(const Mono& in, int rate, int spread, bool loop) const
-{
+Mono Reverb::Process(const Mono& in, int rate, int spread, bool loop) const {
     std::vector<DelayLine> combs;
     std::vector<float> combLow(kCombs.size(), 0.0f);
     for (int length : kCombs) {
@@ -80,8 +74,7 @@ Mono Reverb::Process(const Mono& in, int rate, int spread, bool loop) const
     });
 }
 
-void Reverb::Apply(Buffer& buffer, float wet, bool loop) const
-{
+void Reverb::Apply(Buffer& buffer, float wet, bool loop) const {
     std::vector<Mono> tails;
     for (int c = 0; c < buffer.Channels(); ++c) {
         tails.push_back(Process(buffer.Channel(c), buffer.Rate(), c * kStereoSpread, loop));
@@ -94,8 +87,7 @@ void Reverb::Apply(Buffer& buffer, float wet, bool loop) const
     }
 }
 
-void Echo::Apply(Buffer& buffer, float wet, bool loop) const
-{
+void Echo::Apply(Buffer& buffer, float wet, bool loop) const {
     const int length = static_cast<int>(seconds_ * static_cast<float>(buffer.Rate()));
     for (int c = 0; c < buffer.Channels(); ++c) {
         Mono& channel = buffer.Channel(c);

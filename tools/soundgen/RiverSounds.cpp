@@ -8,8 +8,7 @@ namespace river_sounds {
 using kit::Add;
 
 // The box snaps shut and water gushes in.
-Buffer BoxDrown()
-{
+Buffer BoxDrown() {
     Buffer out = kit::NewEffect();
     Voice lid;
     lid.wave = Wave::Noise;
@@ -39,8 +38,7 @@ Buffer BoxDrown()
 }
 
 // A hammer comes down: a heavy bonk and a cartoon ring of stars.
-Buffer BoxHammer()
-{
+Buffer BoxHammer() {
     Buffer out = kit::NewEffect();
     kit::Thud(out, 0.0, 70.0f, 0.25f, 1.0f);
     Voice clack;
@@ -70,8 +68,7 @@ Buffer BoxHammer()
 }
 
 // A red button: click, alarm beeps, then the trap springs with a falling electric zap.
-Buffer BoxRedButton()
-{
+Buffer BoxRedButton() {
     Buffer out = kit::NewEffect();
     Voice click;
     click.wave = Wave::Noise;
@@ -111,8 +108,7 @@ Buffer BoxRedButton()
 }
 
 // The bomb: a short fizzing fuse, then a boom that rolls away.
-Buffer BoxBomb()
-{
+Buffer BoxBomb() {
     Buffer out = kit::NewEffect();
     Voice fuse;
     fuse.wave = Wave::Noise;
@@ -144,8 +140,7 @@ Buffer BoxBomb()
 }
 
 // The piranha: a splash and three snapping bites.
-Buffer Piranha()
-{
+Buffer Piranha() {
     Buffer out = kit::NewEffect();
     kit::Splash(out, 0.0, 0.6f, 0.6f);
     for (int i = 0; i < 3; ++i) {
@@ -168,8 +163,7 @@ Buffer Piranha()
 }
 
 // A water lily or a hippo goes under: a deep bloop and swirling water.
-Buffer Dive()
-{
+Buffer Dive() {
     Buffer out = kit::NewEffect();
     Voice bloop;
     bloop.hz = 650.0f;
@@ -197,8 +191,7 @@ Buffer Dive()
 }
 
 // The hippo: an angry snort and a rolling growl.
-Buffer HippoAngry()
-{
+Buffer HippoAngry() {
     Buffer out = kit::NewEffect();
     for (double at : {0.0, 0.13}) {
         Voice snort;
@@ -233,4 +226,4 @@ Buffer HippoAngry()
     return out;
 }
 
-} // namespace river_sounds
+}  // namespace river_sounds

@@ -14,4 +14,4 @@ Buffer Piranha();
 Buffer Dive();
 Buffer HippoAngry();
 
-} // namespace river_sounds
+}  // namespace river_sounds

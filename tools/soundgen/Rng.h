@@ -8,8 +8,7 @@ class Rng final {
 public:
     explicit Rng(uint32_t seed) : state_(seed != 0 ? seed : 0x9e3779b9u) {}
 
-    uint32_t Next()
-    {
+    uint32_t Next() {
         state_ ^= state_ << 13;
         state_ ^= state_ >> 17;
         state_ ^= state_ << 5;

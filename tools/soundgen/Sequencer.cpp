@@ -8,11 +8,10 @@
 namespace {
 
 constexpr double kBeatsPerEighth = 0.5;
-constexpr int kSemitonesFromC[] = {9, 11, 0, 2, 4, 5, 7}; // a b c d e f g
+constexpr int kSemitonesFromC[] = {9, 11, 0, 2, 4, 5, 7};  // a b c d e f g
 
 // "c#5" → 73; false when the token names no note.
-bool NoteNumber(std::string_view name, float& midi)
-{
+bool NoteNumber(std::string_view name, float& midi) {
     if (name.empty() || name[0] < 'a' || name[0] > 'g') {
         return false;
     }
@@ -36,10 +35,9 @@ bool NoteNumber(std::string_view name, float& midi)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-double Sequencer::Parse(std::string_view line, double startBeat, float velocity, std::vector<Note>& notes)
-{
+double Sequencer::Parse(std::string_view line, double startBeat, float velocity, std::vector<Note>& notes) {
     double beat = startBeat;
     std::size_t pos = 0;
     while (pos < line.size()) {
@@ -64,7 +62,8 @@ double Sequencer::Parse(std::string_view line, double startBeat, float velocity,
             if (NoteNumber(name, midi)) {
                 notes.push_back({beat, beats, midi, velocity});
             } else {
-                std::fprintf(stderr, "rjsoundgen: not a note: \"%.*s\"\n", static_cast<int>(token.size()), token.data());
+                std::fprintf(stderr, "rjsoundgen: not a note: \"%.*s\"\n", static_cast<int>(token.size()),
+                             token.data());
             }
         }
         beat += beats;
@@ -72,8 +71,7 @@ double Sequencer::Parse(std::string_view line, double startBeat, float velocity,
     return beat;
 }
 
-void Sequencer::Play(Buffer& out, const Instrument& instrument, const std::vector<Note>& notes, float transpose) const
-{
+void Sequencer::Play(Buffer& out, const Instrument& instrument, const std::vector<Note>& notes, float transpose) const {
     for (const Note& note : notes) {
         Voice v = instrument.voice;
         const float ratio = MidiHz(note.midi + transpose) / v.hz;
@@ -87,7 +85,6 @@ void Sequencer::Play(Buffer& out, const Instrument& instrument, const std::vecto
     }
 }
 
-void Sequencer::Hit(Buffer& out, const Mono& sound, double beat, float gain, float pan) const
-{
+void Sequencer::Hit(Buffer& out, const Mono& sound, double beat, float gain, float pan) const {
     out.Mix(sound, Seconds(beat), gain, pan);
 }

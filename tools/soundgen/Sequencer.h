@@ -7,10 +7,10 @@
 #include "Voice.h"
 
 struct Note {
-    double beat;      // start, in beats from the start of the piece
-    double beats;     // length
-    float midi;       // MIDI note number (c4 = 60)
-    float velocity;   // 0 … 1
+    double beat;     // start, in beats from the start of the piece
+    double beats;    // length
+    float midi;      // MIDI note number (c4 = 60)
+    float velocity;  // 0 … 1
 };
 
 // How one part sounds: the voice it plays (its pitch and gate are set per note), how much of

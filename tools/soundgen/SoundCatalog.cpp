@@ -67,9 +67,6 @@ constexpr std::array<SoundRecipe, 39> kRecipes = {{
     {"SOUND_AMBIENT_ROAD_UNDERGROUND", SoundForm::Stream, kAmbientDb, ambience::RoadUnderground},
 }};
 
-} // namespace
+}  // namespace
 
-std::span<const SoundRecipe> SoundCatalog()
-{
-    return kRecipes;
-}
+std::span<const SoundRecipe> SoundCatalog() { return kRecipes; }

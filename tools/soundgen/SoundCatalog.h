@@ -10,9 +10,9 @@
 enum class SoundForm { Effect, LoopedEffect, Stream };
 
 struct SoundRecipe {
-    const char* name;      // the resource name the game plays it by
+    const char* name;  // the resource name the game plays it by
     SoundForm form;
-    float loudnessDb;      // RMS over the whole sound, dBFS
+    float loudnessDb;  // RMS over the whole sound, dBFS
     Buffer (*render)();
 };
 

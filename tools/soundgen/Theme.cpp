@@ -13,8 +13,7 @@
 namespace theme {
 namespace {
 
-Instrument Lead()
-{
+Instrument Lead() {
     Instrument lead;
     lead.voice.wave = Wave::Square;
     lead.voice.pulse = 0.35f;
@@ -32,8 +31,7 @@ Instrument Lead()
     return lead;
 }
 
-Instrument Bass()
-{
+Instrument Bass() {
     Instrument bass;
     bass.voice.wave = Wave::Saw;
     bass.voice.attack = 0.003f;
@@ -49,8 +47,7 @@ Instrument Bass()
     return bass;
 }
 
-Instrument Stab()
-{
+Instrument Stab() {
     Instrument stab;
     stab.voice.wave = Wave::Saw;
     stab.voice.detuneCents = 10.0f;
@@ -64,8 +61,7 @@ Instrument Stab()
     return stab;
 }
 
-Instrument Pad()
-{
+Instrument Pad() {
     Instrument pad;
     pad.voice.wave = Wave::Saw;
     pad.voice.detuneCents = 14.0f;
@@ -77,8 +73,7 @@ Instrument Pad()
     return pad;
 }
 
-Instrument Arp()
-{
+Instrument Arp() {
     Instrument arp;
     arp.voice.wave = Wave::Square;
     arp.voice.pulse = 0.25f;
@@ -95,8 +90,7 @@ Instrument Arp()
     return arp;
 }
 
-Instrument Glockenspiel()
-{
+Instrument Glockenspiel() {
     Instrument bell;
     bell.voice.fmRatio = 3.5f;
     bell.voice.fmIndex = 1.2f;
@@ -113,8 +107,7 @@ class Band {
 public:
     Band() : seq_(kBpm), chords_(Chords()) {}
 
-    Buffer Play() const
-    {
+    Buffer Play() const {
         const std::size_t frames = static_cast<std::size_t>(seq_.Seconds(kBars * kBeatsPerBar) * kStreamRate);
         Buffer main(kStreamRate, 2, frames);
         Buffer arpBus(kStreamRate, 2, frames);
@@ -132,14 +125,13 @@ public:
 private:
     const Chord& ChordAt(int bar, int half) const { return chords_[static_cast<std::size_t>(bar * 2 + half)]; }
 
-    void PlaySection(const Section& s, Buffer& main, Buffer& arpBus) const
-    {
+    void PlaySection(const Section& s, Buffer& main, Buffer& arpBus) const {
         const double start = s.firstBar * kBeatsPerBar;
         std::vector<Note> melody;
         const double end = Sequencer::Parse(s.melody, start, 1.0f, melody);
         if (end != start + s.bars * kBeatsPerBar) {
-            std::fprintf(stderr, "rjsoundgen: theme melody of bar %d runs %.2f beats, not %d\n", s.firstBar, end - start,
-                         s.bars * kBeatsPerBar);
+            std::fprintf(stderr, "rjsoundgen: theme melody of bar %d runs %.2f beats, not %d\n", s.firstBar,
+                         end - start, s.bars * kBeatsPerBar);
         }
         seq_.Play(main, Lead(), melody);
         if (s.style == Style::Finale) {
@@ -160,8 +152,7 @@ private:
         }
     }
 
-    void PlayHarmony(Style style, int bar, Buffer& main, Buffer& arpBus) const
-    {
+    void PlayHarmony(Style style, int bar, Buffer& main, Buffer& arpBus) const {
         const double barBeat = bar * kBeatsPerBar;
         for (int half = 0; half < 2; ++half) {
             const Chord& chord = ChordAt(bar, half);
@@ -194,14 +185,14 @@ private:
             std::vector<Note> arp;
             for (int step = 0; step < 8; ++step) {
                 const int index = std::min(pattern[step], static_cast<int>(tones.size()) - 1);
-                arp.push_back({at + step * 0.25, 0.25, static_cast<float>(tones[static_cast<std::size_t>(index)]), step % 2 == 0 ? 1.0f : 0.7f});
+                arp.push_back({at + step * 0.25, 0.25, static_cast<float>(tones[static_cast<std::size_t>(index)]),
+                               step % 2 == 0 ? 1.0f : 0.7f});
             }
             seq_.Play(arpBus, Arp(), arp);
         }
     }
 
-    void PlayBass(Style style, int bar, Buffer& main) const
-    {
+    void PlayBass(Style style, int bar, Buffer& main) const {
         const double barBeat = bar * kBeatsPerBar;
         std::vector<Note> notes;
         for (int half = 0; half < 2; ++half) {
@@ -212,23 +203,21 @@ private:
             case Style::Verse:
             case Style::Finale:
                 for (int step = 0; step < 4; ++step) {
-                    notes.push_back({at + step * 0.5, 0.5, root + (step % 2 == 1 ? 12.0f : 0.0f), step % 2 == 0 ? 1.0f : 0.8f});
+                    notes.push_back(
+                        {at + step * 0.5, 0.5, root + (step % 2 == 1 ? 12.0f : 0.0f), step % 2 == 0 ? 1.0f : 0.8f});
                 }
                 break;
             case Style::Chorus:
                 notes.push_back({at, 1.0, root, 1.0f});
                 notes.push_back({at + 1.0, 1.0, root + 7.0f, 0.85f});
                 break;
-            case Style::Break:
-                notes.push_back({at, 2.0, root, 0.9f});
-                break;
+            case Style::Break: notes.push_back({at, 2.0, root, 0.9f}); break;
             }
         }
         seq_.Play(main, Bass(), notes);
     }
 
-    void PlayDrums(const Section& s, int bar, Buffer& main) const
-    {
+    void PlayDrums(const Section& s, int bar, Buffer& main) const {
         const double b = bar * kBeatsPerBar;
         if (bar == s.firstBar && s.style != Style::Break) {
             seq_.Hit(main, crash_, b, 0.22f, -0.3f);
@@ -287,11 +276,8 @@ private:
     Mono tomLow_ = drums::Tom(kStreamRate, 100.0f);
 };
 
-} // namespace
+}  // namespace
 
-Buffer Compose()
-{
-    return Band().Play();
-}
+Buffer Compose() { return Band().Play(); }
 
-} // namespace theme
+}  // namespace theme

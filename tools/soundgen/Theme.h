@@ -9,4 +9,4 @@ namespace theme {
 
 Buffer Compose();
 
-} // namespace theme
+}  // namespace theme

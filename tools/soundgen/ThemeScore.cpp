@@ -48,10 +48,9 @@ constexpr std::array<ChordShape, 9> kShapes = {{
     {"A7", 9, {0, 4, 7, 10}},
 }};
 
-} // namespace
+}  // namespace
 
-std::vector<Chord> Chords()
-{
+std::vector<Chord> Chords() {
     std::vector<Chord> chords;
     std::string_view text = kChords;
     while (!text.empty()) {
@@ -73,22 +72,20 @@ std::vector<Chord> Chords()
     return chords;
 }
 
-int Place(int pc, int low)
-{
+int Place(int pc, int low) {
     int note = low + ((pc - low) % 12 + 12) % 12;
     return note;
 }
 
-std::span<const Section> Form()
-{
+std::span<const Section> Form() {
     static const std::array<Section, 5> form = {{
-            {Style::Verse, 0, 8, kVerse.c_str()},
-            {Style::Verse, 8, 8, kVerseAgain.c_str()},
-            {Style::Chorus, 16, 8, kChorus},
-            {Style::Break, 24, 4, kBreak},
-            {Style::Finale, 28, 8, kVerseLast.c_str()},
-            }};
+        {Style::Verse, 0, 8, kVerse.c_str()},
+        {Style::Verse, 8, 8, kVerseAgain.c_str()},
+        {Style::Chorus, 16, 8, kChorus},
+        {Style::Break, 24, 4, kBreak},
+        {Style::Finale, 28, 8, kVerseLast.c_str()},
+    }};
     return form;
 }
 
-} // namespace theme
+}  // namespace theme

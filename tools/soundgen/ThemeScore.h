@@ -34,4 +34,4 @@ std::vector<Chord> Chords();
 // The note of pitch class `pc` in the octave starting at MIDI note `low`.
 int Place(int pc, int low);
 
-} // namespace theme
+}  // namespace theme

@@ -8,8 +8,7 @@ namespace traffic_sounds {
 using kit::Add;
 
 // The open convertible: a honk, a soft-bodied thump and loose parts rattling.
-Buffer RagtopOpenCrash()
-{
+Buffer RagtopOpenCrash() {
     Buffer out = kit::NewEffect();
     kit::Horn(out, 0.0, 392.0f, 0.12f, 0.6f);
     kit::Thud(out, 0.12, 85.0f, 0.3f, 1.0f);
@@ -29,8 +28,7 @@ Buffer RagtopOpenCrash()
 }
 
 // The closed car: a heavier metal body that clangs, and its windows break.
-Buffer RagtopClosedCrash()
-{
+Buffer RagtopClosedCrash() {
     Buffer out = kit::NewEffect();
     kit::Thud(out, 0.0, 70.0f, 0.35f, 1.0f);
     kit::Clang(out, 0.0, 190.0f, 0.6f, 0.5f);
@@ -40,8 +38,7 @@ Buffer RagtopClosedCrash()
 }
 
 // The small car: a light, tinny clank and a squeaky little horn.
-Buffer SmallCarCrash()
-{
+Buffer SmallCarCrash() {
     Buffer out = kit::NewEffect();
     kit::Horn(out, 0.0, 660.0f, 0.07f, 0.4f);
     kit::Horn(out, 0.1, 660.0f, 0.07f, 0.4f);
@@ -52,8 +49,7 @@ Buffer SmallCarCrash()
 }
 
 // A truck: an air horn, a deep boom and a long grinding crunch.
-Buffer TruckCrash()
-{
+Buffer TruckCrash() {
     Buffer out = kit::NewEffect();
     for (float hz : {185.0f, 233.0f, 277.0f}) {
         Voice horn;
@@ -76,8 +72,7 @@ Buffer TruckCrash()
 }
 
 // The brake: a squeal that wavers and sinks, then the air brakes sigh.
-Buffer TruckBrake()
-{
+Buffer TruckBrake() {
     Buffer out = kit::NewEffect();
     Voice squeal;
     squeal.wave = Wave::Saw;
@@ -117,4 +112,4 @@ Buffer TruckBrake()
     return out;
 }
 
-} // namespace traffic_sounds
+}  // namespace traffic_sounds

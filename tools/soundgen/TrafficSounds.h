@@ -12,4 +12,4 @@ Buffer SmallCarCrash();
 Buffer TruckCrash();
 Buffer TruckBrake();
 
-} // namespace traffic_sounds
+}  // namespace traffic_sounds

@@ -8,8 +8,7 @@ namespace truck_kill_sounds {
 using kit::Add;
 
 // The snack van: a service bell, then the frog sizzles on the griddle.
-Buffer ChezFred()
-{
+Buffer ChezFred() {
     Buffer out = kit::NewEffect();
     Voice bell;
     bell.hz = 1568.0f;
@@ -46,8 +45,7 @@ Buffer ChezFred()
 }
 
 // The garbage truck's compactor grinds and the bins clatter.
-Buffer Garbage()
-{
+Buffer Garbage() {
     Buffer out = kit::NewEffect();
     Voice motor;
     motor.wave = Wave::Saw;
@@ -78,8 +76,7 @@ Buffer Garbage()
 }
 
 // The aquarium truck: glass clinks, a big splash, and the frog swims among the bubbles.
-Buffer Aquarium()
-{
+Buffer Aquarium() {
     Buffer out = kit::NewEffect();
     for (double at : {0.0, 0.07}) {
         Voice clink;
@@ -98,8 +95,7 @@ Buffer Aquarium()
 }
 
 // The cement mixer: the drum turns, the motor labours, wet cement slops round.
-Buffer CementMixer()
-{
+Buffer CementMixer() {
     Buffer out = kit::NewEffect();
     Voice drum;
     drum.wave = Wave::Noise;
@@ -142,8 +138,7 @@ Buffer CementMixer()
 }
 
 // The electric truck: a buzzing arc with crackling sparks.
-Buffer Electric()
-{
+Buffer Electric() {
     Buffer out = kit::NewEffect();
     Voice arc;
     arc.wave = Wave::Saw;
@@ -183,4 +178,4 @@ Buffer Electric()
     return out;
 }
 
-} // namespace truck_kill_sounds
+}  // namespace truck_kill_sounds

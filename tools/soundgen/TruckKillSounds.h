@@ -11,4 +11,4 @@ Buffer Aquarium();
 Buffer CementMixer();
 Buffer Electric();
 
-} // namespace truck_kill_sounds
+}  // namespace truck_kill_sounds

@@ -16,8 +16,7 @@ constexpr int kFilterUpdateSamples = 8;
 
 // The band-limiting correction for a step at phase 0 (saw and square edges), so the bright
 // waves do not alias into whistles at 22050 Hz.
-float PolyBlep(float t, float dt)
-{
+float PolyBlep(float t, float dt) {
     if (t < dt) {
         t /= dt;
         return t + t - t * t - 1.0f;
@@ -33,20 +32,13 @@ class Oscillator {
 public:
     Oscillator(Wave wave, float pulse, uint32_t seed) : wave_(wave), pulse_(pulse), rng_(seed) {}
 
-    float Next(float dt, float phaseOffset)
-    {
+    float Next(float dt, float phaseOffset) {
         float out = 0.0f;
         const float t = phase_;
         switch (wave_) {
-        case Wave::Sine:
-            out = std::sin(kTwoPi * (t + phaseOffset));
-            break;
-        case Wave::Triangle:
-            out = 4.0f * std::fabs(t - 0.5f) - 1.0f;
-            break;
-        case Wave::Saw:
-            out = 2.0f * t - 1.0f - PolyBlep(t, dt);
-            break;
+        case Wave::Sine: out = std::sin(kTwoPi * (t + phaseOffset)); break;
+        case Wave::Triangle: out = 4.0f * std::fabs(t - 0.5f) - 1.0f; break;
+        case Wave::Saw: out = 2.0f * t - 1.0f - PolyBlep(t, dt); break;
         case Wave::Square: {
             out = t < pulse_ ? 1.0f : -1.0f;
             out += PolyBlep(t, dt);
@@ -57,9 +49,7 @@ public:
             out -= PolyBlep(t2, dt);
             break;
         }
-        case Wave::Noise:
-            out = rng_.Bipolar();
-            break;
+        case Wave::Noise: out = rng_.Bipolar(); break;
         }
         phase_ += dt;
         phase_ -= std::floor(phase_);
@@ -76,16 +66,13 @@ private:
 // value(t) sweeping exponentially from `from` to `to` over `time`, then holding.
 class Sweep {
 public:
-    Sweep(float from, float to, float time, int rate)
-        : value_(from), target_(to > 0.0f ? to : from)
-    {
+    Sweep(float from, float to, float time, int rate) : value_(from), target_(to > 0.0f ? to : from) {
         const float samples = std::max(1.0f, time * static_cast<float>(rate));
         step_ = std::pow(target_ / from, 1.0f / samples);
         remaining_ = static_cast<long>(samples);
     }
 
-    float Next()
-    {
+    float Next() {
         const float v = value_;
         if (remaining_ > 0) {
             value_ *= step_;
@@ -103,15 +90,11 @@ private:
     long remaining_ = 0;
 };
 
-} // namespace
+}  // namespace
 
-float MidiHz(float note)
-{
-    return 440.0f * std::pow(2.0f, (note - 69.0f) / 12.0f);
-}
+float MidiHz(float note) { return 440.0f * std::pow(2.0f, (note - 69.0f) / 12.0f); }
 
-Mono Render(const Voice& v, int rate)
-{
+Mono Render(const Voice& v, int rate) {
     const float fs = static_cast<float>(rate);
     const float dt = 1.0f / fs;
     const std::size_t frames = static_cast<std::size_t>(v.Length() * fs);

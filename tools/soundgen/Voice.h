@@ -21,27 +21,27 @@ struct Voice {
     float vibratoHz = 0.0f;
     float vibratoSemis = 0.0f;
     float vibratoDelay = 0.0f;
-    float fmRatio = 0.0f;      // modulator frequency / carrier (Sine only); 0: none
+    float fmRatio = 0.0f;  // modulator frequency / carrier (Sine only); 0: none
     float fmIndex = 0.0f;
     float fmIndexEnd = -1.0f;  // < 0: constant index
     float noiseMix = 0.0f;     // share of white noise added to the oscillator
     uint32_t seed = 1;
 
     float attack = 0.002f;
-    float decay = 0.0f;        // time to fall 60 dB towards sustain; 0: no decay stage
+    float decay = 0.0f;  // time to fall 60 dB towards sustain; 0: no decay stage
     float sustain = 1.0f;
-    float gate = 0.1f;         // note-on time
-    float release = 0.05f;     // time to fall 60 dB after the gate
+    float gate = 0.1f;      // note-on time
+    float release = 0.05f;  // time to fall 60 dB after the gate
 
     Filter::Mode filter = Filter::Mode::Low;
-    float cutoff = 0.0f;       // 0: no filter
-    float cutoffEnd = 0.0f;    // 0: fixed cutoff
-    float filterTime = 0.0f;   // 0: the whole voice
+    float cutoff = 0.0f;      // 0: no filter
+    float cutoffEnd = 0.0f;   // 0: fixed cutoff
+    float filterTime = 0.0f;  // 0: the whole voice
     float resonance = 0.707f;
 
-    float tremoloHz = 0.0f;    // amplitude modulation (croaks, buzz, flutter)
+    float tremoloHz = 0.0f;  // amplitude modulation (croaks, buzz, flutter)
     float tremoloDepth = 0.0f;
-    float drive = 0.0f;        // tanh saturation; 0: clean
+    float drive = 0.0f;  // tanh saturation; 0: clean
     float gain = 1.0f;
 
     float Length() const { return gate + release; }

@@ -10,27 +10,21 @@
 
 namespace {
 
-void Put16(std::vector<uint8_t>& out, uint32_t v)
-{
+void Put16(std::vector<uint8_t>& out, uint32_t v) {
     out.push_back(static_cast<uint8_t>(v & 0xff));
     out.push_back(static_cast<uint8_t>((v >> 8) & 0xff));
 }
 
-void Put32(std::vector<uint8_t>& out, uint32_t v)
-{
+void Put32(std::vector<uint8_t>& out, uint32_t v) {
     Put16(out, v & 0xffff);
     Put16(out, v >> 16);
 }
 
-void PutTag(std::vector<uint8_t>& out, const char* tag)
-{
-    out.insert(out.end(), tag, tag + 4);
-}
+void PutTag(std::vector<uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
 
-} // namespace
+}  // namespace
 
-bool WriteWav(const std::string& path, const Buffer& buffer)
-{
+bool WriteWav(const std::string& path, const Buffer& buffer) {
     constexpr uint32_t kBits = 16;
     constexpr uint32_t kPcm = 1;
     const uint32_t channels = static_cast<uint32_t>(buffer.Channels());

@@ -36,14 +36,12 @@ struct Options {
     bool verbose = false;
 };
 
-int Usage()
-{
+int Usage() {
     std::fprintf(stderr, "usage: rjsoundgen --out DIR [--only KEY[,KEY...]] [--verbose]\n");
     return 2;
 }
 
-void Finish(Buffer& buffer, const SoundRecipe& recipe)
-{
+void Finish(Buffer& buffer, const SoundRecipe& recipe) {
     const bool loop = recipe.form != SoundForm::Effect;
     if (recipe.form != SoundForm::Stream && buffer.Rate() == kEffectRenderRate) {
         mastering::Downsample(buffer, loop);
@@ -58,8 +56,7 @@ void Finish(Buffer& buffer, const SoundRecipe& recipe)
     mastering::Normalize(buffer, recipe.loudnessDb, ceiling, kMaxPeakReductionDb, loop);
 }
 
-uint32_t SerialFor(const std::string& key)
-{
+uint32_t SerialFor(const std::string& key) {
     uint32_t h = 2166136261u;
     for (char c : key) {
         h = (h ^ static_cast<uint8_t>(c)) * 16777619u;
@@ -68,8 +65,7 @@ uint32_t SerialFor(const std::string& key)
 }
 
 // Renders, finishes and writes one sound; `report` gets its line for --verbose.
-bool Make(const SoundRecipe& recipe, const std::string& folder, std::string& report)
-{
+bool Make(const SoundRecipe& recipe, const std::string& folder, std::string& report) {
     const auto start = std::chrono::steady_clock::now();
     Buffer buffer = recipe.render();
     Finish(buffer, recipe);
@@ -83,10 +79,9 @@ bool Make(const SoundRecipe& recipe, const std::string& folder, std::string& rep
     return ok;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
@@ -144,7 +139,8 @@ int main(int argc, char** argv)
         }
     }
     for (const std::string& key : options.only) {
-        const bool known = std::any_of(work.begin(), work.end(), [&](const SoundRecipe* r) { return MakeAssetKey(r->name) == key; });
+        const bool known =
+            std::any_of(work.begin(), work.end(), [&](const SoundRecipe* r) { return MakeAssetKey(r->name) == key; });
         if (!known) {
             std::fprintf(stderr, "rjsoundgen: --only: the game has no sound \"%s\"\n", key.c_str());
             ok = false;

@@ -18,7 +18,6 @@ RJ_ART_GENERATOR(DrawBackgroundWorld) {
     WorldPainter painter(layout, canvas.Cr());
     painter.PaintWorld();
     for (int level = 0; level < WorldLayout::kLevels; ++level) {
-        ctx.WriteJpeg(StringFormat("BACKGROUND_WORLD_%02d", level), canvas, kWorldPictureQuality,
-                      0x6cc247);
+        ctx.WriteJpeg(StringFormat("BACKGROUND_WORLD_%02d", level), canvas, kWorldPictureQuality, 0x6cc247);
     }
 }

@@ -21,8 +21,7 @@ constexpr double kWindowLeft = 118, kWindowTop = 92, kWindowRight = 682, kWindow
 const paint::Color kWindowColor = Hex(0x24465a);
 
 void WindowPath(cairo_t* cr) {
-    paint::RoundedRect(cr, kWindowLeft, kWindowTop, kWindowRight - kWindowLeft,
-                       kWindowBottom - kWindowTop, 14);
+    paint::RoundedRect(cr, kWindowLeft, kWindowTop, kWindowRight - kWindowLeft, kWindowBottom - kWindowTop, 14);
 }
 
 // Everything of the screen except what shows through the window.
@@ -34,7 +33,9 @@ void DrawFrame(cairo_t* cr, const WorldLayout& layout, const ScreenText& bold) {
     screen::Frog(cr, 70, 470, 24);
     screen::Panel(cr, 330, 518, 140, 52, 14);
     screen::ButtonPlate(cr, bold, kBack.left, kBack.top, kBack.Width(), kBack.Height(),
-                        "Zur\xfc" "ck", false);
+                        "Zur\xfc"
+                        "ck",
+                        false);
 }
 
 }  // namespace
@@ -61,8 +62,8 @@ RJ_ART_GENERATOR(DrawCreditsScreen) {
     for (double x : {kWindowLeft + 20, kWindowRight - 30}) {
         for (int s = 0; s < 3; ++s) {
             cairo_move_to(cr, x + s * 6, kWindowBottom - 4);
-            cairo_curve_to(cr, x + s * 6, kWindowBottom - 40, x + s * 6 + 4, kWindowBottom - 60,
-                           x + s * 6 + 2, kWindowBottom - 80 + s * 12);
+            cairo_curve_to(cr, x + s * 6, kWindowBottom - 40, x + s * 6 + 4, kWindowBottom - 60, x + s * 6 + 2,
+                           kWindowBottom - 80 + s * 12);
         }
         cairo_set_line_width(cr, 3);
         cairo_set_source_rgba(cr, 0.4, 0.7, 0.45, 0.35);
@@ -85,6 +86,9 @@ RJ_ART_GENERATOR(DrawCreditsScreen) {
     ctx.WriteJpegWithMask("CREDITS_MASK", frame, 92);
 
     Canvas back(kBack.Width(), kBack.Height());
-    screen::ButtonPlate(back.Cr(), bold, 0, 0, kBack.Width(), kBack.Height(), "Zur\xfc" "ck", true);
+    screen::ButtonPlate(back.Cr(), bold, 0, 0, kBack.Width(), kBack.Height(),
+                        "Zur\xfc"
+                        "ck",
+                        true);
     ctx.WriteColorKeyed("BUTTON_BACK_CREDITS_HIGH_LIGHT", back);
 }

@@ -46,10 +46,10 @@ const FontStyle kFonts[] = {
 // The character a code stands for, as Unicode. Codes 128 … 159 follow Windows-1252 (the
 // typographic quotes, dashes, the euro sign); its five unused codes and 127 show a box.
 uint32_t CodePoint(int code) {
-    static const uint16_t kWindows1252[32] = {
-        0x20AC, 0x25A1, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x25A1, 0x017D, 0x25A1, 0x25A1, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x25A1, 0x017E, 0x0178};
+    static const uint16_t kWindows1252[32] = {0x20AC, 0x25A1, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                              0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x25A1, 0x017D, 0x25A1,
+                                              0x25A1, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                              0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x25A1, 0x017E, 0x0178};
     if (code == 127) return 0x25A1;
     if (code >= 128 && code < 160) return kWindows1252[code - 128];
     if (code == 0xAD) return '-';  // the soft hyphen, visible
@@ -121,16 +121,14 @@ void BuildFont(ArtContext& ctx, const FontStyle& style) {
             cairo_save(cr);
             cairo_rectangle(cr, g.left, g.top, g.width, style.glyphHeight);
             cairo_clip(cr);
-            face.DrawOutlinedUtf8(cr, g.text,
-                              g.left + style.outline * 0.75, g.top + style.baseline,
-                              style.pixelSize, style.fill, style.outlineColor, style.outline, false);
+            face.DrawOutlinedUtf8(cr, g.text, g.left + style.outline * 0.75, g.top + style.baseline, style.pixelSize,
+                                  style.fill, style.outlineColor, style.outline, false);
             cairo_restore(cr);
         }
         const int right = g.left + g.width - 1;
         const int shift = g.top == 0 ? kTopRowShift : 0;
         const int b = height - style.glyphHeight - g.top;
-        fnt += StringFormat("%x %x %d %d %d 0\n", g.code & 0xFF, g.code >> 8, g.left - shift, b,
-                            right - shift);
+        fnt += StringFormat("%x %x %d %d %d 0\n", g.code & 0xFF, g.code >> 8, g.left - shift, b, right - shift);
     }
     ctx.WriteColorKeyed(style.name, canvas);
     ctx.WriteTextFile(style.fileName, fnt);

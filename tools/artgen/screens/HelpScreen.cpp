@@ -28,14 +28,17 @@ const KeyLine kKeys[] = {
     {"Pfeiltasten", "springen"},
     {"Leertaste", "Insekten fangen"},
     {"P", "Pause"},
-    {"Esc", "zur\xfc" "ck zum Titel"},
-    {"M", "zur\xfc" "ck zum Men\xfc"},
+    {"Esc",
+     "zur\xfc"
+     "ck zum Titel"},
+    {"M",
+     "zur\xfc"
+     "ck zum Men\xfc"},
     {"C", "Credits"},
 };
 
 const KeyLine kMenuKeys[] = {
-    {"S", "Start"}, {"H", "Hilfe"}, {"G", "Highscores"},
-    {"U", "Musik"}, {"T", "Schatten"}, {"E", "Ende"},
+    {"S", "Start"}, {"H", "Hilfe"}, {"G", "Highscores"}, {"U", "Musik"}, {"T", "Schatten"}, {"E", "Ende"},
 };
 
 void KeyCap(cairo_t* cr, const ScreenText& bold, const std::string& key, double x, double y) {
@@ -92,18 +95,21 @@ RJ_ART_GENERATOR(DrawHelpScreen) {
         StringFormat("Bring %d Fr\xf6sche pro Level heil zur Seerose", frogs),
         "am oberen Rand. Die Zeit l\xe4uft f\xfcr jeden Frosch.",
         "",
-        "Stra\xdf" "e: Autos ausweichen! Hinten auf einen",
+        "Stra\xdf"
+        "e: Autos ausweichen! Hinten auf einen",
         "Lastwagen springen und mitfahren - aber",
         "nicht zu lange. Von Laster zu Laster: Bonus!",
         "",
         "Fluss: Auf St\xe4mmen, F\xe4ssern, Seerosen und",
         "Nilpferden reiten - ins Wasser fallen ist aus.",
         "Seerosen und Nilpferde tauchen ab, Kisten",
-        "sind t\xfc" "ckisch, sp\xe4ter lauern Piranhas.",
+        "sind t\xfc"
+        "ckisch, sp\xe4ter lauern Piranhas.",
         "",
         StringFormat("Sterne auf Lastwagen: %d Sterne = Bonusleben.", starsForLife),
         "Insekten schnappen gibt Punkte - nur Taxi-",
-        "und Riesenk\xe4" "fer stechen! Restzeit z\xe4hlt mit.",
+        "und Riesenk\xe4"
+        "fer stechen! Restzeit z\xe4hlt mit.",
     };
     y = 150;
     for (const std::string& line : rules) {
@@ -113,14 +119,18 @@ RJ_ART_GENERATOR(DrawHelpScreen) {
     screen::Frog(cr, 720, 470, 20);
 
     screen::Panel(cr, 262, 510, 256, 70, 16);
-    screen::ButtonPlate(cr, bold, kCredits.left, kCredits.top, kCredits.Width(), kCredits.Height(),
-                        "Credits", false);
+    screen::ButtonPlate(cr, bold, kCredits.left, kCredits.top, kCredits.Width(), kCredits.Height(), "Credits", false);
     screen::ButtonPlate(cr, bold, kBack.left, kBack.top, kBack.Width(), kBack.Height(),
-                        "Zur\xfc" "ck", false);
+                        "Zur\xfc"
+                        "ck",
+                        false);
     ctx.WriteColorKeyed("HELP", canvas);
 
     Canvas back(kBack.Width(), kBack.Height());
-    screen::ButtonPlate(back.Cr(), bold, 0, 0, kBack.Width(), kBack.Height(), "Zur\xfc" "ck", true);
+    screen::ButtonPlate(back.Cr(), bold, 0, 0, kBack.Width(), kBack.Height(),
+                        "Zur\xfc"
+                        "ck",
+                        true);
     ctx.WriteColorKeyed("BUTTON_BACK_HELP_HIGH_LIGHT", back);
     Canvas credits(kCredits.Width(), kCredits.Height());
     screen::ButtonPlate(credits.Cr(), bold, 0, 0, kCredits.Width(), kCredits.Height(), "Credits", true);

@@ -47,17 +47,23 @@ RJ_ART_GENERATOR(DrawHighScoreScreen) {
         bold.Use(cr, 18);
         const double w = ScreenText::Width(cr, rank);
         cairo_restore(cr);
-        const paint::Color medal = i == 0 ? Hex(0xffd23c) : (i == 1 ? Hex(0xdfe6ee) : (i == 2 ? Hex(0xe59a58) : Hex(0x9fc4d8)));
+        const paint::Color medal =
+            i == 0 ? Hex(0xffd23c) : (i == 1 ? Hex(0xdfe6ee) : (i == 2 ? Hex(0xe59a58) : Hex(0x9fc4d8)));
         bold.DrawOutlined(cr, rank, kNameX - 14 - w, y + 24, 18, medal, Hex(0x14202a), 2.0, false);
     }
-    bold.DrawCentered(cr, "Neuer Rekord? Namen tippen, mit Enter best\xe4tigen.", 400, 513, 14,
-                      screen::kLetters, screen::kLettersOutline, 2.0, false);
+    bold.DrawCentered(cr, "Neuer Rekord? Namen tippen, mit Enter best\xe4tigen.", 400, 513, 14, screen::kLetters,
+                      screen::kLettersOutline, 2.0, false);
     screen::Panel(cr, 330, 518, 140, 52, 14);
     screen::ButtonPlate(cr, bold, kBack.left, kBack.top, kBack.Width(), kBack.Height(),
-                        "Zur\xfc" "ck", false);
+                        "Zur\xfc"
+                        "ck",
+                        false);
     ctx.WriteColorKeyed("HIGH_SCORE", canvas);
 
     Canvas back(kBack.Width(), kBack.Height());
-    screen::ButtonPlate(back.Cr(), bold, 0, 0, kBack.Width(), kBack.Height(), "Zur\xfc" "ck", true);
+    screen::ButtonPlate(back.Cr(), bold, 0, 0, kBack.Width(), kBack.Height(),
+                        "Zur\xfc"
+                        "ck",
+                        true);
     ctx.WriteColorKeyed("BUTTON_BACK_HIGH_SCORE_HIGH_LIGHT", back);
 }

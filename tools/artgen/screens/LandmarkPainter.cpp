@@ -35,22 +35,16 @@ void LandmarkPainter::PaintBlockersAndPonds() {
         const double cx = f.lat * cw + cw / 2.0;
         const double cy = layout_.RowTop(f.row) + ch / 2.0;
         switch (f.kind) {
-            case WorldLayout::FeatureKind::Rock:
-                PaintRock(cx, cy, static_cast<unsigned>(f.lat * 97 + f.row));
-                break;
-            case WorldLayout::FeatureKind::Post:
-                PaintPost(cx, cy);
-                break;
-            case WorldLayout::FeatureKind::TreeTrunk:
-                // A tree stands on two cells; its trunk is drawn once, on the boundary.
-                if (!layout_.HasFeature(WorldLayout::FeatureKind::TreeTrunk, f.lat, f.row + 1)) {
-                    const bool lower = layout_.HasFeature(WorldLayout::FeatureKind::TreeTrunk,
-                                                          f.lat, f.row - 1);
-                    PaintTreeTrunk(cx, lower ? layout_.RowTop(f.row) + ch : cy);
-                }
-                break;
-            case WorldLayout::FeatureKind::Pond:
-                break;
+        case WorldLayout::FeatureKind::Rock: PaintRock(cx, cy, static_cast<unsigned>(f.lat * 97 + f.row)); break;
+        case WorldLayout::FeatureKind::Post: PaintPost(cx, cy); break;
+        case WorldLayout::FeatureKind::TreeTrunk:
+            // A tree stands on two cells; its trunk is drawn once, on the boundary.
+            if (!layout_.HasFeature(WorldLayout::FeatureKind::TreeTrunk, f.lat, f.row + 1)) {
+                const bool lower = layout_.HasFeature(WorldLayout::FeatureKind::TreeTrunk, f.lat, f.row - 1);
+                PaintTreeTrunk(cx, lower ? layout_.RowTop(f.row) + ch : cy);
+            }
+            break;
+        case WorldLayout::FeatureKind::Pond: break;
         }
     }
 }
@@ -63,8 +57,7 @@ void LandmarkPainter::PaintPondRun(int row, int firstLat, int lastLat) {
     paint::RoundedRect(cr, x - 3, y - 3, w + 6, h + 6, 24);
     paint::Fill(cr, kSand);
     paint::RoundedRect(cr, x, y, w, h, 20);
-    cairo_pattern_t* water = cairo_pattern_create_radial(x + w * 0.45, y + h * 0.55, 4, x + w / 2,
-                                                         y + h / 2, w * 0.6);
+    cairo_pattern_t* water = cairo_pattern_create_radial(x + w * 0.45, y + h * 0.55, 4, x + w / 2, y + h / 2, w * 0.6);
     cairo_pattern_add_color_stop_rgb(water, 0, kWaterDeep.r, kWaterDeep.g, kWaterDeep.b);
     cairo_pattern_add_color_stop_rgb(water, 1, kWaterShallow.r, kWaterShallow.g, kWaterShallow.b);
     cairo_set_source(cr, water);
@@ -80,8 +73,8 @@ void LandmarkPainter::PaintPondRun(int row, int firstLat, int lastLat) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     for (double t : {0.3, 0.65}) {
         cairo_move_to(cr, x + w * t - 8, y + h * (0.3 + t * 0.5));
-        cairo_curve_to(cr, x + w * t - 3, y + h * (0.3 + t * 0.5) - 3, x + w * t + 3,
-                       y + h * (0.3 + t * 0.5) - 3, x + w * t + 8, y + h * (0.3 + t * 0.5));
+        cairo_curve_to(cr, x + w * t - 3, y + h * (0.3 + t * 0.5) - 3, x + w * t + 3, y + h * (0.3 + t * 0.5) - 3,
+                       x + w * t + 8, y + h * (0.3 + t * 0.5));
         cairo_set_line_width(cr, 1.8);
         cairo_set_source_rgba(cr, 0.85, 0.95, 1, 0.6);
         cairo_stroke(cr);
@@ -182,8 +175,8 @@ void LandmarkPainter::PaintFinale() {
     paint::RoundedRect(cr, 30, pondTop, w - 60, pondBottom - pondTop, 120);
     paint::Fill(cr, kSand);
     paint::RoundedRect(cr, 42, pondTop + 10, w - 84, pondBottom - pondTop - 20, 110);
-    cairo_pattern_t* water = cairo_pattern_create_radial(w / 2, (pondTop + pondBottom) / 2, 20,
-                                                         w / 2, (pondTop + pondBottom) / 2, w * 0.5);
+    cairo_pattern_t* water =
+        cairo_pattern_create_radial(w / 2, (pondTop + pondBottom) / 2, 20, w / 2, (pondTop + pondBottom) / 2, w * 0.5);
     cairo_pattern_add_color_stop_rgb(water, 0, kWaterDeep.r, kWaterDeep.g, kWaterDeep.b);
     cairo_pattern_add_color_stop_rgb(water, 1, kWaterShallow.r, kWaterShallow.g, kWaterShallow.b);
     cairo_set_source(cr, water);
@@ -198,11 +191,13 @@ void LandmarkPainter::PaintFinale() {
     }
     // Lily pads with flowers around the stage where the frog celebrates.
     const double stageX = layout_.StageX(), stageY = layout_.StageY();
-    const struct { double x, y, r; bool flower; } pads[] = {
-        {stageX - 250, stageY - 40, 26, true}, {stageX - 170, stageY + 80, 22, false},
-        {stageX + 240, stageY - 30, 28, false}, {stageX + 180, stageY + 90, 20, true},
-        {stageX - 110, stageY - 95, 18, false}, {stageX + 120, stageY - 105, 20, true},
-        {stageX - 290, stageY + 50, 18, false}, {stageX + 300, stageY + 40, 22, true}};
+    const struct {
+        double x, y, r;
+        bool flower;
+    } pads[] = {{stageX - 250, stageY - 40, 26, true},  {stageX - 170, stageY + 80, 22, false},
+                {stageX + 240, stageY - 30, 28, false}, {stageX + 180, stageY + 90, 20, true},
+                {stageX - 110, stageY - 95, 18, false}, {stageX + 120, stageY - 105, 20, true},
+                {stageX - 290, stageY + 50, 18, false}, {stageX + 300, stageY + 40, 22, true}};
     for (const auto& pad : pads) {
         cairo_move_to(cr, pad.x, pad.y);
         cairo_arc(cr, pad.x, pad.y, pad.r, 0.35, 2 * paint::kPi - 0.1);

@@ -29,13 +29,12 @@ RJ_ART_GENERATOR(DrawPreloadScreen) {
     screen::Backdrop(cr, layout, 430, 560, 47);
     screen::TitleLettering(cr, bold, "Reedjumper", 330, 110, 70);
     screen::Frog(cr, 296, 286, 64);
-    bold.DrawCentered(cr, "Einen Moment, der Teich wird gef\xfcllt ...", 330, 520, 22,
-                      screen::kLetters, screen::kLettersOutline);
+    bold.DrawCentered(cr, "Einen Moment, der Teich wird gef\xfcllt ...", 330, 520, 22, screen::kLetters,
+                      screen::kLettersOutline);
     // The tube: glass with a scale, standing in a wooden foot.
-    paint::RoundedRect(cr, kTubeLeft - 10, kTubeTop - 14, kTubeRight - kTubeLeft + 20,
-                       kTubeBottom - kTubeTop + 26, 20);
-    paint::ShadedOutlined(cr, Hex(0xe8f4fb), kTubeLeft - 10, kTubeTop - 14,
-                          kTubeRight - kTubeLeft + 20, kTubeBottom - kTubeTop + 26, 3);
+    paint::RoundedRect(cr, kTubeLeft - 10, kTubeTop - 14, kTubeRight - kTubeLeft + 20, kTubeBottom - kTubeTop + 26, 20);
+    paint::ShadedOutlined(cr, Hex(0xe8f4fb), kTubeLeft - 10, kTubeTop - 14, kTubeRight - kTubeLeft + 20,
+                          kTubeBottom - kTubeTop + 26, 3);
     cairo_rectangle(cr, kTubeLeft, kTubeTop, kTubeRight - kTubeLeft, kTubeBottom - kTubeTop);
     paint::FillOutlined(cr, Hex(0x9fb8c6), 2);
     for (int i = 1; i < 10; ++i) {
@@ -44,8 +43,7 @@ RJ_ART_GENERATOR(DrawPreloadScreen) {
         paint::Fill(cr, Hex(0x2f4a5c));
     }
     paint::RoundedRect(cr, kTubeLeft - 26, kTubeBottom + 8, kTubeRight - kTubeLeft + 52, 30, 8);
-    paint::ShadedOutlined(cr, Hex(0xa8713c), kTubeLeft - 26, kTubeBottom + 8,
-                          kTubeRight - kTubeLeft + 52, 30);
+    paint::ShadedOutlined(cr, Hex(0xa8713c), kTubeLeft - 26, kTubeBottom + 8, kTubeRight - kTubeLeft + 52, 30);
     ctx.WriteColorKeyed("PRELOAD", canvas);
 
     // The water column: everything of the bar picture lies at the tube's inner rectangle.

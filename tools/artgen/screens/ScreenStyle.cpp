@@ -11,8 +11,7 @@ namespace screen {
 using paint::Color;
 using paint::Hex;
 
-void Backdrop(cairo_t* cr, const WorldLayout& layout, double riverTop, double riverBottom,
-              unsigned seed) {
+void Backdrop(cairo_t* cr, const WorldLayout& layout, double riverTop, double riverBottom, unsigned seed) {
     WorldPainter painter(layout, cr);
     painter.PaintGrass(0, kHeight, seed);
     if (riverBottom > riverTop) painter.PaintRiver(riverTop, riverBottom, seed + 1);
@@ -42,8 +41,8 @@ void Panel(cairo_t* cr, double x, double y, double w, double h, double radius) {
     cairo_stroke(cr);
 }
 
-void ButtonPlate(cairo_t* cr, const ScreenText& text, double x, double y, double w, double h,
-                 const std::string& label, bool lit) {
+void ButtonPlate(cairo_t* cr, const ScreenText& text, double x, double y, double w, double h, const std::string& label,
+                 bool lit) {
     const Color face = lit ? kButtonLit : kButton;
     const double r = std::min(16.0, h / 2.6);
     // The plate's lower face (it stands up a little), then its top.
@@ -65,12 +64,10 @@ void ButtonPlate(cairo_t* cr, const ScreenText& text, double x, double y, double
     }
     cairo_restore(cr);
     const Color letters = lit ? Hex(0xffffff) : kLetters;
-    text.DrawCentered(cr, label, x + w / 2, y + (h - 6) / 2 + size * 0.36, size, letters,
-                      kLettersOutline, 2.0, false);
+    text.DrawCentered(cr, label, x + w / 2, y + (h - 6) / 2 + size * 0.36, size, letters, kLettersOutline, 2.0, false);
 }
 
-void TitleLettering(cairo_t* cr, const ScreenText& text, const std::string& title, double cx,
-                    double y, double size) {
+void TitleLettering(cairo_t* cr, const ScreenText& text, const std::string& title, double cx, double y, double size) {
     cairo_save(cr);
     text.Use(cr, size);
     double total = 0;

@@ -35,16 +35,14 @@ const paint::Color kLettersOutline = paint::Hex(0x3b1d06);
 const paint::Color kTitleGreen = paint::Hex(0x8be04a);
 
 // Meadow with a river across it (rows of the backdrop in screen pixels).
-void Backdrop(cairo_t* cr, const WorldLayout& layout, double riverTop, double riverBottom,
-              unsigned seed);
+void Backdrop(cairo_t* cr, const WorldLayout& layout, double riverTop, double riverBottom, unsigned seed);
 // A cream panel with a dark frame and a soft shadow under its lower right edge.
 void Panel(cairo_t* cr, double x, double y, double w, double h, double radius = 18);
 // A button plate filling the rectangle (relative to the origin of the context), with its label.
-void ButtonPlate(cairo_t* cr, const ScreenText& text, double x, double y, double w, double h,
-                 const std::string& label, bool lit);
+void ButtonPlate(cairo_t* cr, const ScreenText& text, double x, double y, double w, double h, const std::string& label,
+                 bool lit);
 // The game's name in big cartoon lettering, centred on cx, baseline at y.
-void TitleLettering(cairo_t* cr, const ScreenText& text, const std::string& title, double cx,
-                    double y, double size);
+void TitleLettering(cairo_t* cr, const ScreenText& text, const std::string& title, double cx, double y, double size);
 // A friendly frog seen from above, sitting, centred at (cx, cy), about 2.4 * r wide.
 void Frog(cairo_t* cr, double cx, double cy, double r);
 // A lily pad with its notch to the right.

@@ -40,8 +40,7 @@ ScreenText::ScreenText(const char* facePath) {
     face_ = cairo_ft_font_face_create_for_ft_face(owner->face, FT_LOAD_NO_HINTING);
     // cairo may keep the face in its caches after we let go; the FreeType objects live until
     // cairo drops its last reference.
-    if (cairo_font_face_set_user_data(face_, &kFaceOwnerKey, owner, ReleaseFace) !=
-        CAIRO_STATUS_SUCCESS) {
+    if (cairo_font_face_set_user_data(face_, &kFaceOwnerKey, owner, ReleaseFace) != CAIRO_STATUS_SUCCESS) {
         cairo_font_face_destroy(face_);
         face_ = nullptr;
         ReleaseFace(owner);
@@ -87,15 +86,13 @@ void ScreenText::AddPath(cairo_t* cr, const std::string& latin1, double x, doubl
     cairo_text_path(cr, ToUtf8(latin1).c_str());
 }
 
-void ScreenText::DrawOutlined(cairo_t* cr, const std::string& latin1, double x, double y,
-                              double size, paint::Color fill, paint::Color outlineColor,
-                              double outline, bool dropShadow) const {
+void ScreenText::DrawOutlined(cairo_t* cr, const std::string& latin1, double x, double y, double size,
+                              paint::Color fill, paint::Color outlineColor, double outline, bool dropShadow) const {
     DrawOutlinedUtf8(cr, ToUtf8(latin1), x, y, size, fill, outlineColor, outline, dropShadow);
 }
 
-void ScreenText::DrawOutlinedUtf8(cairo_t* cr, const std::string& utf8, double x, double y,
-                                  double size, paint::Color fill, paint::Color outlineColor,
-                                  double outline, bool dropShadow) const {
+void ScreenText::DrawOutlinedUtf8(cairo_t* cr, const std::string& utf8, double x, double y, double size,
+                                  paint::Color fill, paint::Color outlineColor, double outline, bool dropShadow) const {
     if (!face_) return;
     cairo_save(cr);
     Use(cr, size);
@@ -129,9 +126,8 @@ void ScreenText::DrawOutlinedUtf8(cairo_t* cr, const std::string& utf8, double x
     cairo_restore(cr);
 }
 
-void ScreenText::DrawCentered(cairo_t* cr, const std::string& latin1, double cx, double y,
-                              double size, paint::Color fill, paint::Color outlineColor,
-                              double outline, bool dropShadow) const {
+void ScreenText::DrawCentered(cairo_t* cr, const std::string& latin1, double cx, double y, double size,
+                              paint::Color fill, paint::Color outlineColor, double outline, bool dropShadow) const {
     if (!face_) return;
     cairo_save(cr);
     Use(cr, size);

@@ -31,20 +31,16 @@ public:
 
     // Lettering of the game's look: fill with a soft vertical gradient, a dark outline of
     // `outline` pixels around it, and a drop shadow towards the bottom right.
-    void DrawOutlined(cairo_t* cr, const std::string& latin1, double x, double y, double size,
-                      paint::Color fill, paint::Color outlineColor, double outline = 2.0,
-                      bool dropShadow = true) const;
+    void DrawOutlined(cairo_t* cr, const std::string& latin1, double x, double y, double size, paint::Color fill,
+                      paint::Color outlineColor, double outline = 2.0, bool dropShadow = true) const;
     // The same for text already in UTF-8 (characters beyond Latin-1).
-    void DrawOutlinedUtf8(cairo_t* cr, const std::string& utf8, double x, double y, double size,
-                          paint::Color fill, paint::Color outlineColor, double outline,
-                          bool dropShadow) const;
+    void DrawOutlinedUtf8(cairo_t* cr, const std::string& utf8, double x, double y, double size, paint::Color fill,
+                          paint::Color outlineColor, double outline, bool dropShadow) const;
     // The same, centred horizontally on cx.
-    void DrawCentered(cairo_t* cr, const std::string& latin1, double cx, double y, double size,
-                      paint::Color fill, paint::Color outlineColor, double outline = 2.0,
-                      bool dropShadow = true) const;
+    void DrawCentered(cairo_t* cr, const std::string& latin1, double cx, double y, double size, paint::Color fill,
+                      paint::Color outlineColor, double outline = 2.0, bool dropShadow = true) const;
     // Plain text without outline (body text on light panels).
-    void DrawPlain(cairo_t* cr, const std::string& latin1, double x, double y, double size,
-                   paint::Color color) const;
+    void DrawPlain(cairo_t* cr, const std::string& latin1, double x, double y, double size, paint::Color color) const;
 
     static std::string ToUtf8(const std::string& latin1);
 

@@ -41,15 +41,14 @@ constexpr double kOptionLabelRight = 728;
 constexpr double kOptionLabelSize = 21;
 
 // The label and icon of an option, in screen coordinates; the highlight draws them lit.
-void OptionLabel(cairo_t* cr, const ScreenText& text, const std::string& label, double baseline,
-                 bool lit) {
+void OptionLabel(cairo_t* cr, const ScreenText& text, const std::string& label, double baseline, bool lit) {
     cairo_save(cr);
     text.Use(cr, kOptionLabelSize);
     const double width = ScreenText::Width(cr, label);
     cairo_restore(cr);
     const Color fill = lit ? Hex(0xffe14a) : screen::kLetters;
-    text.DrawOutlined(cr, label, kOptionLabelRight - width, baseline, kOptionLabelSize, fill,
-                      screen::kLettersOutline, lit ? 3.0 : 2.0, false);
+    text.DrawOutlined(cr, label, kOptionLabelRight - width, baseline, kOptionLabelSize, fill, screen::kLettersOutline,
+                      lit ? 3.0 : 2.0, false);
 }
 
 void Pointer(cairo_t* cr, double x, double cy) {
@@ -129,8 +128,12 @@ RJ_ART_GENERATOR(DrawTitleMenu) {
     screen::LilyPad(cr, 690, 380, 20);
 
     screen::TitleLettering(cr, text, "Reedjumper", 316, 106, 78);
-    text.DrawCentered(cr, "H\xfc" "pf \xfc" "ber Stra\xdf" "e und Fluss!", 316, 150, 24,
-                      screen::kLetters, screen::kLettersOutline, 2.0, true);
+    text.DrawCentered(cr,
+                      "H\xfc"
+                      "pf \xfc"
+                      "ber Stra\xdf"
+                      "e und Fluss!",
+                      316, 150, 24, screen::kLetters, screen::kLettersOutline, 2.0, true);
 
     // Options: music and shadows, each with its check box.
     screen::Panel(cr, 610, 94, 186, 152, 16);
@@ -143,8 +146,7 @@ RJ_ART_GENERATOR(DrawTitleMenu) {
     // The board the buttons stand on.
     screen::Panel(cr, 44, 498, 712, 100, 20);
     for (const MenuButton& b : kButtons) {
-        screen::ButtonPlate(cr, text, b.rect.left, b.rect.top, b.rect.Width(), b.rect.Height(),
-                            b.label, false);
+        screen::ButtonPlate(cr, text, b.rect.left, b.rect.top, b.rect.Width(), b.rect.Height(), b.label, false);
     }
     ctx.WriteColorKeyed("TITLE_MENU", canvas);
 

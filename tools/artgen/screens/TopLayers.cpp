@@ -36,8 +36,8 @@ void DrawCrown(cairo_t* cr, int size, unsigned seed) {
             const double x = c + std::cos(a) * dist, y = c + std::sin(a) * dist;
             const double rr = r + rng.Uniform(-3, 3);
             paint::Ellipse(cr, x, y, rr, rr);
-            const Color tone = ring == 0 ? paint::Mix(leaf, Hex(0x2d7a2f), 0.4)
-                                         : (ring == 1 ? leaf : paint::Lighter(leaf, 0.15));
+            const Color tone =
+                ring == 0 ? paint::Mix(leaf, Hex(0x2d7a2f), 0.4) : (ring == 1 ? leaf : paint::Lighter(leaf, 0.15));
             paint::ShadedOutlined(cr, tone, x - rr, y - rr, rr * 2, rr * 2);
         }
     }
@@ -139,7 +139,6 @@ void DrawBridge(cairo_t* cr, int w, int h, bool right) {
     paint::ShadedOutlined(cr, paint::Lighter(rail, 0.15), w - 11, 2, 8, h - 4);
     cairo_restore(cr);
 }
-
 
 }  // namespace
 

@@ -44,9 +44,8 @@ int WorldLayout::AreaOfTrackRow(int row) const {
 }
 
 bool WorldLayout::HasFeature(FeatureKind kind, int lat, int row) const {
-    return std::any_of(features_.begin(), features_.end(), [&](const Feature& f) {
-        return f.kind == kind && f.lat == lat && f.row == row;
-    });
+    return std::any_of(features_.begin(), features_.end(),
+                       [&](const Feature& f) { return f.kind == kind && f.lat == lat && f.row == row; });
 }
 
 void WorldLayout::ReadLevelFile(int level) {
@@ -73,11 +72,9 @@ void WorldLayout::ReadLevelFile(int level) {
         Feature feature{FeatureKind::Rock, lat, row + level * cellsPerArea_};
         if (type == 2) {
             feature.kind = FeatureKind::Pond;
-        } else if (comment.find("trunk") != std::string::npos ||
-                   comment.find("tree") != std::string::npos) {
+        } else if (comment.find("trunk") != std::string::npos || comment.find("tree") != std::string::npos) {
             feature.kind = FeatureKind::TreeTrunk;
-        } else if (comment.find("post") != std::string::npos ||
-                   comment.find("bollard") != std::string::npos) {
+        } else if (comment.find("post") != std::string::npos || comment.find("bollard") != std::string::npos) {
             feature.kind = FeatureKind::Post;
         }
         if (!HasFeature(feature.kind, feature.lat, feature.row)) features_.push_back(feature);

@@ -79,7 +79,6 @@ void WorldPainter::PaintGrass(double y0, double y1, unsigned seed) {
     flora::Flowers(cr, layout_.Width(), y0, y1, static_cast<int>(w * (y1 - y0) / 9000.0), seed);
 }
 
-
 void WorldPainter::PaintStartStrip() {
     cairo_t* cr = cr_;
     const double top = layout_.RowTop(layout_.StartRows() - 1);
@@ -105,15 +104,9 @@ void WorldPainter::PaintArea(int area) {
     const double top = layout_.RowTop(first + layout_.TracksPerArea() - 1);
     const double bottom = layout_.RowTop(first) + layout_.CellHeight();
     switch (layout_.KindOf(area)) {
-        case WorldLayout::AreaKind::River:
-            PaintRiver(top, bottom, 100u + area, area >= kFirstPiranhaArea);
-            break;
-        case WorldLayout::AreaKind::OpenRoad:
-            PaintRoad(top, bottom, false, 200u + area);
-            break;
-        case WorldLayout::AreaKind::UnderpassRoad:
-            PaintRoad(top, bottom, true, 300u + area);
-            break;
+    case WorldLayout::AreaKind::River: PaintRiver(top, bottom, 100u + area, area >= kFirstPiranhaArea); break;
+    case WorldLayout::AreaKind::OpenRoad: PaintRoad(top, bottom, false, 200u + area); break;
+    case WorldLayout::AreaKind::UnderpassRoad: PaintRoad(top, bottom, true, 300u + area); break;
     }
 }
 
@@ -126,11 +119,9 @@ void WorldPainter::PaintRoad(double top, double bottom, bool underpass, unsigned
     paint::Fill(cr, asphalt);
     paint::Rng rng(seed);
     for (int i = 0; i < static_cast<int>(w * (bottom - top) / 40); ++i) {
-        paint::Ellipse(cr, rng.Uniform(0, w), rng.Uniform(top, bottom), rng.Uniform(0.6, 1.6),
-                       rng.Uniform(0.6, 1.3));
+        paint::Ellipse(cr, rng.Uniform(0, w), rng.Uniform(top, bottom), rng.Uniform(0.6, 1.6), rng.Uniform(0.6, 1.3));
         const double v = rng.Uniform(-1, 1);
-        cairo_set_source_rgba(cr, v > 0 ? 1 : 0.1, v > 0 ? 1 : 0.1, v > 0 ? 1 : 0.12,
-                              0.08 + 0.08 * std::fabs(v));
+        cairo_set_source_rgba(cr, v > 0 ? 1 : 0.1, v > 0 ? 1 : 0.1, v > 0 ? 1 : 0.12, 0.08 + 0.08 * std::fabs(v));
         cairo_fill(cr);
     }
     // Tyre tracks: each lane a little darker where the wheels run.
@@ -259,10 +250,3 @@ void WorldPainter::PaintRiver(double top, double bottom, unsigned seed, bool dee
         flora::Reeds(cr, rng.Uniform(10, w - 10), bottom + kBankHeight + 10, seed * 37u + i);
     }
 }
-
-
-
-
-
-
-

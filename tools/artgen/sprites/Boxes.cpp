@@ -32,8 +32,8 @@ BoxGeometry Geometry(ArtContext& ctx, const char* offsetPrefix) {
 
 // The crate: planks, iron corners and a warning sign. `open` lifts the lid's two halves apart,
 // `sink` lowers it into the water, `soot` blackens it after its bomb went off.
-void DrawCrate(cairo_t* cr, double cx, double cy, double w, double h, double phase, double open,
-               double sink, double soot = 0) {
+void DrawCrate(cairo_t* cr, double cx, double cy, double w, double h, double phase, double open, double sink,
+               double soot = 0) {
     const double s = 1 - 0.8 * sink;
     const double hw = (w / 2 - 4) * s, hh = (h / 2 - 4) * s;
     const double bob = std::sin(phase * 2 * kPi) * 1.2 * (1 - sink);
@@ -132,53 +132,66 @@ RJ_ART_GENERATOR(DrawBoxes) {
     const int reach = int(kRowHeight + 30);
     ArtShift shift;
 
-    WriteStrip(ctx, "BOX_SWIMMING", g.frame, 0, 7, [&](cairo_t* cr, int i, double) {
-        DrawCrate(cr, cx, cy, g.w, g.h, i / 7.0, 0, 0);
-    }, shift, true);
+    WriteStrip(
+        ctx, "BOX_SWIMMING", g.frame, 0, 7,
+        [&](cairo_t* cr, int i, double) { DrawCrate(cr, cx, cy, g.w, g.h, i / 7.0, 0, 0); }, shift, true);
     // The lid opens under the riding frog and shuts again; bubbles come up from inside.
-    WriteStrip(ctx, "BOX_DROWN_KILL", d.frame, 0, 17, [&](cairo_t* cr, int, double t) {
-        const double open = std::sin(kPi * Phase(t, 0.1, 0.9));
-        DrawCrate(cr, d.frame.cx, d.frame.cy, d.w, d.h, t, std::min(1.0, open * 1.3), 0);
-        if (t > 0.4 && t < 0.85) effects::Bubble(cr, d.frame.cx + 3, d.frame.cy - 4 - 8 * Phase(t, 0.4, 0.85), 2.5);
-    }, shift, false);
+    WriteStrip(
+        ctx, "BOX_DROWN_KILL", d.frame, 0, 17,
+        [&](cairo_t* cr, int, double t) {
+            const double open = std::sin(kPi * Phase(t, 0.1, 0.9));
+            DrawCrate(cr, d.frame.cx, d.frame.cy, d.w, d.h, t, std::min(1.0, open * 1.3), 0);
+            if (t > 0.4 && t < 0.85) effects::Bubble(cr, d.frame.cx + 3, d.frame.cy - 4 - 8 * Phase(t, 0.4, 0.85), 2.5);
+        },
+        shift, false);
     // Opens its front for the hammer, shuts, and sinks away.
-    WriteStrip(ctx, "BOX_HAMMER_KILL", g.frame, 0, 23, [&](cairo_t* cr, int i, double t) {
-        const double open = Phase(t, 0.0, 0.12) * (1 - Phase(t, 0.72, 0.82));
-        DrawCrate(cr, cx, cy, g.w, g.h, i / 7.0, open, Phase(t, 0.82, 1.0));
-    }, shift, false);
+    WriteStrip(
+        ctx, "BOX_HAMMER_KILL", g.frame, 0, 23,
+        [&](cairo_t* cr, int i, double t) {
+            const double open = Phase(t, 0.0, 0.12) * (1 - Phase(t, 0.72, 0.82));
+            DrawCrate(cr, cx, cy, g.w, g.h, i / 7.0, open, Phase(t, 0.82, 1.0));
+        },
+        shift, false);
     // The red button on top is pressed and a boxing glove on a spring punches the frog below.
-    WriteStrip(ctx, "BOX_RED_BUTTON_KILL", g.frame, reach, 28, [&](cairo_t* cr, int i, double t) {
-        const double sink = Phase(t, 0.8, 1.0);
-        const double extend = std::sin(kPi * Phase(t, 0.22, 0.6));
-        if (extend > 0.01 && sink == 0) {
-            const double tipY = cy + 10 + (kRowHeight - 14) * std::min(1.0, extend * 1.2);
-            cairo_move_to(cr, cx, cy + 8);
-            const int coils = 7;
-            for (int k = 1; k <= coils; ++k) {
-                cairo_line_to(cr, cx + (k % 2 ? 7 : -7), cy + 8 + (tipY - cy - 8) * k / coils);
+    WriteStrip(
+        ctx, "BOX_RED_BUTTON_KILL", g.frame, reach, 28,
+        [&](cairo_t* cr, int i, double t) {
+            const double sink = Phase(t, 0.8, 1.0);
+            const double extend = std::sin(kPi * Phase(t, 0.22, 0.6));
+            if (extend > 0.01 && sink == 0) {
+                const double tipY = cy + 10 + (kRowHeight - 14) * std::min(1.0, extend * 1.2);
+                cairo_move_to(cr, cx, cy + 8);
+                const int coils = 7;
+                for (int k = 1; k <= coils; ++k) {
+                    cairo_line_to(cr, cx + (k % 2 ? 7 : -7), cy + 8 + (tipY - cy - 8) * k / coils);
+                }
+                Set(cr, Hex(0x8a96a0));
+                cairo_set_line_width(cr, 3);
+                cairo_stroke(cr);
+                Ellipse(cr, cx, tipY + 6, 12, 10);
+                ShadedOutlined(cr, Hex(0xe0362e), cx - 12, tipY - 4, 24, 20);
+                Ellipse(cr, cx - 9, tipY + 2, 5, 4);
+                ShadedOutlined(cr, Hex(0xe0362e), cx - 14, tipY - 2, 10, 8);
             }
-            Set(cr, Hex(0x8a96a0));
-            cairo_set_line_width(cr, 3);
-            cairo_stroke(cr);
-            Ellipse(cr, cx, tipY + 6, 12, 10);
-            ShadedOutlined(cr, Hex(0xe0362e), cx - 12, tipY - 4, 24, 20);
-            Ellipse(cr, cx - 9, tipY + 2, 5, 4);
-            ShadedOutlined(cr, Hex(0xe0362e), cx - 14, tipY - 2, 10, 8);
-        }
-        DrawCrate(cr, cx, cy, g.w, g.h, i / 7.0, extend > 0.01 ? 0.35 : 0, sink);
-        if (sink == 0) {
-            const double pressed = t > 0.12 && t < 0.7 ? 1 : 0;
-            Ellipse(cr, cx + 10, cy - 12 + pressed * 2, 8, 5 - pressed * 2);
-            ShadedOutlined(cr, pressed ? Hex(0xff6a5a) : Hex(0xe0362e), cx + 2, cy - 17, 16, 10);
-        }
-    }, shift, false);
+            DrawCrate(cr, cx, cy, g.w, g.h, i / 7.0, extend > 0.01 ? 0.35 : 0, sink);
+            if (sink == 0) {
+                const double pressed = t > 0.12 && t < 0.7 ? 1 : 0;
+                Ellipse(cr, cx + 10, cy - 12 + pressed * 2, 8, 5 - pressed * 2);
+                ShadedOutlined(cr, pressed ? Hex(0xff6a5a) : Hex(0xe0362e), cx + 2, cy - 17, 16, 10);
+            }
+        },
+        shift, false);
     // Lets its bomb drop, is blackened by the blast and sinks.
-    WriteStrip(ctx, "BOX_BOMB_KILL", g.frame, 0, 17, [&](cairo_t* cr, int i, double t) {
-        const double open = std::sin(kPi * Phase(t, 0.0, 0.3));
-        const double soot = Phase(t, 0.3, 0.4);
-        DrawCrate(cr, cx, cy, g.w, g.h, i / 7.0, open, Phase(t, 0.75, 1.0), soot);
-        if (soot > 0 && t < 0.75) effects::SmokePuff(cr, cx - 10 + 6 * i % 20, cy - 12 - 10 * Phase(t, 0.35, 0.75), 5, 0.5);
-    }, shift, false);
+    WriteStrip(
+        ctx, "BOX_BOMB_KILL", g.frame, 0, 17,
+        [&](cairo_t* cr, int i, double t) {
+            const double open = std::sin(kPi * Phase(t, 0.0, 0.3));
+            const double soot = Phase(t, 0.3, 0.4);
+            DrawCrate(cr, cx, cy, g.w, g.h, i / 7.0, open, Phase(t, 0.75, 1.0), soot);
+            if (soot > 0 && t < 0.75)
+                effects::SmokePuff(cr, cx - 10 + 6 * i % 20, cy - 12 - 10 * Phase(t, 0.35, 0.75), 5, 0.5);
+        },
+        shift, false);
 }
 
 RJ_ART_GENERATOR(DrawHammerDown) {
@@ -225,8 +238,7 @@ RJ_ART_GENERATOR(DrawHammerDown) {
 }
 
 RJ_ART_GENERATOR(DrawExplosion) {
-    const ObjectFrame f = FrameFromOffsetValues(int(ctx.Float("explosionOffsetX")),
-                                                int(ctx.Float("explosionOffsetY")));
+    const ObjectFrame f = FrameFromOffsetValues(int(ctx.Float("explosionOffsetX")), int(ctx.Float("explosionOffsetY")));
     const int count = 14;
     const FrameStrip strip(f.width, f.height, count);
     for (int i = 0; i < count; ++i) {
@@ -248,7 +260,8 @@ RJ_ART_GENERATOR(DrawExplosion) {
                 const double pr = r * rng.Uniform(0.35, 0.5);
                 const Color hot = Mix(Hex(0xff8a2a), Hex(0x8a8884), fade);
                 effects::SmokePuff(cr, f.cx + std::cos(a) * dist, f.cy + std::sin(a) * dist * 0.8 - 8 * fade, pr, 0.5);
-                Ellipse(cr, f.cx + std::cos(a) * dist, f.cy + std::sin(a) * dist * 0.8 - 8 * fade, pr * 0.75, pr * 0.65);
+                Ellipse(cr, f.cx + std::cos(a) * dist, f.cy + std::sin(a) * dist * 0.8 - 8 * fade, pr * 0.75,
+                        pr * 0.65);
                 Fill(cr, hot);
             }
             if (fade < 0.6) {

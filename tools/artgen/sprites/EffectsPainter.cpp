@@ -47,8 +47,10 @@ void StarPath(cairo_t* cr, double cx, double cy, double outer, double inner, dou
     for (int i = 0; i < 10; ++i) {
         const double r = i % 2 == 0 ? outer : inner;
         const double a = rotation - kPi / 2 + i * kPi / 5;
-        if (i == 0) cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
-        else cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+        if (i == 0)
+            cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+        else
+            cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
     }
     cairo_close_path(cr);
 }

@@ -63,4 +63,3 @@ void DrawPiranha(cairo_t* cr, double cx, double cy, double phase, double scale, 
     Fill(cr, Hex(0x1d2430));
     cairo_restore(cr);
 }
-

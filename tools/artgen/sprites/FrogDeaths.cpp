@@ -16,8 +16,7 @@ namespace {
 // Fraction of the way from a to b that t has gone, clamped.
 double Phase(double t, double a, double b) { return Clamp01((t - a) / (b - a)); }
 
-void Write(ArtContext& ctx, const char* sprite, const ObjectFrame& frame, int count,
-           const FrogFrameArt& art) {
+void Write(ArtContext& ctx, const char* sprite, const ObjectFrame& frame, int count, const FrogFrameArt& art) {
     const FrameStrip strip(frame.width, frame.height, count);
     DrawFrogStrip(strip, art);
     ctx.WriteColorKeyed(sprite, strip);
@@ -91,7 +90,8 @@ RJ_ART_GENERATOR(DrawFrogKillPiranha) {
         auto f = strip.Frame(i);
         cairo_t* cr = f.Cr();
         const double leap = Phase(t, 0.0, 0.3), pull = Phase(t, 0.3, 0.62);
-        if (t >= 0.1) effects::Ripple(cr, frame.cx, frame.cy + 6, 16 + 20 * Phase(t, 0.1, 1), 10 + 12 * Phase(t, 0.1, 1));
+        if (t >= 0.1)
+            effects::Ripple(cr, frame.cx, frame.cy + 6, 16 + 20 * Phase(t, 0.1, 1), 10 + 12 * Phase(t, 0.1, 1));
         if (t < 0.62) {
             FrogPose pose = SittingFrog(frame);
             pose.eyes = FrogPose::Eyes::Wide;

@@ -3,8 +3,7 @@
 #include "ArtContext.h"
 #include "Canvas.h"
 
-ObjectFrame FrogStateFrame(ArtContext& ctx, const std::string& statePrefix, double travelX,
-                           double travelY) {
+ObjectFrame FrogStateFrame(ArtContext& ctx, const std::string& statePrefix, double travelX, double travelY) {
     ObjectFrame frame = FrameFromOffsetValues(ctx.Int("frogDefaultOffsetX") + ctx.Int(statePrefix + "OffsetX"),
                                               ctx.Int("frogDefaultOffsetY") + ctx.Int(statePrefix + "OffsetY"));
     if (travelX == 0 && travelY == 0) return frame;

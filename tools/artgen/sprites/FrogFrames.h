@@ -12,8 +12,7 @@ class FrameStrip;
 // The frame of a frog state: the default offset plus the state's own pair
 // ("frogmoveup" reads frogmoveupOffsetX / frogmoveupOffsetY). A jump's frame also holds the
 // landing spot, `travelX` units right (negative: left) and `travelY` up (negative: down).
-ObjectFrame FrogStateFrame(ArtContext& ctx, const std::string& statePrefix, double travelX = 0,
-                           double travelY = 0);
+ObjectFrame FrogStateFrame(ArtContext& ctx, const std::string& statePrefix, double travelX = 0, double travelY = 0);
 // The frame of a sprite drawn with the frog's default offset alone.
 ObjectFrame FrogDefaultFrame(ArtContext& ctx);
 

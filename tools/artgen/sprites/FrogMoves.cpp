@@ -20,10 +20,10 @@ struct JumpSpec {
     const char* sprite;
     const char* statePrefix;
     int frames;
-    double dx, dy;      // travel in world units (y up)
-    double turn;        // radians the frog turns towards its jump direction at mid-jump
-    double lift;        // extra scale at the top of the arc
-    bool rocket;        // arms back, mouth open, a trail of speed lines
+    double dx, dy;  // travel in world units (y up)
+    double turn;    // radians the frog turns towards its jump direction at mid-jump
+    double lift;    // extra scale at the top of the arc
+    bool rocket;    // arms back, mouth open, a trail of speed lines
 };
 
 const JumpSpec kJumps[] = {
@@ -114,6 +114,6 @@ RJ_ART_GENERATOR(DrawFrogIdle) {
     DrawFrogStrip(strip, art);
     ctx.WriteColorKeyed("FROG_IDLE", strip);
     // One pass of the idle animation, in steps of equal length: breathe, look around, blink.
-    ctx.WriteFrames("FROG_IDLE", {0, 0, 0, 1, 2, 3, 3, 4, 0, 0, 5, 5, 5, 0, 6, 6, 6, 0, 9, 9, 0, 7, 8, 7,
-                                  0, 0, 1, 2, 3, 4, 0, 0});
+    ctx.WriteFrames("FROG_IDLE",
+                    {0, 0, 0, 1, 2, 3, 3, 4, 0, 0, 5, 5, 5, 0, 6, 6, 6, 0, 9, 9, 0, 7, 8, 7, 0, 0, 1, 2, 3, 4, 0, 0});
 }

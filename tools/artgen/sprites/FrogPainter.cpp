@@ -44,8 +44,7 @@ void Limb(cairo_t* cr, const double* pts, int count, double width, Color fill, C
     }
 }
 
-void Foot(cairo_t* cr, double x, double y, double dirX, double dirY, double size, Color fill,
-          Color outline) {
+void Foot(cairo_t* cr, double x, double y, double dirX, double dirY, double size, Color fill, Color outline) {
     const double len = std::hypot(dirX, dirY);
     const double ux = dirX / len, uy = dirY / len;
     for (int toe = -1; toe <= 1; ++toe) {
@@ -56,55 +55,56 @@ void Foot(cairo_t* cr, double x, double y, double dirX, double dirY, double size
     }
 }
 
-void Eye(cairo_t* cr, double x, double y, double r, const FrogPose& pose, const FrogColors& c,
-         int side) {
+void Eye(cairo_t* cr, double x, double y, double r, const FrogPose& pose, const FrogColors& c, int side) {
     Ellipse(cr, x, y, r, r);
     FillOutlined(cr, pose.eyes == FrogPose::Eyes::Closed ? c.skin : c.eyeWhite, c.outline, 2.0);
     switch (pose.eyes) {
-        case FrogPose::Eyes::Closed:
-            cairo_move_to(cr, x - r * 0.7, y + r * 0.1);
-            cairo_curve_to(cr, x - r * 0.3, y + r * 0.5, x + r * 0.3, y + r * 0.5, x + r * 0.7, y + r * 0.1);
-            Set(cr, c.outline);
-            cairo_set_line_width(cr, 1.6);
-            cairo_stroke(cr);
-            return;
-        case FrogPose::Eyes::Dead:
-            Set(cr, c.pupil);
-            cairo_set_line_width(cr, 1.8);
-            cairo_move_to(cr, x - r * 0.5, y - r * 0.5);
-            cairo_line_to(cr, x + r * 0.5, y + r * 0.5);
-            cairo_move_to(cr, x + r * 0.5, y - r * 0.5);
-            cairo_line_to(cr, x - r * 0.5, y + r * 0.5);
-            cairo_stroke(cr);
-            return;
-        case FrogPose::Eyes::Dizzy:
-            Set(cr, c.pupil);
-            cairo_set_line_width(cr, 1.3);
-            for (double t = 0; t < 3.6 * kPi; t += 0.25) {
-                const double rr = r * 0.12 + r * 0.62 * t / (3.6 * kPi);
-                const double a = t * side + pose.lookX * 3;
-                if (t == 0) cairo_move_to(cr, x + rr * std::cos(a), y + rr * std::sin(a));
-                else cairo_line_to(cr, x + rr * std::cos(a), y + rr * std::sin(a));
-            }
-            cairo_stroke(cr);
-            return;
-        case FrogPose::Eyes::Happy:
-            cairo_move_to(cr, x - r * 0.6, y + r * 0.2);
-            cairo_curve_to(cr, x - r * 0.3, y - r * 0.5, x + r * 0.3, y - r * 0.5, x + r * 0.6, y + r * 0.2);
-            Set(cr, c.pupil);
-            cairo_set_line_width(cr, 1.8);
-            cairo_stroke(cr);
-            return;
-        case FrogPose::Eyes::Open:
-        case FrogPose::Eyes::Wide: {
-            const double pr = pose.eyes == FrogPose::Eyes::Wide ? r * 0.3 : r * 0.5;
-            const double px = x + pose.lookX * r * 0.35, py = y - r * 0.15 + pose.lookY * r * 0.35;
-            Ellipse(cr, px, py, pr, pr);
-            Fill(cr, c.pupil);
-            Ellipse(cr, px - pr * 0.35, py - pr * 0.4, pr * 0.35, pr * 0.35);
-            Fill(cr, Hex(0xffffff));
-            break;
+    case FrogPose::Eyes::Closed:
+        cairo_move_to(cr, x - r * 0.7, y + r * 0.1);
+        cairo_curve_to(cr, x - r * 0.3, y + r * 0.5, x + r * 0.3, y + r * 0.5, x + r * 0.7, y + r * 0.1);
+        Set(cr, c.outline);
+        cairo_set_line_width(cr, 1.6);
+        cairo_stroke(cr);
+        return;
+    case FrogPose::Eyes::Dead:
+        Set(cr, c.pupil);
+        cairo_set_line_width(cr, 1.8);
+        cairo_move_to(cr, x - r * 0.5, y - r * 0.5);
+        cairo_line_to(cr, x + r * 0.5, y + r * 0.5);
+        cairo_move_to(cr, x + r * 0.5, y - r * 0.5);
+        cairo_line_to(cr, x - r * 0.5, y + r * 0.5);
+        cairo_stroke(cr);
+        return;
+    case FrogPose::Eyes::Dizzy:
+        Set(cr, c.pupil);
+        cairo_set_line_width(cr, 1.3);
+        for (double t = 0; t < 3.6 * kPi; t += 0.25) {
+            const double rr = r * 0.12 + r * 0.62 * t / (3.6 * kPi);
+            const double a = t * side + pose.lookX * 3;
+            if (t == 0)
+                cairo_move_to(cr, x + rr * std::cos(a), y + rr * std::sin(a));
+            else
+                cairo_line_to(cr, x + rr * std::cos(a), y + rr * std::sin(a));
         }
+        cairo_stroke(cr);
+        return;
+    case FrogPose::Eyes::Happy:
+        cairo_move_to(cr, x - r * 0.6, y + r * 0.2);
+        cairo_curve_to(cr, x - r * 0.3, y - r * 0.5, x + r * 0.3, y - r * 0.5, x + r * 0.6, y + r * 0.2);
+        Set(cr, c.pupil);
+        cairo_set_line_width(cr, 1.8);
+        cairo_stroke(cr);
+        return;
+    case FrogPose::Eyes::Open:
+    case FrogPose::Eyes::Wide: {
+        const double pr = pose.eyes == FrogPose::Eyes::Wide ? r * 0.3 : r * 0.5;
+        const double px = x + pose.lookX * r * 0.35, py = y - r * 0.15 + pose.lookY * r * 0.35;
+        Ellipse(cr, px, py, pr, pr);
+        Fill(cr, c.pupil);
+        Ellipse(cr, px - pr * 0.35, py - pr * 0.4, pr * 0.35, pr * 0.35);
+        Fill(cr, Hex(0xffffff));
+        break;
+    }
     }
     if (pose.eyeOpen < 1) {
         // The lid slides down from the top of the eyeball.

@@ -9,8 +9,8 @@
 
 ObjectFrame FrameFromOffsetValues(int offsetX, int offsetY) {
     if (offsetX >= 0 || offsetY <= 0) {
-        throw std::runtime_error("offsets (" + std::to_string(offsetX) + ", " +
-                                 std::to_string(offsetY) + ") do not put the centre inside a frame");
+        throw std::runtime_error("offsets (" + std::to_string(offsetX) + ", " + std::to_string(offsetY) +
+                                 ") do not put the centre inside a frame");
     }
     return {-2 * offsetX, 2 * offsetY, double(-offsetX), double(offsetY)};
 }
@@ -22,8 +22,8 @@ ObjectFrame FrameFromOffsets(ArtContext& ctx, const std::string& prefix) {
 ArtShift CentringShift(const FrameStrip& strip, int frame, const ObjectFrame& objectFrame) {
     int left, top, right, bottom;
     const int y0 = frame * strip.FrameHeight();
-    if (!strip.BoundingBox(0, y0, strip.FrameWidth(), strip.FrameHeight(), picture::kHardEdgeAlpha,
-                           left, top, right, bottom)) {
+    if (!strip.BoundingBox(0, y0, strip.FrameWidth(), strip.FrameHeight(), picture::kHardEdgeAlpha, left, top, right,
+                           bottom)) {
         return {};
     }
     const double midX = (left + right + 1) / 2.0, midY = (top - y0 + bottom - y0 + 1) / 2.0;

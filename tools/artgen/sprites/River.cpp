@@ -31,8 +31,10 @@ void WaterLine(cairo_t* cr, double cx, double cy, double rx, double ry, double p
             const double a = 2 * kPi * i / steps;
             const double wobble = 1 + 0.05 * std::sin(a * 7 + phase * 2 * kPi);
             const double x = cx + std::cos(a) * rx * wobble, y = cy + std::sin(a) * ry * wobble;
-            if (i == 0) cairo_move_to(cr, x, y);
-            else cairo_line_to(cr, x, y);
+            if (i == 0)
+                cairo_move_to(cr, x, y);
+            else
+                cairo_line_to(cr, x, y);
         }
         Set(cr, pass == 0 ? Hex(0x2c6f9a) : Hex(0xd6f1ff));
         cairo_set_line_width(cr, pass == 0 ? 5 : 2.5);
@@ -88,7 +90,8 @@ void DrawBarrel(cairo_t* cr, const ObjectFrame& f, const Extent& e, double phase
     // The staves seen on the front, then the lid on top.
     cairo_move_to(cr, f.cx - rx, lidY);
     cairo_line_to(cr, f.cx - rx, lidY + side);
-    cairo_curve_to(cr, f.cx - rx, lidY + side + lidRy * 1.3, f.cx + rx, lidY + side + lidRy * 1.3, f.cx + rx, lidY + side);
+    cairo_curve_to(cr, f.cx - rx, lidY + side + lidRy * 1.3, f.cx + rx, lidY + side + lidRy * 1.3, f.cx + rx,
+                   lidY + side);
     cairo_line_to(cr, f.cx + rx, lidY);
     cairo_close_path(cr);
     ShadedOutlined(cr, Hex(0xb5651e), f.cx - rx, lidY, 2 * rx, side + lidRy);
@@ -245,8 +248,8 @@ RJ_ART_GENERATOR(DrawHippos) {
             const double t = i / double(count - 1);
             const double sink = Clamp01(t / 0.75);
             const double ring = 1 + 0.25 * t;
-            effects::Ripple(frame.Cr(), f.cx, f.cy + 2, (e.w / 2 - 6) * ring * (1 - 0.4 * sink),
-                            (e.h / 2 - 3) * ring, 2.5);
+            effects::Ripple(frame.Cr(), f.cx, f.cy + 2, (e.w / 2 - 6) * ring * (1 - 0.4 * sink), (e.h / 2 - 3) * ring,
+                            2.5);
             if (sink < 1) DrawHippo(frame.Cr(), f.cx + 4 * sink, f.cy, e, t * 2, sink);
             for (int b = 0; b < 3; ++b) {
                 if (t > 0.3 + b * 0.15) {

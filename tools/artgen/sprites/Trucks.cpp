@@ -122,8 +122,7 @@ void ChezFred(cairo_t* cr, const TruckGeometry& g, double phase, double cook) {
     FillOutlined(cr, Hex(0x4a3a34), 2);
     RoundedRect(cr, hx, hy, hw * (1 - 0.85 * cook), hh, 3);
     ShadedOutlined(cr, Hex(0xc8c2b4), hx, hy, std::max(hw * (1 - 0.85 * cook), 1.0), hh);
-    HotDog(cr, (c.rearX + c.frontX) / 2 + 16, c.top + c.height / 2 - 4, 56,
-           cook > 0.5 ? 0x5cae3e : 0xc0483a);
+    HotDog(cr, (c.rearX + c.frontX) / 2 + 16, c.top + c.height / 2 - 4, 56, cook > 0.5 ? 0x5cae3e : 0xc0483a);
 }
 
 // ---- electric truck: blue, solar roof, a coil that sparks ------------------------------------
@@ -304,148 +303,178 @@ void WriteStrip(ArtContext& ctx, const char* sprite, const TruckGeometry& g, int
 RJ_ART_GENERATOR(DrawTruckGarbage) {
     const TruckGeometry g = Geometry(ctx, "truckGarbage", "truckGarbageFrogOffsetX");
     ArtShift shift;
-    WriteStrip(ctx, "TRUCK_GARBAGE_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { Garbage(cr, g, i / 3.0, 0); }, shift, true);
+    WriteStrip(
+        ctx, "TRUCK_GARBAGE_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { Garbage(cr, g, i / 3.0, 0); }, shift, true);
     // The hopper opens, bites twice and spits out crumbs.
     const double chomp[6] = {0.5, 1.0, 0.0, 1.0, 0.0, 0.3};
-    WriteStrip(ctx, "TRUCK_GARBAGE_KILL", g, 6, [&](cairo_t* cr, int i, double) {
-        Garbage(cr, g, 0, chomp[i]);
-        if (i == 2 || i == 4) {
-            Rng rng(40 + i);
-            for (int k = 0; k < 5; ++k) {
-                Ellipse(cr, g.landX - 30 + rng.Uniform(-6, 10), g.frame.cy + rng.Uniform(-26, 26), 3, 2.5);
-                FillOutlined(cr, k % 2 ? Hex(0x8a7a4a) : Hex(0x6fb04a), 1.2);
+    WriteStrip(
+        ctx, "TRUCK_GARBAGE_KILL", g, 6,
+        [&](cairo_t* cr, int i, double) {
+            Garbage(cr, g, 0, chomp[i]);
+            if (i == 2 || i == 4) {
+                Rng rng(40 + i);
+                for (int k = 0; k < 5; ++k) {
+                    Ellipse(cr, g.landX - 30 + rng.Uniform(-6, 10), g.frame.cy + rng.Uniform(-26, 26), 3, 2.5);
+                    FillOutlined(cr, k % 2 ? Hex(0x8a7a4a) : Hex(0x6fb04a), 1.2);
+                }
             }
-        }
-    }, shift, false);
+        },
+        shift, false);
 }
 
 RJ_ART_GENERATOR(DrawTruckChezFred) {
     const TruckGeometry g = Geometry(ctx, "truckChezFred", "truckChezFredFrogOffsetX");
     ArtShift shift;
-    WriteStrip(ctx, "TRUCK_CHEZ_FRED_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { ChezFred(cr, g, i / 3.0, 0); }, shift, true);
-    WriteStrip(ctx, "TRUCK_CHEZ_FRED_KILL", g, 9, [&](cairo_t* cr, int, double t) {
-        ChezFred(cr, g, 0, Phase(t, 0.0, 0.35));
-        // Steam rises from the hatch once the frog has gone in.
-        for (int k = 0; k < 3; ++k) {
-            const double st = Phase(t, 0.3 + 0.12 * k, 1.0);
-            if (st > 0) effects::SmokePuff(cr, g.landX - 6 + 10 * k, g.frame.cy - 8 - 26 * st, 4 + 5 * st, 0.92);
-        }
-    }, shift, false);
+    WriteStrip(
+        ctx, "TRUCK_CHEZ_FRED_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { ChezFred(cr, g, i / 3.0, 0); }, shift,
+        true);
+    WriteStrip(
+        ctx, "TRUCK_CHEZ_FRED_KILL", g, 9,
+        [&](cairo_t* cr, int, double t) {
+            ChezFred(cr, g, 0, Phase(t, 0.0, 0.35));
+            // Steam rises from the hatch once the frog has gone in.
+            for (int k = 0; k < 3; ++k) {
+                const double st = Phase(t, 0.3 + 0.12 * k, 1.0);
+                if (st > 0) effects::SmokePuff(cr, g.landX - 6 + 10 * k, g.frame.cy - 8 - 26 * st, 4 + 5 * st, 0.92);
+            }
+        },
+        shift, false);
 }
 
 RJ_ART_GENERATOR(DrawTruckElectric) {
     const TruckGeometry g = Geometry(ctx, "truckElectric", "truckElectricFrogOffsetX");
     ArtShift shift;
-    WriteStrip(ctx, "TRUCK_ELECTRIC_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { Electric(cr, g, i / 3.0, 0); }, shift, true);
+    WriteStrip(
+        ctx, "TRUCK_ELECTRIC_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { Electric(cr, g, i / 3.0, 0); }, shift,
+        true);
     const TruckGeometry k = Compensated(g, shift);
     // The coils zap the riding frog: it flashes, chars, and crumbles to a heap of ash.
-    WriteStrip(ctx, "TRUCK_ELECTRIC_KILL", g, 31, [&](cairo_t* cr, int i, double t) {
-        const bool zapping = t > 0.12 && t < 0.6;
-        Electric(cr, g, 0, zapping ? 1 : 0);
-        FrogPose pose = RidingFrog(k);
-        if (t <= 0.12) {
-            pose.eyes = FrogPose::Eyes::Wide;
-        } else if (zapping) {
-            pose.eyes = FrogPose::Eyes::Wide;
-            pose.arms = 1;
-            pose.mouth = 0.9;
-            pose.charred = i % 2 ? 0.9 : 0.0;
-            pose.pale = i % 2 ? 0 : 0.8;
-            pose.scale = 1 + 0.06 * (i % 2);
-        } else {
-            const double crumble = Phase(t, 0.75, 1.0);
-            pose.charred = 1;
-            pose.eyes = FrogPose::Eyes::Dead;
-            pose.scale = 1 - 0.75 * crumble;
-            pose.stretchY = 1 - 0.5 * crumble;
-        }
-        if (t < 0.98) DrawFrog(cr, pose);
-        if (zapping) {
-            effects::Lightning(cr, k.landX - 20, k.landY - 9, k.landX - 6, k.landY - 4, 100 + i);
-            effects::Lightning(cr, k.landX - 20, k.landY + 9, k.landX + 6, k.landY + 10, 200 + i);
-        }
-        if (t >= 0.6) effects::SmokePuff(cr, k.landX + 4, k.landY - 16 - 14 * Phase(t, 0.6, 1), 4 + 3 * Phase(t, 0.6, 1), 0.6);
-    }, shift, false);
+    WriteStrip(
+        ctx, "TRUCK_ELECTRIC_KILL", g, 31,
+        [&](cairo_t* cr, int i, double t) {
+            const bool zapping = t > 0.12 && t < 0.6;
+            Electric(cr, g, 0, zapping ? 1 : 0);
+            FrogPose pose = RidingFrog(k);
+            if (t <= 0.12) {
+                pose.eyes = FrogPose::Eyes::Wide;
+            } else if (zapping) {
+                pose.eyes = FrogPose::Eyes::Wide;
+                pose.arms = 1;
+                pose.mouth = 0.9;
+                pose.charred = i % 2 ? 0.9 : 0.0;
+                pose.pale = i % 2 ? 0 : 0.8;
+                pose.scale = 1 + 0.06 * (i % 2);
+            } else {
+                const double crumble = Phase(t, 0.75, 1.0);
+                pose.charred = 1;
+                pose.eyes = FrogPose::Eyes::Dead;
+                pose.scale = 1 - 0.75 * crumble;
+                pose.stretchY = 1 - 0.5 * crumble;
+            }
+            if (t < 0.98) DrawFrog(cr, pose);
+            if (zapping) {
+                effects::Lightning(cr, k.landX - 20, k.landY - 9, k.landX - 6, k.landY - 4, 100 + i);
+                effects::Lightning(cr, k.landX - 20, k.landY + 9, k.landX + 6, k.landY + 10, 200 + i);
+            }
+            if (t >= 0.6)
+                effects::SmokePuff(cr, k.landX + 4, k.landY - 16 - 14 * Phase(t, 0.6, 1), 4 + 3 * Phase(t, 0.6, 1),
+                                   0.6);
+        },
+        shift, false);
 }
 
 RJ_ART_GENERATOR(DrawTruckAquarium) {
     const TruckGeometry g = Geometry(ctx, "truckAquarium", "truckAquariumFrogOffsetX");
     ArtShift shift;
-    WriteStrip(ctx, "TRUCK_AQUARIUM_DRIVE", g, 5, [&](cairo_t* cr, int i, double) { AquariumDrive(cr, g, i / 5.0); }, shift, true);
+    WriteStrip(
+        ctx, "TRUCK_AQUARIUM_DRIVE", g, 5, [&](cairo_t* cr, int i, double) { AquariumDrive(cr, g, i / 5.0); }, shift,
+        true);
     const TruckGeometry k = Compensated(g, shift);
     // The frog slips into the tank, swims a little, and the big fish swallows it.
-    WriteStrip(ctx, "TRUCK_AQUARIUM_KILL", g, 45, [&](cairo_t* cr, int i, double t) {
-        const TankArea tank = AquariumBase(cr, g, 0);
-        const double sink = Phase(t, 0.08, 0.25), swim = Phase(t, 0.25, 0.6), gulp = Phase(t, 0.55, 0.72);
-        const double fishX = Lerp(tank.x + tank.w - 18, k.landX + 10 + 12 * swim, EaseInOut(Phase(t, 0.35, 0.65)));
-        const double frogX = k.landX + 12 * swim + 3 * std::sin(i * 0.9);
-        const double frogY = Lerp(k.landY, tank.y + tank.h * 0.55, sink);
-        if (gulp < 1) {
-            FrogPose pose;
-            pose.x = frogX;
-            pose.y = frogY;
-            pose.scale = 1 - 0.35 * sink - 0.4 * gulp;
-            pose.legs = sink > 0 ? 0.5 + 0.5 * std::sin(i * 1.3) : 0;
-            pose.arms = sink > 0 ? 0.5 + 0.5 * std::cos(i * 1.3) : 0;
-            pose.eyes = swim > 0.4 ? FrogPose::Eyes::Wide : FrogPose::Eyes::Open;
-            pose.angle = sink > 0 ? -kPi / 2 * sink : 0;
-            pose.pale = 0.3 * sink;
-            DrawFrog(cr, pose);
-        }
-        // The big fish: it opens its mouth while it comes near, then closes it full.
-        const double mouth = gulp > 0 && gulp < 1 ? 1.0 - gulp : (swim > 0.5 && gulp == 0 ? 1.0 : 0.0);
-        const double fy = tank.y + tank.h * 0.5, fs = 14 + 3 * Phase(t, 0.72, 0.8);
-        Fish(cr, fishX + fs * 0.4, fy, fs, -1, 0x8a6ad8, t * 6);
-        if (mouth > 0) {
-            cairo_move_to(cr, fishX - fs * 0.6, fy);
-            cairo_line_to(cr, fishX - fs * 1.1, fy - fs * 0.4 * mouth);
-            cairo_line_to(cr, fishX - fs * 1.1, fy + fs * 0.4 * mouth);
-            cairo_close_path(cr);
-            FillOutlined(cr, Hex(0x4a1a3a), 1.4);
-        }
-        Fish(cr, tank.x + tank.w * 0.75, tank.y + tank.h * 0.7, 5, 1, 0xf2d83a, t * 8);
-        if (t > 0.74) effects::Bubble(cr, fishX - 6, fy - 6 - 14 * Phase(t, 0.74, 1), 2.5 + 2 * Phase(t, 0.74, 1));
-        if (sink > 0 && sink < 1) effects::Splash(cr, k.landX, tank.y + 6, 12, sink);
-        AquariumGlass(cr, tank);
-    }, shift, false);
+    WriteStrip(
+        ctx, "TRUCK_AQUARIUM_KILL", g, 45,
+        [&](cairo_t* cr, int i, double t) {
+            const TankArea tank = AquariumBase(cr, g, 0);
+            const double sink = Phase(t, 0.08, 0.25), swim = Phase(t, 0.25, 0.6), gulp = Phase(t, 0.55, 0.72);
+            const double fishX = Lerp(tank.x + tank.w - 18, k.landX + 10 + 12 * swim, EaseInOut(Phase(t, 0.35, 0.65)));
+            const double frogX = k.landX + 12 * swim + 3 * std::sin(i * 0.9);
+            const double frogY = Lerp(k.landY, tank.y + tank.h * 0.55, sink);
+            if (gulp < 1) {
+                FrogPose pose;
+                pose.x = frogX;
+                pose.y = frogY;
+                pose.scale = 1 - 0.35 * sink - 0.4 * gulp;
+                pose.legs = sink > 0 ? 0.5 + 0.5 * std::sin(i * 1.3) : 0;
+                pose.arms = sink > 0 ? 0.5 + 0.5 * std::cos(i * 1.3) : 0;
+                pose.eyes = swim > 0.4 ? FrogPose::Eyes::Wide : FrogPose::Eyes::Open;
+                pose.angle = sink > 0 ? -kPi / 2 * sink : 0;
+                pose.pale = 0.3 * sink;
+                DrawFrog(cr, pose);
+            }
+            // The big fish: it opens its mouth while it comes near, then closes it full.
+            const double mouth = gulp > 0 && gulp < 1 ? 1.0 - gulp : (swim > 0.5 && gulp == 0 ? 1.0 : 0.0);
+            const double fy = tank.y + tank.h * 0.5, fs = 14 + 3 * Phase(t, 0.72, 0.8);
+            Fish(cr, fishX + fs * 0.4, fy, fs, -1, 0x8a6ad8, t * 6);
+            if (mouth > 0) {
+                cairo_move_to(cr, fishX - fs * 0.6, fy);
+                cairo_line_to(cr, fishX - fs * 1.1, fy - fs * 0.4 * mouth);
+                cairo_line_to(cr, fishX - fs * 1.1, fy + fs * 0.4 * mouth);
+                cairo_close_path(cr);
+                FillOutlined(cr, Hex(0x4a1a3a), 1.4);
+            }
+            Fish(cr, tank.x + tank.w * 0.75, tank.y + tank.h * 0.7, 5, 1, 0xf2d83a, t * 8);
+            if (t > 0.74) effects::Bubble(cr, fishX - 6, fy - 6 - 14 * Phase(t, 0.74, 1), 2.5 + 2 * Phase(t, 0.74, 1));
+            if (sink > 0 && sink < 1) effects::Splash(cr, k.landX, tank.y + 6, 12, sink);
+            AquariumGlass(cr, tank);
+        },
+        shift, false);
 }
 
 RJ_ART_GENERATOR(DrawTruckCementMixer) {
     const TruckGeometry g = Geometry(ctx, "truckCementMixer", "truckCementMixerFrogOffsetX");
     ArtShift shift;
-    WriteStrip(ctx, "TRUCK_CEMENT_MIXER_DRIVE", g, 3, [&](cairo_t* cr, int i, double) { CementMixer(cr, g, i / 3.0, i / 3.0); }, shift, true);
+    WriteStrip(
+        ctx, "TRUCK_CEMENT_MIXER_DRIVE", g, 3,
+        [&](cairo_t* cr, int i, double) { CementMixer(cr, g, i / 3.0, i / 3.0); }, shift, true);
     // The drum races round with the frog inside and splashes cement out of its mouth.
-    WriteStrip(ctx, "TRUCK_CEMENT_MIXER_KILL", g, 14, [&](cairo_t* cr, int i, double t) {
-        CementMixer(cr, g, 0, i * 0.45);
-        if (t > 0.15 && t < 0.9) {
-            Rng rng(300 + i);
-            for (int k = 0; k < 3; ++k) {
-                Ellipse(cr, g.frame.cx - g.length / 2 + 2 - rng.Uniform(0, 6), g.frame.cy + rng.Uniform(-12, 12), 3, 2);
-                FillOutlined(cr, Hex(0xb4b0a4), 1.2);
+    WriteStrip(
+        ctx, "TRUCK_CEMENT_MIXER_KILL", g, 14,
+        [&](cairo_t* cr, int i, double t) {
+            CementMixer(cr, g, 0, i * 0.45);
+            if (t > 0.15 && t < 0.9) {
+                Rng rng(300 + i);
+                for (int k = 0; k < 3; ++k) {
+                    Ellipse(cr, g.frame.cx - g.length / 2 + 2 - rng.Uniform(0, 6), g.frame.cy + rng.Uniform(-12, 12), 3,
+                            2);
+                    FillOutlined(cr, Hex(0xb4b0a4), 1.2);
+                }
             }
-        }
-    }, shift, false);
+        },
+        shift, false);
     // The frog's leg sticks out of the drum's mouth, kicks, and is pulled in at last.
-    WriteStrip(ctx, "FROG_LEG", g, 13, [&](cairo_t* cr, int i, double t) {
-        const double rearX = g.frame.cx - g.length / 2 + 7, cy = g.frame.cy + 2.5;
-        const double out = 1 - Phase(t, 0.75, 1.0);
-        if (out <= 0) return;
-        const double kick = std::sin(i * 1.7) * 0.5;
-        const double kx = rearX - 14 * out, ky = cy - 6 + 6 * kick;
-        const double fx = rearX - 22 * out, fy = cy + 4 + 8 * kick;
-        for (int pass = 0; pass < 2; ++pass) {
-            cairo_move_to(cr, rearX + 2, cy);
-            cairo_line_to(cr, kx, ky);
-            cairo_line_to(cr, fx, fy);
-            Set(cr, pass == 0 ? Hex(0x173d1a) : Hex(0x4fc23c));
-            cairo_set_line_width(cr, pass == 0 ? 9 : 5);
-            cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-            cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-            cairo_stroke(cr);
-        }
-        for (int toe = -1; toe <= 1; ++toe) {
-            Ellipse(cr, fx - 4, fy + toe * 3.5, 2.2, 2.2);
-            FillOutlined(cr, Hex(0x4fc23c), Hex(0x173d1a), 1.4);
-        }
-    }, shift, false);
+    WriteStrip(
+        ctx, "FROG_LEG", g, 13,
+        [&](cairo_t* cr, int i, double t) {
+            const double rearX = g.frame.cx - g.length / 2 + 7, cy = g.frame.cy + 2.5;
+            const double out = 1 - Phase(t, 0.75, 1.0);
+            if (out <= 0) return;
+            const double kick = std::sin(i * 1.7) * 0.5;
+            const double kx = rearX - 14 * out, ky = cy - 6 + 6 * kick;
+            const double fx = rearX - 22 * out, fy = cy + 4 + 8 * kick;
+            for (int pass = 0; pass < 2; ++pass) {
+                cairo_move_to(cr, rearX + 2, cy);
+                cairo_line_to(cr, kx, ky);
+                cairo_line_to(cr, fx, fy);
+                Set(cr, pass == 0 ? Hex(0x173d1a) : Hex(0x4fc23c));
+                cairo_set_line_width(cr, pass == 0 ? 9 : 5);
+                cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+                cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+                cairo_stroke(cr);
+            }
+            for (int toe = -1; toe <= 1; ++toe) {
+                Ellipse(cr, fx - 4, fy + toe * 3.5, 2.2, 2.2);
+                FillOutlined(cr, Hex(0x4fc23c), Hex(0x173d1a), 1.4);
+            }
+        },
+        shift, false);
 }

@@ -53,8 +53,7 @@ RJ_ART_GENERATOR(DrawCars) {
         FrameStrip strip(f.width, f.height, car.frames);
         for (int i = 0; i < car.frames; ++i) {
             auto frame = strip.Frame(i);
-            vehicles::DrawCar(frame.Cr(), f.cx, f.cy, length, width, car.color, car.roof,
-                              double(i) / car.frames);
+            vehicles::DrawCar(frame.Cr(), f.cx, f.cy, length, width, car.color, car.roof, double(i) / car.frames);
         }
         CentreStrip(strip, f);
         ctx.WriteColorKeyed(car.sprite, strip);
