@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "files/FileLoader.h"
 #include "gfx/AlphaSprite.h"
 #include "gfx/AnimatedRLESprite.h"

@@ -12,14 +12,14 @@
 #include <memory>
 #include <string>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/Randomizer.h"
 #include "files/FileLoader.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/SpriteManager.h"
 #include "gfx/SpriteRegistry.h"
-#include "objects/TrackObject.h"
-#include "objects/TrackObjectFactory.h"
+#include "world/objects/TrackObject.h"
+#include "world/objects/TrackObjectFactory.h"
 #include "platform/Headless.h"
 #include "world/Area.h"
 #include "world/GameContext.h"

@@ -13,7 +13,7 @@
 
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
-#include "objects/Background.h"
+#include "world/objects/Background.h"
 #include "platform/Headless.h"
 
 namespace {

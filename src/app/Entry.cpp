@@ -6,10 +6,10 @@
 #include <string>
 
 #include "app/CommandLine.h"
-#include "app/Game.h"
+#include "game/Game.h"
 #include "app/HeadlessRunner.h"
 #include "app/InputScript.h"
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "app/WindowProcedure.h"
 #include "core/Randomizer.h"
 #include "files/FileLoader.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "app/StateDump.h"
 #include "app/WindowProcedure.h"
 #include "platform/Clock.h"

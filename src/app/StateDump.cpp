@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <string_view>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "game/GameScore.h"
 #include "game/ScreenMessage.h"
 #include "gfx/DirectDraw.h"
-#include "objects/TrackObject.h"
-#include "objects/WaterLilyGoal.h"
+#include "world/objects/TrackObject.h"
+#include "world/objects/WaterLilyGoal.h"
 #include "world/Area.h"
 #include "world/ObjectTrack.h"
 #include "sound/SoundHelpers.h"

@@ -1,6 +1,6 @@
 #include "app/WindowProcedure.h"
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "platform/CursorState.h"
 #include "platform/Messages.h"
 #include "platform/Window.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "game/ScreenMessage.h"
 
 namespace {

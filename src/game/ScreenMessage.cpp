@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "gfx/HUDFont.h"
 #include "gfx/ScoreFont.h"

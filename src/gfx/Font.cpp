@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "files/File.h"
 #include "gfx/QuitRequest.h"

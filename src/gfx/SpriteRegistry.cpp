@@ -1,6 +1,6 @@
 #include "gfx/SpriteRegistry.h"
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "gfx/SpriteManager.h"
 

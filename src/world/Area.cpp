@@ -4,7 +4,7 @@
 #include <cfloat>
 #include <string>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "world/LevelInfo.h"
 #include "world/ObjectTrack.h"

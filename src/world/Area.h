@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "objects/GameObject.h"
+#include "world/objects/GameObject.h"
 
 class ObjectTrack;
 class TrackObject;

@@ -1,6 +1,6 @@
 #include "world/BlockInfo.h"
 
-#include "objects/BlockingObject.h"
+#include "world/objects/BlockingObject.h"
 
 namespace {
 bool gone = false;

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
-#include "objects/Box.h"
-#include "objects/SpriteDrawing.h"
-#include "objects/TrackObject.h"
-#include "objects/Truck.h"
+#include "world/objects/Box.h"
+#include "world/objects/SpriteDrawing.h"
+#include "world/objects/TrackObject.h"
+#include "world/objects/Truck.h"
 #include "platform/Messages.h"
 #include "world/BlockInfo.h"
 #include "world/FrogState.h"

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "objects/GameObject.h"
-#include "objects/VisualObject.h"
+#include "world/objects/GameObject.h"
+#include "world/objects/VisualObject.h"
 #include "world/Point.h"
 
 class Box;

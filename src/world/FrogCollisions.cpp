@@ -1,6 +1,6 @@
 #include "world/FrogCollisions.h"
 
-#include "objects/TrackObject.h"
+#include "world/objects/TrackObject.h"
 #include "world/Area.h"
 #include "world/BlockInfo.h"
 #include "world/Frog.h"

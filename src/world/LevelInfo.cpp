@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "platform/Messages.h"
 #include "world/GameContext.h"

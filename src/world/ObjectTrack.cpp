@@ -4,12 +4,12 @@
 #include <cmath>
 #include <utility>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/Randomizer.h"
-#include "objects/Box.h"
-#include "objects/Piranha.h"
-#include "objects/TrackObject.h"
-#include "objects/TrackObjectFactory.h"
+#include "world/objects/Box.h"
+#include "world/objects/Piranha.h"
+#include "world/objects/TrackObject.h"
+#include "world/objects/TrackObjectFactory.h"
 #include "world/Area.h"
 #include "world/Frog.h"
 #include "world/FrogState.h"

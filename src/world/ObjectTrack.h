@@ -3,7 +3,7 @@
 #include <list>
 #include <memory>
 
-#include "objects/GameObject.h"
+#include "world/objects/GameObject.h"
 #include "world/Point.h"
 
 class Area;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "objects/Background.h"
-#include "objects/VisualObject.h"
+#include "world/objects/Background.h"
+#include "world/objects/VisualObject.h"
 #include "world/LevelInfo.h"
 #include "world/Screen.h"
 #include "world/World.h"

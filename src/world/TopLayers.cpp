@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
-#include "objects/SpriteDrawing.h"
-#include "objects/VisualObject.h"
+#include "world/objects/SpriteDrawing.h"
+#include "world/objects/VisualObject.h"
 #include "world/GameContext.h"
 #include "world/Screen.h"
 

@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <string>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/Randomizer.h"
 #include "core/StringUtil.h"
-#include "objects/InvisibleBlockObject.h"
-#include "objects/TrackObject.h"
-#include "objects/WaterLilyGoal.h"
+#include "world/objects/InvisibleBlockObject.h"
+#include "world/objects/TrackObject.h"
+#include "world/objects/WaterLilyGoal.h"
 #include "world/Area.h"
 #include "world/BlockInfo.h"
 #include "world/GameContext.h"

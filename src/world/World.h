@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "objects/Background.h"
+#include "world/objects/Background.h"
 #include "world/LevelInfo.h"
 #include "world/Point.h"
 #include "world/Scroller.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "files/FileLoader.h"
 #include "gfx/SpriteRegistry.h"

@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "files/FileLoader.h"
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "files/FileLoader.h"
 #include "gfx/Image.h"

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/Randomizer.h"
 #include "core/StringUtil.h"
 #include "files/FileLoader.h"
-#include "objects/TrackObject.h"
-#include "objects/TrackObjectFactory.h"
+#include "world/objects/TrackObject.h"
+#include "world/objects/TrackObjectFactory.h"
 #include "world/Area.h"
 #include "world/ObjectTrack.h"
 #include "world/WorldTestSupport.h"

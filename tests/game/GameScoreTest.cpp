@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "files/FileLoader.h"
 #include "game/GameScore.h"
 #include "game/ScreenMessage.h"

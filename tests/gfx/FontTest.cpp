@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "SpriteTestSupport.h"
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "files/FileLoader.h"
 #include "gfx/HUDFont.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "SpriteTestSupport.h"
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "files/FileLoader.h"
 

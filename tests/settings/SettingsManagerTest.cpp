@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/SettingsFile.h"
-#include "app/SettingsManager.h"
-#include "app/StringTokenizer.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsManager.h"
+#include "settings/StringTokenizer.h"
 #include "files/FileLoader.h"
 
 namespace {

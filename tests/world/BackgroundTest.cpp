@@ -1,4 +1,4 @@
-#include "objects/Background.h"
+#include "world/objects/Background.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
 #include "gfx/SpriteManager.h"
-#include "objects/BackgroundSprite.h"
+#include "world/objects/BackgroundSprite.h"
 #include "platform/DisplayDevice.h"
 #include "platform/DisplaySurface.h"
 #include "platform/Headless.h"

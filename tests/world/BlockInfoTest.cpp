@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "objects/InvisibleBlockObject.h"
+#include "world/objects/InvisibleBlockObject.h"
 
 TEST(BlockInfo, AnswersOnlyForLiveBlockers) {
     BlockInfo& blocks = BlockInfo::Instance();

@@ -2,12 +2,12 @@
 
 #include <memory>
 
-#include "objects/Box.h"
-#include "objects/Car.h"
-#include "objects/InvisibleBlockObject.h"
-#include "objects/Trunk.h"
-#include "objects/Truck.h"
-#include "objects/WaterLily.h"
+#include "world/objects/Box.h"
+#include "world/objects/Car.h"
+#include "world/objects/InvisibleBlockObject.h"
+#include "world/objects/Trunk.h"
+#include "world/objects/Truck.h"
+#include "world/objects/WaterLily.h"
 #include "world/Area.h"
 #include "world/BlockInfo.h"
 #include "world/FrogCollisions.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/Randomizer.h"
-#include "objects/Insect.h"
-#include "objects/InsectFactory.h"
+#include "world/objects/Insect.h"
+#include "world/objects/InsectFactory.h"
 #include "WorldTestSupport.h"
 
 using worldtest::TestContext;

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "objects/Barrel.h"
-#include "objects/Trunk.h"
+#include "world/objects/Barrel.h"
+#include "world/objects/Trunk.h"
 #include "world/Area.h"
 #include "world/ObjectTrack.h"
 #include "WorldTestSupport.h"

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "core/Randomizer.h"
-#include "objects/Piranha.h"
-#include "objects/Trunk.h"
+#include "world/objects/Piranha.h"
+#include "world/objects/Trunk.h"
 #include "world/Area.h"
 #include "WorldTestSupport.h"
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "objects/Box.h"
-#include "objects/Hippo.h"
-#include "objects/WaterLily.h"
+#include "world/objects/Box.h"
+#include "world/objects/Hippo.h"
+#include "world/objects/WaterLily.h"
 #include "world/Area.h"
 #include "world/ObjectTrack.h"
 #include "WorldTestSupport.h"

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "objects/Car.h"
-#include "objects/Truck.h"
+#include "world/objects/Car.h"
+#include "world/objects/Truck.h"
 #include "world/Area.h"
 #include "world/BlockInfo.h"
 #include "world/ObjectTrack.h"

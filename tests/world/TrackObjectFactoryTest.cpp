@@ -1,4 +1,4 @@
-#include "objects/TrackObjectFactory.h"
+#include "world/objects/TrackObjectFactory.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "core/Randomizer.h"
-#include "objects/TrackObject.h"
+#include "world/objects/TrackObject.h"
 #include "platform/Messages.h"
 #include "world/Area.h"
 #include "world/ObjectTrack.h"

@@ -5,9 +5,9 @@
 #include <set>
 
 #include "core/Randomizer.h"
-#include "objects/InvisibleBlockObject.h"
-#include "objects/TrackObject.h"
-#include "objects/WaterLilyGoal.h"
+#include "world/objects/InvisibleBlockObject.h"
+#include "world/objects/TrackObject.h"
+#include "world/objects/WaterLilyGoal.h"
 #include "world/Area.h"
 #include "world/BlockInfo.h"
 #include "world/LevelObjectsFile.h"

@@ -5,7 +5,7 @@
 
 #include "Canvas.h"
 #include "PictureWriter.h"
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
 
 ArtContext::ArtContext(std::string outDir) : outDir_(std::move(outDir)) {}

@@ -13,7 +13,7 @@
 
 #include "ArtContext.h"
 #include "ArtRegistry.h"
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "files/FileLoader.h"
 
 namespace {

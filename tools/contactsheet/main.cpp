@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsManager.h"
+#include "settings/SettingsManager.h"
 #include "files/FileLoader.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"

@@ -1,0 +1,168 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/GameState.h"
+#include "core/Singleton.h"
+#include "world/objects/InsectFactory.h"
+#include "world/GameContext.h"
+
+class Frog;
+class World;
+
+// The game's hub: the state machine with one frame handler per state, the title-menu options,
+// the menus and the start-up loading. Its pieces live in separate files by concern:
+//   Game.cpp         states, frame tick, new game, shutdown, what the world asks of the game
+//   GameLoading.cpp  settings, fonts, sprite registration, sounds and sprites behind the bar
+//   GameScreens.cpp  the frame handlers of the menu screens and the pause
+//   GamePlay.cpp     the frame handlers of the play states
+//   GameInput.cpp    keys, typed characters and mouse buttons
+//   GameSounds.cpp   music option, theme and ambient loops, leaving the high-score screen
+//   GameHud.cpp      the head-up display over the play field
+//   GameWorldEvents.cpp  the insects and the scoring events the world reports
+class Game final : public Singleton<Game>, public GameContext {
+public:
+    // The shortest frame step: at most 50 updates per second.
+    static constexpr float kMinFrameSeconds = 0.02f;
+    static constexpr uint32_t kMinFrameMs = 20;
+    static constexpr float kCreditsScrollSpeed = 25.0f;  // pixels per second
+
+    // --- start-up (GameLoading.cpp) ---
+    bool LoadSettings();
+    bool LoadResources();
+    bool ShowPreload(float progress);
+
+    // --- states (Game.cpp) ---
+    void SetState(int newState);
+    int GetState() const { return state_; }
+    int GetSavedState() const { return savedState_; }
+    // One frame if at least kMinFrameMs passed since the last one and the window has the focus.
+    // True when a frame ran.
+    bool Tick(bool hasFocus);
+    // Milliseconds until the next frame may run (0: now); the main loop's idle wait.
+    uint32_t MillisecondsToNextTick() const;
+    // The frame clock starts now (the headless runner, before its first tick).
+    void StartClock();
+    void NewGame();
+    void Shutdown();
+
+    // --- input (GameInput.cpp) ---
+    void OnKeyDown(uint32_t virtualKey);
+    void OnChar(uint32_t code);
+    void OnMouseDown(int x, int y);
+    void OnMouseUp(int x, int y);
+
+    // --- menus and sounds (GameScreens.cpp, GameSounds.cpp) ---
+    void ToggleMusic();
+    void ToggleShadows();
+    void UpdateSounds(bool menu);
+    void DrawHighlights();
+    void DrawCursor();
+    void UpdateCredits(float dt);
+    void LeaveHighScoreScreen();
+
+    // Volume factors (0 … 1) of the four ambient loops for the frog's surroundings.
+    struct AmbientLevels {
+        float river = 0.0f;
+        float road = 0.0f;
+        float underground = 0.0f;
+        float insects = 0.0f;
+    };
+    AmbientLevels ComputeAmbientLevels() const;
+
+    bool IsSoundAvailable() const { return soundAvailable_; }
+    void SetSoundAvailable(bool available) { soundAvailable_ = available; }
+    bool MusicOn() const { return musicOn_; }
+    float GetCreditsPosition() const { return creditsPosition_; }
+    const std::vector<std::string>& GetCreditsLines() const { return creditsLines_; }
+    World* GetWorldIfAny() { return world_.get(); }
+    const InsectList& GetInsects() const { return insects_; }
+
+    // --- GameContext ---
+    FloatPoint GetScrollPosition() const override;
+    Frog* GetFrog() override;
+    World& GetWorld() override;
+    int GetGameState() const override { return state_; }
+    bool ShadowsOn() const override { return shadowsOn_; }
+    Sprite* GetSprite(std::string_view key, bool mirrored) override;
+    void PlaySound(std::string_view name) override;
+    void StartFrogDying() override;
+    void ResetScrollTarget() override;
+    void AddStar(const VisualObject& where) override;
+    void OnTruckToTruck() override;
+    void OnFrogTimedOut() override;
+    void CatchInsects(Frog& frog) override;
+    void OnInsectEaten(int kind, IntPoint viewPosition) override;
+    void OnInsectPierced(IntPoint viewPosition) override;
+
+private:
+    friend class Singleton<Game>;
+    Game();
+    ~Game() override;
+
+    // One frame of the current state (GameScreens.cpp dispatches).
+    void RunFrameHandler(float dt);
+    void UpdateTitleMenu(float dt);
+    void UpdateHelp(float dt);
+    void UpdateHighScoreTable(float dt);
+    void UpdateHighScoreSubmit(float dt);
+    void UpdatePaused(float dt);
+    // Play states (GamePlay.cpp).
+    void UpdatePlaying(float dt);
+    void UpdateFinalScroll(float dt);
+    void UpdateFrogDying(float dt);
+    void UpdateAfterDeath(float dt);
+    void UpdateGameOver(float dt);
+    void UpdateFinalShowDown(float dt);
+    // Scroll, background, frog and areas (the frog under the traffic where it walks on a road);
+    // with `checkCollisions`, the frame's death check after they moved. True when the frog died,
+    // and then the top layers are not drawn (GamePlay.cpp).
+    bool UpdateScene(float dt, bool forceMove, bool checkCollisions);
+    bool FrogDrawnUnderTraffic() const;
+    void StartLevel();
+    void UpdateLevelTime(float dt);
+    bool CheckGoal();
+    void PrepareFinalScroll();
+    // Time, score, stars, lives, goal row, pause text, messages and popups (GameHud.cpp).
+    void DrawHud(float dt, bool blinkLastLife, bool goalJustReached);
+    // The level's insects: all deleted, the factory reset, the first ones spawned; one frame of
+    // them (GameWorldEvents.cpp).
+    void ResetInsects();
+    void UpdateInsects(float dt);
+
+    // Draws a catalogue sprite by resource name at (x, y); false when it is missing.
+    bool DrawSprite(std::string_view name, int x, int y);
+    void StopIdleSound();
+
+    int state_ = kStateTitleMenu;
+    int savedState_ = kStateTitleMenu;
+    std::optional<uint32_t> lastTickTime_;
+
+    bool soundAvailable_ = false;
+    bool musicOn_ = true;
+    bool shadowsOn_ = true;
+
+    float waitAfterFrogDeathInterval_ = 0.0f;
+    float waitBeforeScrollUpEndLevel_ = 0.0f;
+    float scrollAccelerationPPS_ = 1.0f;
+    float inGoalDistance_ = 0.0f;
+    float inGameSoundThemeVolumedB_ = 0.0f;
+    float deathWaitTimer_ = 0.0f;
+    float finalScrollTimer_ = 0.0f;
+    float showDownTimer_ = 0.0f;
+    float gameOverTimer_ = 0.0f;
+
+    std::vector<std::string> creditsLines_;
+    float creditsPosition_ = 0.0f;
+
+    std::unique_ptr<World> world_;
+    std::unique_ptr<Frog> frog_;
+    InsectList insects_;
+    // "Pause" in the HUD font, measured on the first paused frame.
+    std::optional<int> pauseTextWidth_;
+};

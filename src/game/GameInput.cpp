@@ -1,0 +1,189 @@
+#include "game/Game.h"
+
+#include <array>
+#include <cstdint>
+
+#include "game/HighScore.h"
+#include "game/MenuButtons.h"
+#include "platform/Messages.h"
+#include "platform/VirtualKeys.h"
+#include "sound/SoundHelpers.h"
+#include "world/Frog.h"
+
+namespace {
+
+// Frog commands of the arrow keys.
+constexpr int kMoveLeft = 2;
+constexpr int kMoveRight = 3;
+constexpr int kMoveUp = 4;
+constexpr int kMoveDown = 5;
+
+constexpr uint32_t Bit(int state) { return 1u << state; }
+constexpr uint32_t kAnyState = 0xFFFFFFFFu;
+
+enum class KeyAction {
+    Quit,
+    LeaveHighScores,
+    ToTitle,
+    CatchInsects,
+    MoveLeft,
+    MoveUp,
+    MoveRight,
+    MoveDown,
+    ToCredits,
+    ToHighScores,
+    ToHelp,
+    MKey,
+    Pause,
+    Resume,
+    StartGame,
+    ToggleShadows,
+    ToggleMusic,
+};
+
+struct KeyBinding {
+    uint32_t key;
+    uint32_t states;  // bit per state in which the row applies
+    KeyAction action;
+};
+
+// The first row whose key and state match acts; keys and states not listed do nothing.
+constexpr std::array kKeyTable{
+    KeyBinding{platform::VK_ESCAPE, Bit(kStateLoading) | Bit(kStateTitleMenu), KeyAction::Quit},
+    KeyBinding{platform::VK_ESCAPE, Bit(kStateHighScoreTable), KeyAction::LeaveHighScores},
+    KeyBinding{platform::VK_ESCAPE, kAnyState, KeyAction::ToTitle},
+    KeyBinding{platform::VK_SPACE, kAnyState, KeyAction::CatchInsects},
+    KeyBinding{platform::VK_LEFT, kAnyState, KeyAction::MoveLeft},
+    KeyBinding{platform::VK_UP, kAnyState, KeyAction::MoveUp},
+    KeyBinding{platform::VK_RIGHT, kAnyState, KeyAction::MoveRight},
+    KeyBinding{platform::VK_DOWN, kAnyState, KeyAction::MoveDown},
+    KeyBinding{'C', Bit(kStateHelp), KeyAction::ToCredits},
+    KeyBinding{'E', Bit(kStateTitleMenu), KeyAction::Quit},
+    KeyBinding{'G', Bit(kStateTitleMenu), KeyAction::ToHighScores},
+    KeyBinding{'H', Bit(kStateTitleMenu), KeyAction::ToHelp},
+    KeyBinding{'M', kAnyState, KeyAction::MKey},
+    KeyBinding{'P', Bit(kStatePlaying) | Bit(kStateFrogDying) | Bit(kStateAfterDeath), KeyAction::Pause},
+    KeyBinding{'P', Bit(kStatePaused), KeyAction::Resume},
+    KeyBinding{'S', Bit(kStateTitleMenu), KeyAction::StartGame},
+    KeyBinding{'T', Bit(kStateTitleMenu), KeyAction::ToggleShadows},
+    KeyBinding{'U', Bit(kStateTitleMenu) | Bit(kStateLoading), KeyAction::ToggleMusic},
+};
+
+// The frog's requests; a frog without them (a world test build) ignores the keys.
+template <class F>
+void RequestMove(F* frog, int command) {
+    if constexpr (requires { frog->RequestMove(command); }) {
+        if (frog) frog->RequestMove(command);
+    }
+}
+
+template <class F>
+void RequestCatchInsects(F* frog) {
+    if constexpr (requires { frog->RequestCatchInsects(); }) {
+        if (frog) frog->RequestCatchInsects();
+    }
+}
+
+bool AppliesIn(const KeyBinding& binding, int state) {
+    return state >= 0 && state < 32 && (binding.states & Bit(state)) != 0;
+}
+
+bool ScreenOf(int state, MenuScreen& screen) {
+    switch (state) {
+    case kStateTitleMenu: screen = MenuScreen::Title; return true;
+    case kStateHelp: screen = MenuScreen::Help; return true;
+    case kStateHighScoreTable: screen = MenuScreen::HighScores; return true;
+    case kStateCredits: screen = MenuScreen::Credits; return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+void Game::OnKeyDown(uint32_t virtualKey) {
+    const KeyBinding* binding = nullptr;
+    for (const KeyBinding& row : kKeyTable) {
+        if (row.key == virtualKey && AppliesIn(row, state_)) {
+            binding = &row;
+            break;
+        }
+    }
+    if (!binding) return;
+    Frog* frog = GetFrog();
+    switch (binding->action) {
+    case KeyAction::Quit: platform::PostQuitMessage(0); break;
+    case KeyAction::LeaveHighScores:
+        LeaveHighScoreScreen();
+        SetState(kStateTitleMenu);
+        break;
+    case KeyAction::ToTitle: SetState(kStateTitleMenu); break;
+    case KeyAction::CatchInsects: RequestCatchInsects(frog); break;
+    case KeyAction::MoveLeft: RequestMove(frog, kMoveLeft); break;
+    case KeyAction::MoveUp: RequestMove(frog, kMoveUp); break;
+    case KeyAction::MoveRight: RequestMove(frog, kMoveRight); break;
+    case KeyAction::MoveDown: RequestMove(frog, kMoveDown); break;
+    case KeyAction::ToCredits: SetState(kStateCredits); break;
+    case KeyAction::ToHighScores: SetState(kStateHighScoreTable); break;
+    case KeyAction::ToHelp: SetState(kStateHelp); break;
+    case KeyAction::MKey:
+        // In this order, so that M on the help screen does not go on to act on the title menu;
+        // while a name is typed, M is a letter of it.
+        if (state_ == kStateHelp) SetState(kStateTitleMenu);
+        if (state_ == kStateHighScoreTable && !HighScore::Instance().IsEditing()) LeaveHighScoreScreen();
+        if (state_ == kStateCredits) SetState(kStateTitleMenu);
+        break;
+    case KeyAction::Pause:
+        savedState_ = state_;
+        SetState(kStatePaused);
+        break;
+    case KeyAction::Resume: SetState(savedState_); break;
+    case KeyAction::StartGame:
+        NewGame();
+        SetState(kStatePlaying);
+        break;
+    case KeyAction::ToggleShadows: ToggleShadows(); break;
+    case KeyAction::ToggleMusic: ToggleMusic(); break;
+    }
+}
+
+void Game::OnChar(uint32_t code) { HighScore::Instance().OnChar(static_cast<int>(code)); }
+
+void Game::OnMouseDown(int x, int y) {
+    MenuScreen screen;
+    if (!ScreenOf(state_, screen)) return;
+    for (const MenuButton& button : MenuButtons()) {
+        if (button.screen == screen && button.Contains(x, y)) {
+            PlaySfx("SOUND_MENU_BUTTON_CLICK");
+            return;
+        }
+    }
+}
+
+void Game::OnMouseUp(int x, int y) {
+    MenuScreen screen;
+    if (!ScreenOf(state_, screen)) return;
+    // Every button of the screen that holds the point acts, in table order, all judged by the
+    // screen the release happened on.
+    for (const MenuButton& button : MenuButtons()) {
+        if (button.screen != screen || !button.Contains(x, y)) continue;
+        switch (button.action) {
+        case MenuAction::Music: ToggleMusic(); break;
+        case MenuAction::Shadows: ToggleShadows(); break;
+        case MenuAction::Start:
+            NewGame();
+            SetState(kStatePlaying);
+            break;
+        case MenuAction::Help: SetState(kStateHelp); break;
+        case MenuAction::HighScores: SetState(kStateHighScoreTable); break;
+        case MenuAction::Exit: platform::PostQuitMessage(0); break;
+        case MenuAction::Back:
+            if (screen == MenuScreen::HighScores) {
+                LeaveHighScoreScreen();
+            } else {
+                SetState(kStateTitleMenu);
+            }
+            break;
+        case MenuAction::Credits: SetState(kStateCredits); break;
+        }
+    }
+}

@@ -1,0 +1,151 @@
+#include "game/Game.h"
+
+#include <array>
+
+#include "core/StringUtil.h"
+#include "game/GameScore.h"
+#include "game/HighScore.h"
+#include "game/MenuButtons.h"
+#include "gfx/DirectDraw.h"
+#include "gfx/HUDFont.h"
+#include "gfx/Sprite.h"
+#include "gfx/SpriteManager.h"
+#include "platform/CursorState.h"
+#include "sound/SoundHelpers.h"
+
+namespace {
+
+using FrameHandler = void (Game::*)(float);
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+
+// Title-menu check marks.
+constexpr int kCheckX = 738;
+constexpr int kCheckMusicY = 113;
+constexpr int kCheckShadowY = 151;
+
+// The game's own pointer hangs 10 pixels left of the mouse position.
+constexpr int kCursorOffsetX = 10;
+
+// Credits: the first line starts at y = 500, lines 30 apart; the logos follow far below and the
+// whole roll starts again after 2000 pixels (80 seconds).
+constexpr float kCreditsFirstLineY = 500.0f;
+constexpr int kCreditsLineSpacing = 30;
+constexpr float kCreditsLogoY = 1650.0f;
+constexpr float kCreditsRestartPosition = -2000.0f;
+constexpr int kLogoZelX = 200;
+constexpr int kLogoKestrelX = 400;
+
+bool ScreenOf(int state, MenuScreen& screen) {
+    switch (state) {
+    case kStateTitleMenu: screen = MenuScreen::Title; return true;
+    case kStateHelp: screen = MenuScreen::Help; return true;
+    case kStateHighScoreTable: screen = MenuScreen::HighScores; return true;
+    case kStateCredits: screen = MenuScreen::Credits; return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+void Game::RunFrameHandler(float dt) {
+    // Indexed by state number; 0 (loading), 3 and 14 have no frame handler.
+    static constexpr std::array<FrameHandler, 14> kHandlers{
+        nullptr,
+        &Game::UpdatePlaying,
+        &Game::UpdateFinalScroll,
+        nullptr,
+        &Game::UpdateFrogDying,
+        &Game::UpdateAfterDeath,
+        &Game::UpdateHelp,
+        &Game::UpdatePaused,
+        &Game::UpdateHighScoreTable,
+        &Game::UpdateHighScoreSubmit,
+        &Game::UpdateGameOver,
+        &Game::UpdateTitleMenu,
+        &Game::UpdateFinalShowDown,
+        &Game::UpdateCredits,
+    };
+    if (state_ < 0 || state_ >= static_cast<int>(kHandlers.size()) || !kHandlers[state_]) return;
+    (this->*kHandlers[state_])(dt);
+}
+
+void Game::UpdateTitleMenu(float) {
+    StopIdleSound();
+    DrawSprite("TITLE_MENU", 0, 0);
+    if (musicOn_) DrawSprite("CHECK_MUSIC", kCheckX, kCheckMusicY);
+    if (shadowsOn_) DrawSprite("CHECK_SHADOW", kCheckX, kCheckShadowY);
+    DrawHighlights();
+    DrawCursor();
+    UpdateSounds(true);
+}
+
+void Game::UpdateHelp(float) {
+    StopIdleSound();
+    DrawSprite("HELP", 0, 0);
+    DrawHighlights();
+    DrawCursor();
+    UpdateSounds(true);
+}
+
+void Game::UpdateHighScoreTable(float) {
+    StopIdleSound();
+    DrawSprite("HIGH_SCORE", 0, 0);
+    HighScore::Instance().Draw();
+    DrawHighlights();
+    DrawCursor();
+    UpdateSounds(true);
+}
+
+void Game::UpdateHighScoreSubmit(float) {
+    StopIdleSound();
+    HighScore::Instance().Submit(GameScore::Instance().Score());
+    PlaySfxLooped("SOUND_HIGHSCORE");
+    StopSfx("SOUND_THEME");
+    DirectDraw::Instance().StartTransition(true);
+    SetState(kStateHighScoreTable);
+    UpdateSounds(true);
+}
+
+void Game::UpdateCredits(float dt) {
+    StopIdleSound();
+    DrawSprite("CREDITS", 0, 0);
+    creditsPosition_ -= dt * kCreditsScrollSpeed;
+    int y = static_cast<int>(creditsPosition_ + kCreditsFirstLineY);
+    HUDFont& font = HUDFont::Instance();
+    for (const std::string& line : creditsLines_) {
+        if (y > 0) font.DrawTextScaled((kScreenWidth - font.ScaledTextWidth(line)) / 2, y, line);
+        y += kCreditsLineSpacing;
+        if (y > kScreenHeight) break;
+    }
+    SpriteManager& sprites = SpriteManager::Instance();
+    Sprite* logoZel = sprites.GetSprite(MakeAssetKey("LOGO_ZEL"));
+    Sprite* logoKestrel = sprites.GetSprite(MakeAssetKey("LOGO_KESTREL"));
+    if (logoZel && logoKestrel) {
+        const int logoY = static_cast<int>(creditsPosition_ + kCreditsLogoY);
+        logoZel->Draw(kLogoZelX, logoY);
+        logoKestrel->Draw(kLogoKestrelX, logoY);
+    }
+    DrawSprite("CREDITS_MASK", 0, 0);
+    if (creditsPosition_ < kCreditsRestartPosition) creditsPosition_ = 0.0f;
+    DrawHighlights();
+    DrawCursor();
+    UpdateSounds(true);
+}
+
+void Game::DrawHighlights() {
+    MenuScreen screen;
+    if (!ScreenOf(state_, screen)) return;
+    const platform::GamePoint mouse = platform::GetCursorPos();
+    for (const MenuButton& button : MenuButtons()) {
+        if (button.screen == screen && button.Contains(mouse.x, mouse.y)) {
+            DrawSprite(button.highlight, button.left, button.top);
+        }
+    }
+}
+
+void Game::DrawCursor() {
+    const platform::GamePoint mouse = platform::GetCursorPos();
+    DrawSprite(platform::IsLeftButtonDown() ? "CURSOR_DOWN" : "CURSOR", mouse.x - kCursorOffsetX, mouse.y);
+}

@@ -1,0 +1,58 @@
+#include "game/Game.h"
+
+#include <array>
+
+#include "core/StringUtil.h"
+#include "game/HighScore.h"
+#include "sound/SoundEngine.h"
+#include "sound/SoundFx.h"
+#include "sound/SoundHelpers.h"
+
+namespace {
+
+constexpr std::array<const char*, 4> kAmbientLoops{"SOUND_AMBIENT_RIVER", "SOUND_AMBIENT_ROAD",
+                                                   "SOUND_AMBIENT_ROAD_UNDERGROUND", "SOUND_AMBIENT_INSECTS"};
+
+// Volume factor of a sound by resource name; nothing while sound is off or the sound is absent.
+void SetSfxVolume(const char* name, float factor) {
+    SoundEngine& engine = SoundEngine::Instance();
+    if (!engine.IsEnabled()) return;
+    if (SoundFx* sound = engine.GetSound(MakeAssetKey(name))) sound->SetVolume(factor);
+}
+
+}  // namespace
+
+void Game::ToggleMusic() {
+    musicOn_ = !musicOn_;
+    if (musicOn_) {
+        PlaySfxLooped("SOUND_THEME");
+    } else {
+        StopSfx("SOUND_THEME");
+    }
+}
+
+void Game::ToggleShadows() { shadowsOn_ = !shadowsOn_; }
+
+void Game::LeaveHighScoreScreen() {
+    HighScore::Instance().Commit();
+    SetState(kStateTitleMenu);
+    StopSfx("SOUND_HIGHSCORE");
+    if (!IsSfxPlaying("SOUND_THEME", true) && musicOn_) PlaySfxLooped("SOUND_THEME");
+}
+
+void Game::UpdateSounds(bool menu) {
+    // The theme is quieter under play and under the pause that freezes it.
+    const float inGameThemeVolume = (100.0f - inGameSoundThemeVolumedB_) * 0.01f;
+    if (menu) {
+        for (const char* loop : kAmbientLoops) StopSfx(loop);
+        SetSfxVolume("SOUND_THEME", state_ == kStatePaused ? inGameThemeVolume : 1.0f);
+        return;
+    }
+    SetSfxVolume("SOUND_THEME", inGameThemeVolume);
+    const AmbientLevels levels = ComputeAmbientLevels();
+    const std::array<float, 4> volumes{levels.river, levels.road, levels.underground, levels.insects};
+    for (size_t i = 0; i < kAmbientLoops.size(); ++i) {
+        if (!IsSfxPlaying(kAmbientLoops[i], true)) PlaySfxLooped(kAmbientLoops[i]);
+        SetSfxVolume(kAmbientLoops[i], volumes[i]);
+    }
+}

@@ -1,7 +1,0 @@
-#include "objects/BlockingObject.h"
-
-#include "world/BlockInfo.h"
-
-BlockingObject::~BlockingObject() {
-    if (!BlockInfo::IsGone()) BlockInfo::Instance().UnregisterBlocker(this);
-}

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+
+#include "game/Game.h"
+#include "game/HighScore.h"
+#include "platform/Messages.h"
+#include "platform/VirtualKeys.h"
+
+namespace {
+
+// The key table without a world: state changes and quit requests.
+class GameKeysTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::ResetQuitState();
+        musicWasOn_ = game_.MusicOn();
+        shadowsWereOn_ = game_.ShadowsOn();
+    }
+    void TearDown() override {
+        if (game_.MusicOn() != musicWasOn_) game_.ToggleMusic();
+        if (game_.ShadowsOn() != shadowsWereOn_) game_.ToggleShadows();
+        game_.SetState(kStateTitleMenu);
+        platform::ResetQuitState();
+    }
+    Game& game_ = Game::Instance();
+    bool musicWasOn_ = true;
+    bool shadowsWereOn_ = true;
+};
+
+struct KeyCase {
+    int state;
+    uint32_t key;
+    int expectedState;
+    bool quits;
+};
+
+TEST_F(GameKeysTest, KeysChangeStatesAsTheTableSays) {
+    const KeyCase cases[] = {
+        {kStateTitleMenu, platform::VK_ESCAPE, kStateTitleMenu, true},
+        {kStateLoading, platform::VK_ESCAPE, kStateLoading, true},
+        {kStateHelp, platform::VK_ESCAPE, kStateTitleMenu, false},
+        {kStateCredits, platform::VK_ESCAPE, kStateTitleMenu, false},
+        {kStatePlaying, platform::VK_ESCAPE, kStateTitleMenu, false},
+        {kStateFinalShowDown, platform::VK_ESCAPE, kStateTitleMenu, false},
+        {kStateTitleMenu, 'E', kStateTitleMenu, true},
+        {kStateHelp, 'E', kStateHelp, false},
+        {kStateTitleMenu, 'H', kStateHelp, false},
+        {kStateTitleMenu, 'G', kStateHighScoreTable, false},
+        {kStateHelp, 'C', kStateCredits, false},
+        {kStateTitleMenu, 'C', kStateTitleMenu, false},
+        {kStateHelp, 'M', kStateTitleMenu, false},
+        {kStateCredits, 'M', kStateTitleMenu, false},
+        {kStateTitleMenu, 'M', kStateTitleMenu, false},
+        {kStateTitleMenu, 'P', kStateTitleMenu, false},
+        {kStateHelp, 'H', kStateHelp, false},
+        {kStateTitleMenu, 'Z', kStateTitleMenu, false},
+        {kStateHelp, platform::VK_UP, kStateHelp, false},  // arrows reach the frog only
+    };
+    for (const KeyCase& c : cases) {
+        platform::ResetQuitState();
+        game_.SetState(c.state);
+        game_.OnKeyDown(c.key);
+        EXPECT_EQ(game_.GetState(), c.expectedState) << "state " << c.state << ", key " << c.key;
+        EXPECT_EQ(platform::IsQuitPosted(), c.quits) << "state " << c.state << ", key " << c.key;
+        if (c.quits) {
+            EXPECT_EQ(platform::GetQuitExitCode(), 0);
+        }
+    }
+}
+
+TEST_F(GameKeysTest, PauseResumesExactlyThePausedState) {
+    for (int paused : {kStatePlaying, kStateFrogDying, kStateAfterDeath}) {
+        game_.SetState(paused);
+        game_.OnKeyDown('P');
+        EXPECT_EQ(game_.GetState(), kStatePaused);
+        EXPECT_EQ(game_.GetSavedState(), paused);
+        game_.OnKeyDown('P');
+        EXPECT_EQ(game_.GetState(), paused);
+    }
+    game_.SetState(kStateGameOver);
+    game_.OnKeyDown('P');
+    EXPECT_EQ(game_.GetState(), kStateGameOver);
+}
+
+TEST_F(GameKeysTest, MusicToggleWorksOnTheTitleMenuAndDuringLoadingOnly) {
+    const bool before = game_.MusicOn();
+    game_.SetState(kStateLoading);
+    game_.OnKeyDown('U');
+    EXPECT_NE(game_.MusicOn(), before);
+    game_.SetState(kStateTitleMenu);
+    game_.OnKeyDown('U');
+    EXPECT_EQ(game_.MusicOn(), before);
+    game_.SetState(kStateHelp);
+    game_.OnKeyDown('U');
+    EXPECT_EQ(game_.MusicOn(), before);
+}
+
+TEST_F(GameKeysTest, ShadowToggleWorksOnTheTitleMenuOnly) {
+    const bool before = game_.ShadowsOn();
+    game_.SetState(kStateHelp);
+    game_.OnKeyDown('T');
+    EXPECT_EQ(game_.ShadowsOn(), before);
+    game_.SetState(kStateTitleMenu);
+    game_.OnKeyDown('T');
+    EXPECT_NE(game_.ShadowsOn(), before);
+}
+
+TEST_F(GameKeysTest, EnteringCreditsRestartsTheRollEachTime) {
+    game_.SetState(kStateCredits);
+    game_.UpdateCredits(4.0f);
+    EXPECT_FLOAT_EQ(game_.GetCreditsPosition(), -100.0f);
+    game_.SetState(kStateTitleMenu);
+    game_.SetState(kStateCredits);
+    EXPECT_FLOAT_EQ(game_.GetCreditsPosition(), 0.0f);
+}
+
+TEST_F(GameKeysTest, MIsALetterOfTheNameWhileOneIsTypedAndEscapeStillLeaves) {
+    HighScore& table = HighScore::Instance();
+    table.SetFilePath(::testing::TempDir() + "game_keys_highscore.txt");
+    table.SetDefaults();
+    ASSERT_TRUE(table.Submit(5000));
+    ASSERT_TRUE(table.IsEditing());
+    game_.SetState(kStateHighScoreTable);
+    game_.OnKeyDown('M');
+    EXPECT_EQ(game_.GetState(), kStateHighScoreTable);
+    game_.OnChar('M');
+    game_.OnKeyDown(platform::VK_ESCAPE);
+    EXPECT_EQ(game_.GetState(), kStateTitleMenu);
+    EXPECT_FALSE(table.IsEditing()) << "leaving commits the name";
+    EXPECT_EQ(table.Entries().front().score, 5000);
+    EXPECT_EQ(table.Entries().front().name.back(), 'M');
+    std::remove((::testing::TempDir() + "game_keys_highscore.txt").c_str());
+}
+
+}  // namespace
