@@ -33,12 +33,16 @@ for f in "$build"/data/*; do
     ln -s "$(realpath "$f")" "$plain/$name"
 done
 
+# High scores and options go to a fresh user folder per game, never the player's (the variable,
+# unlike an option, is understood by older builds too).
+export XDG_DATA_HOME="$work/xdg"
 for seed in 1 2 3; do
-    rm -f "$whole"/HighScore.* "$plain"/HighScore.*
+    rm -rf "$whole"/HighScore.* "$plain"/HighScore.* "$XDG_DATA_HOME"
     printf '2 key 83\n' > "$work/start.txt"
     "$game" --headless --strict-settings --data "$whole" --seed "$seed" --ticks 2100 --input "$work/start.txt" \
         --state "$out/whole-$seed.jsonl" --frame "400:$out/whole-$seed-400.bmp" \
         --frame "1500:$out/whole-$seed-1500.bmp" >/dev/null 2>"$out/whole-$seed.err" || echo "exit $?" >>"$out/whole-$seed.err"
+    rm -rf "$XDG_DATA_HOME"
 
     # Seeded random arrow keys and Space, every 7 to 20 ticks, after S; names typed at the end.
     awk -v seed="$seed" 'BEGIN { srand(seed); print "2 key 83"; t = 10;

@@ -37,10 +37,15 @@ CommandLine Error(std::string what) {
 const char* UsageText() {
     return "usage: reedjumper [options]\n"
            "  --help              show this text and exit\n"
-           "  --version           show the version and exit\n"
-           "  --fullscreen        play on the whole screen (the default)\n"
+           "  --version           show the version and where the game data was found, and exit\n"
+           "  --fullscreen        play on the whole screen (default: as last time, at first\n"
+           "                      the whole screen)\n"
            "  --windowed          play in a window\n"
-           "  --data DIR          read the game data from DIR\n"
+           "  --data DIR          read the game data from DIR (default: the folder \"data\" beside\n"
+           "                      the program, else ../share/reedjumper seen from the program,\n"
+           "                      else the install folder)\n"
+           "  --userdir DIR       keep the high scores and remembered options in DIR (default:\n"
+           "                      $XDG_DATA_HOME/reedjumper, else ~/.local/share/reedjumper)\n"
            "  --nosound           play without sound\n"
            "headless runs (no window, no audio, virtual clock):\n"
            "  --headless [--seed N] [--dt S] [--ticks N] [--input FILE] [--state FILE]\n"
@@ -76,8 +81,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             return result;
         } else if (arg == "--windowed") {
             result.windowed = true;
+            result.displayModeGiven = true;
         } else if (arg == "--fullscreen") {
             result.windowed = false;
+            result.displayModeGiven = true;
         } else if (arg == "--nosound") {
             result.noSound = true;
         } else if (arg == "--headless") {
@@ -86,6 +93,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             result.strictSettings = true;
         } else if (arg == "--data") {
             if (!value(result.dataDir) || result.dataDir.empty()) return Error("--data needs a folder");
+        } else if (arg == "--userdir") {
+            if (!value(result.userDir) || result.userDir.empty()) return Error("--userdir needs a folder");
         } else if (arg == "--input") {
             if (!value(result.inputFile)) return Error("--input needs a file");
         } else if (arg == "--state") {

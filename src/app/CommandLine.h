@@ -18,8 +18,10 @@ struct CommandLine {
     std::string error;  // what was wrong, for Action::Error
 
     bool windowed = false;
+    bool displayModeGiven = false;  // --windowed or --fullscreen; otherwise the remembered choice
     bool noSound = false;
     std::string dataDir;
+    std::string userDir;  // high scores and remembered options; empty: the desktop's folder
 
     bool headless = false;
     uint32_t seed = 0;

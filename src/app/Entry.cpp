@@ -9,20 +9,29 @@
 #include "game/Game.h"
 #include "app/HeadlessRunner.h"
 #include "app/InputScript.h"
+#include "settings/RememberedOptions.h"
 #include "settings/SettingsManager.h"
 #include "app/WindowProcedure.h"
 #include "core/Randomizer.h"
+#include "files/DataFolderSearch.h"
 #include "files/FileLoader.h"
+#include "files/UserFolder.h"
 #include "gfx/DirectDraw.h"
 #include "platform/Clock.h"
 #include "platform/Headless.h"
 #include "platform/MessageQueue.h"
+#include "platform/PrefFolder.h"
+#include "platform/SdlGamepads.h"
 #include "platform/Messages.h"
 #include "platform/Window.h"
 #include "sound/SoundEngine.h"
 
 #ifndef RJ_VERSION
 #define RJ_VERSION "1.0.0"
+#endif
+// Where an install puts the data; set by the build.
+#ifndef RJ_INSTALL_DATADIR
+#define RJ_INSTALL_DATADIR ""
 #endif
 
 namespace {
@@ -41,7 +50,8 @@ std::unique_ptr<platform::Window> InitInstance(const CommandLine& options, int& 
     windowOptions.title = "Reedjumper";
     windowOptions.width = kScreenWidth;
     windowOptions.height = kScreenHeight;
-    windowOptions.fullScreen = !options.windowed;
+    windowOptions.fullScreen =
+        options.displayModeGiven ? !options.windowed : RememberedOptions::Instance().Get().fullScreen;
     std::unique_ptr<platform::Window> window;
     if (options.headless) {
         window = platform::Window::CreateHeadless(windowOptions, WndProc);
@@ -55,6 +65,7 @@ std::unique_ptr<platform::Window> InitInstance(const CommandLine& options, int& 
         }
     }
     window->Show();
+    if (!options.headless) platform::OpenGamepads(window.get());
     // The display reports its own failures (the error box names the step).
     if (!DirectDraw::Instance().Init(window.get(), kScreenWidth, kScreenHeight, kColourDepth, true)) {
         failureStatus = kFatalExitCode;
@@ -84,6 +95,52 @@ void RunMainLoop(Game& game) {
     }
 }
 
+// The user folder, created if need be, and the options remembered in it. A folder that cannot be
+// made costs only the keeping of scores and options, never the start.
+void OpenUserFolder(const CommandLine& options) {
+    UserFolder::Set(options.userDir.empty() ? platform::PrefFolder("reedjumper") : options.userDir);
+    std::string error;
+    if (!UserFolder::Create(error)) {
+        std::fprintf(stderr, "reedjumper: %s; high scores and options are not kept\n", error.c_str());
+    }
+    RememberedOptions& remembered = RememberedOptions::Instance();
+    remembered.SetPath(UserFolder::PathOf(RememberedOptions::kFileName));
+    remembered.Load();
+}
+
+std::vector<DataFolderSearch::Place> DataPlaces(const CommandLine& options) {
+    return DataFolderSearch::Places(options.dataDir, DataFolderSearch::ExecutableFolder(), RJ_INSTALL_DATADIR);
+}
+
+// Points the file loader at the data; false after one line saying where it looked.
+bool FindData(const CommandLine& options) {
+    const std::vector<DataFolderSearch::Place> places = DataPlaces(options);
+    if (!options.dataDir.empty()) {
+        FileLoader::SetDataRoot(options.dataDir);
+        if (FileLoader::DataRootExists()) return true;
+        std::fprintf(stderr, "reedjumper: the data folder %s does not exist\n", FileLoader::DataRoot().c_str());
+        return false;
+    }
+    if (const DataFolderSearch::Place* found = DataFolderSearch::Find(places)) {
+        FileLoader::SetDataRoot(found->folder);
+        return true;
+    }
+    std::fprintf(stderr, "reedjumper: no game data found (looked in %s); name the folder with --data DIR\n",
+                 DataFolderSearch::Describe(places).c_str());
+    return false;
+}
+
+int PrintVersion(const CommandLine& options) {
+    std::printf("reedjumper %s\n", RJ_VERSION);
+    const std::vector<DataFolderSearch::Place> places = DataPlaces(options);
+    if (const DataFolderSearch::Place* found = DataFolderSearch::Find(places)) {
+        std::printf("data: %s (%s)\n", found->folder.c_str(), found->why);
+    } else {
+        std::printf("data: none found (looked in %s)\n", DataFolderSearch::Describe(places).c_str());
+    }
+    return 0;
+}
+
 int ExitStatus() { return platform::IsQuitPosted() ? platform::GetQuitExitCode() : 0; }
 
 int RunGame(const CommandLine& options) {
@@ -100,12 +157,9 @@ int RunGame(const CommandLine& options) {
             return kUsageExitCode;
         }
     }
-    if (!options.dataDir.empty()) FileLoader::SetDataRoot(options.dataDir);
-    if (!FileLoader::DataRootExists()) {
-        std::fprintf(stderr, "reedjumper: the data folder %s does not exist\n", FileLoader::DataRoot().c_str());
-        return kFatalExitCode;
-    }
+    if (!FindData(options)) return kFatalExitCode;
     if (options.strictSettings) SettingsManager::Instance().SetStrict(true);
+    OpenUserFolder(options);
 
     std::unique_ptr<HeadlessRunner> runner;
     if (options.headless) {
@@ -127,6 +181,7 @@ int RunGame(const CommandLine& options) {
     if (options.headless) sound.SetRecordStarts(true);
     Game& game = Game::Instance();
     game.SetSoundAvailable(sound.Init(options.headless ? platform::SoundOutput::Null : platform::SoundOutput::Auto));
+    game.TakeRememberedOptions();
     game.LoadSettings();
     game.SetState(kStateLoading);
     if (runner) runner->PostLoadingEvents(*window);
@@ -140,10 +195,12 @@ int RunGame(const CommandLine& options) {
         }
     }
 
+    game.RememberOptions();
     game.Shutdown();
     sound.Shutdown();
     FileLoader::Instance().Close();
     DirectDraw::Instance().Release();
+    platform::CloseGamepads();
     window.reset();
     return ExitStatus();
 }
@@ -154,7 +211,7 @@ int RunProgram(const std::vector<std::string>& args) {
     const CommandLine options = ParseCommandLine(args);
     switch (options.action) {
     case CommandLine::Action::Help: std::fputs(UsageText(), stdout); return 0;
-    case CommandLine::Action::Version: std::printf("reedjumper %s\n", RJ_VERSION); return 0;
+    case CommandLine::Action::Version: return PrintVersion(options);
     case CommandLine::Action::Error:
         std::fprintf(stderr, "reedjumper: %s\n%s", options.error.c_str(), UsageText());
         return kUsageExitCode;

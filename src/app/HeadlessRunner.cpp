@@ -8,6 +8,7 @@
 #include "app/StateDump.h"
 #include "app/WindowProcedure.h"
 #include "platform/Clock.h"
+#include "platform/Gamepads.h"
 #include "platform/MessageQueue.h"
 #include "platform/Present.h"
 #include "platform/Window.h"
@@ -34,8 +35,12 @@ bool HeadlessRunner::OpenStateFile() {
 
 void HeadlessRunner::PostEvents(int tick, platform::Window& window) {
     using Kind = InputEvent::Kind;
+    const uint32_t now = platform::TimeGetTime();
     for (; nextEvent_ < events_.size() && events_[nextEvent_].tick == tick; ++nextEvent_) {
         const InputEvent& event = events_[nextEvent_];
+        const bool padEvent = event.kind == Kind::PadAdded || event.kind == Kind::PadRemoved ||
+                              event.kind == Kind::PadDown || event.kind == Kind::PadUp || event.kind == Kind::PadStick;
+        if (padEvent && !pads_) pads_ = std::make_unique<platform::Gamepads>(&window);
         switch (event.kind) {
         case Kind::Key:
             platform::PostMessage(&window, platform::WM_KEYDOWN, static_cast<platform::WPARAM>(event.a), 1);
@@ -58,8 +63,20 @@ void HeadlessRunner::PostEvents(int tick, platform::Window& window) {
             // As the window's close button: close, destroy, quit.
             platform::PostMessage(&window, platform::WM_CLOSE, 0, 0);
             break;
+        // Pads go through the same translation as SDL's controller events.
+        case Kind::PadAdded: pads_->Added(event.a); break;
+        case Kind::PadRemoved: pads_->Removed(event.a); break;
+        case Kind::PadDown:
+        case Kind::PadUp:
+            pads_->Button(event.a, static_cast<platform::PadButton>(event.b), event.kind == Kind::PadDown, now);
+            break;
+        case Kind::PadStick:
+            pads_->Stick(event.a, 0, event.b, now);
+            pads_->Stick(event.a, 1, event.c, now);
+            break;
         }
     }
+    if (pads_) pads_->Update(now);  // held directions repeat as they would under the real clock
 }
 
 bool HeadlessRunner::PumpMessages() {

@@ -12,8 +12,9 @@
 
 class Game;
 namespace platform {
+class Gamepads;
 class Window;
-}
+}  // namespace platform
 
 // Drives the game without a window: per tick it posts the scripted input, pumps the messages
 // through the window procedure, moves the virtual clock on by exactly dt, runs the frame tick,
@@ -43,4 +44,5 @@ private:
     size_t nextEvent_ = 0;
     std::ofstream state_;
     FrameCapture capture_;
+    std::unique_ptr<platform::Gamepads> pads_;  // the scripted pads, made with the first pad line
 };

@@ -3,6 +3,8 @@
 #include <array>
 #include <sstream>
 
+#include "platform/Gamepads.h"
+
 namespace {
 
 struct EventSyntax {
@@ -23,6 +25,50 @@ constexpr std::array kSyntax{
     EventSyntax{"focus", InputEvent::Kind::Focus, 1, 0, 1},
     EventSyntax{"quit", InputEvent::Kind::Quit, 0, 0, 0},
 };
+
+// Pad buttons by their script names, in platform::PadButton order.
+constexpr std::array<const char*, platform::kPadButtonCount> kPadButtonNames{"up", "down", "left",  "right",
+                                                                             "a",  "b",    "start", "back"};
+constexpr int kStickMin = -32768;
+constexpr int kStickMax = 32767;
+constexpr int kMaxPadId = 1000000;
+
+bool ReadWholeInt(std::istringstream& words, int& value);
+
+// The rest of a pad line: "<id> added|removed|down <button>|up <button>|stick <x> <y>". Empty when
+// it is well formed, else what is wrong.
+std::string ParsePad(std::istringstream& words, InputEvent& event) {
+    if (!ReadWholeInt(words, event.a) || event.a < 0 || event.a > kMaxPadId) {
+        return "\"pad\" needs a pad number from 0 to " + std::to_string(kMaxPadId);
+    }
+    std::string what;
+    words >> what;
+    if (what == "added" || what == "removed") {
+        event.kind = what == "added" ? InputEvent::Kind::PadAdded : InputEvent::Kind::PadRemoved;
+        return {};
+    }
+    if (what == "down" || what == "up") {
+        event.kind = what == "down" ? InputEvent::Kind::PadDown : InputEvent::Kind::PadUp;
+        std::string name;
+        words >> name;
+        for (size_t i = 0; i < kPadButtonNames.size(); ++i) {
+            if (name == kPadButtonNames[i]) {
+                event.b = static_cast<int>(i);
+                return {};
+            }
+        }
+        return "\"pad " + what + "\" needs a button: up, down, left, right, a, b, start or back";
+    }
+    if (what == "stick") {
+        event.kind = InputEvent::Kind::PadStick;
+        if (ReadWholeInt(words, event.b) && ReadWholeInt(words, event.c) && event.b >= kStickMin &&
+            event.b <= kStickMax && event.c >= kStickMin && event.c <= kStickMax) {
+            return {};
+        }
+        return "\"pad stick\" needs x and y from " + std::to_string(kStickMin) + " to " + std::to_string(kStickMax);
+    }
+    return "\"pad\" needs added, removed, down, up or stick after the pad number";
+}
 
 bool ReadWholeInt(std::istringstream& words, int& value) {
     std::string word;
@@ -62,8 +108,21 @@ bool ParseInputScript(std::istream& in, const std::string& name, std::vector<Inp
         }
         std::string word;
         if (!(words >> word)) {
-            error = where + "an event (key, char, down, up, focus or quit) must follow the tick";
+            error = where + "an event (key, char, down, up, focus, quit or pad) must follow the tick";
             return false;
+        }
+        if (word == "pad") {
+            if (const std::string problem = ParsePad(words, event); !problem.empty()) {
+                error = where + problem;
+                return false;
+            }
+            if (std::string extra; words >> extra) {
+                error = where + "unexpected \"" + extra + "\" after the event";
+                return false;
+            }
+            lastTick = event.tick;
+            events.push_back(event);
+            continue;
         }
         const EventSyntax* syntax = nullptr;
         for (const EventSyntax& s : kSyntax) {

@@ -2,6 +2,7 @@
 
 #include "game/Game.h"
 #include "platform/CursorState.h"
+#include "platform/Gamepads.h"
 #include "platform/Messages.h"
 #include "platform/Window.h"
 
@@ -38,6 +39,8 @@ platform::LRESULT WndProc(platform::Window* window, uint32_t message, platform::
             return 0;
         }
         return platform::DefWindowProc(window, message, wParam, lParam);
+    case platform::WM_PADBUTTON: game.OnPadButton(static_cast<uint32_t>(wParam)); return 0;
+    case platform::WM_PADREMOVED: game.OnPadRemoved(); return 0;
     case platform::WM_MOUSEMOVE: return 0;
     case platform::WM_LBUTTONDOWN: game.OnMouseDown(platform::LoWord(lParam), platform::HiWord(lParam)); return 0;
     case platform::WM_LBUTTONUP: game.OnMouseUp(platform::LoWord(lParam), platform::HiWord(lParam)); return 0;

@@ -12,6 +12,8 @@
 #include "world/objects/InsectFactory.h"
 #include "world/GameContext.h"
 
+struct MenuButton;
+
 class Frog;
 class World;
 
@@ -56,10 +58,20 @@ public:
     void OnChar(uint32_t code);
     void OnMouseDown(int x, int y);
     void OnMouseUp(int x, int y);
+    // A gamepad (GamePad.cpp): a button or direction (platform::PadButton), and a pad pulled out.
+    void OnPadButton(uint32_t button);
+    void OnPadRemoved();
+    // The title button the pad's highlight stands on (a MenuAction); -1 before the pad is used.
+    int GetPadHighlight() const { return padHighlight_; }
+    // That button while the title menu shows; null otherwise.
+    const MenuButton* PadHighlightedButton() const;
 
     // --- menus and sounds (GameScreens.cpp, GameSounds.cpp) ---
     void ToggleMusic();
     void ToggleShadows();
+    // Music and shadows as the player left them last time, and back into the store on a change.
+    void TakeRememberedOptions();
+    void RememberOptions() const;
     void UpdateSounds(bool menu);
     void DrawHighlights();
     void DrawCursor();
@@ -141,6 +153,7 @@ private:
 
     int state_ = kStateTitleMenu;
     int savedState_ = kStateTitleMenu;
+    int padHighlight_ = -1;
     std::optional<uint32_t> lastTickTime_;
 
     bool soundAvailable_ = false;

@@ -143,6 +143,10 @@ void Game::DrawHighlights() {
             DrawSprite(button.highlight, button.left, button.top);
         }
     }
+    // The gamepad's highlight, unless the mouse lights the same button already.
+    if (const MenuButton* pad = PadHighlightedButton(); pad && !pad->Contains(mouse.x, mouse.y)) {
+        DrawSprite(pad->highlight, pad->left, pad->top);
+    }
 }
 
 void Game::DrawCursor() {

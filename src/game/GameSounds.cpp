@@ -4,6 +4,7 @@
 
 #include "core/StringUtil.h"
 #include "game/HighScore.h"
+#include "settings/RememberedOptions.h"
 #include "sound/SoundEngine.h"
 #include "sound/SoundFx.h"
 #include "sound/SoundHelpers.h"
@@ -24,6 +25,7 @@ void SetSfxVolume(const char* name, float factor) {
 
 void Game::ToggleMusic() {
     musicOn_ = !musicOn_;
+    RememberOptions();
     if (musicOn_) {
         PlaySfxLooped("SOUND_THEME");
     } else {
@@ -31,7 +33,23 @@ void Game::ToggleMusic() {
     }
 }
 
-void Game::ToggleShadows() { shadowsOn_ = !shadowsOn_; }
+void Game::ToggleShadows() {
+    shadowsOn_ = !shadowsOn_;
+    RememberOptions();
+}
+
+void Game::TakeRememberedOptions() {
+    const RememberedOptions::Values& values = RememberedOptions::Instance().Get();
+    musicOn_ = values.music;
+    shadowsOn_ = values.shadows;
+}
+
+void Game::RememberOptions() const {
+    RememberedOptions& options = RememberedOptions::Instance();
+    options.Get().music = musicOn_;
+    options.Get().shadows = shadowsOn_;
+    options.Save();
+}
 
 void Game::LeaveHighScoreScreen() {
     HighScore::Instance().Commit();

@@ -1,15 +1,13 @@
 #include "game/HighScore.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "core/StringUtil.h"
 #include "files/FileLoader.h"
+#include "files/UserFolder.h"
 #include "gfx/HUDFont.h"
 #include "platform/Clock.h"
 
@@ -42,12 +40,6 @@ constexpr DefaultEntry kDefaults[HighScore::kNumEntries] = {
 
 constexpr unsigned char kAllowedLatin1[] = {0xC4, 0xD6, 0xDC, 0xE4, 0xF6, 0xFC, 0xDF};
 
-std::string UserDataFolder() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::string(xdg) + "/reedjumper";
-    if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.local/share/reedjumper";
-    return ".";
-}
-
 }  // namespace
 
 bool HighScore::IsAllowedChar(int code) {
@@ -74,11 +66,18 @@ std::string HighScore::CheckString(std::string_view text) {
 
 std::string HighScore::FilePath() const {
     if (!filePathOverride_.empty()) return filePathOverride_;
-    const std::string inData = FileLoader::DiskPath(std::string(FileLoader::kDataFolder) + kFileName);
-    if (access(FileLoader::DataRoot().c_str(), W_OK) == 0) return inData;
-    const std::string folder = UserDataFolder();
-    mkdir(folder.c_str(), 0755);  // ~/.local/share exists on a desktop; the game's own folder may not
-    return folder + "/" + kFileName;
+    return UserFolder::PathOf(kFileName);
+}
+
+std::string HighScore::DataFolderPath() {
+    return FileLoader::DiskPath(std::string(FileLoader::kDataFolder) + kFileName);
+}
+
+std::string HighScore::ReadPath() const {
+    const std::string path = FilePath();
+    if (!filePathOverride_.empty() || access(path.c_str(), F_OK) == 0) return path;
+    // A user folder that could not take the older table over still lets it be read where it is.
+    return DataFolderPath();
 }
 
 void HighScore::Insert(Entry entry) {
@@ -94,6 +93,9 @@ void HighScore::SetDefaults() {
 }
 
 bool HighScore::Init() {
+    // Older versions kept the table in the data folder; it moves into the user folder once, and
+    // the original stays where it was.
+    if (filePathOverride_.empty()) UserFolder::CarryOver(DataFolderPath(), kFileName);
     if (!Load()) {
         SetDefaults();
         Commit();
@@ -106,7 +108,7 @@ bool HighScore::Init() {
 bool HighScore::Load() {
     entries_.clear();
     edited_ = -1;
-    std::FILE* file = std::fopen(FilePath().c_str(), "r");
+    std::FILE* file = std::fopen(ReadPath().c_str(), "r");
     if (!file) return false;
     std::string text;
     char line[kLineBuffer];

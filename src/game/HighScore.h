@@ -33,9 +33,10 @@ public:
     int EditedIndex() const { return edited_; }
     const std::string& NameBuffer() const { return nameBuffer_; }
 
-    // The file's disk path: in the data folder when that is writable, otherwise in the user's
-    // data directory ($XDG_DATA_HOME/reedjumper, or ~/.local/share/reedjumper).
+    // The file's disk path: "HighScore.txt" in the user folder.
     std::string FilePath() const;
+    // Where older versions kept it: in the data folder.
+    static std::string DataFolderPath();
     // Tests and the runner may point the table at another file.
     void SetFilePath(const std::string& path) { filePathOverride_ = path; }
 
@@ -48,8 +49,9 @@ private:
     friend class Singleton<HighScore>;
     HighScore() = default;
 
-    std::string Text() const;  // heading and entry lines, as written before the separator
-    void Insert(Entry entry);  // after existing entries with an equal score
+    std::string ReadPath() const;  // the file, or the data folder's while the user folder has none
+    std::string Text() const;      // heading and entry lines, as written before the separator
+    void Insert(Entry entry);      // after existing entries with an equal score
 
     std::vector<Entry> entries_;
     int edited_ = -1;

@@ -9,6 +9,7 @@
 #include "platform/MessageBoxParent.h"
 #include "platform/TextInput.h"
 #include "platform/KeyMap.h"
+#include "platform/SdlGamepads.h"
 #include "platform/WindowIcon.h"
 
 namespace platform {
@@ -162,6 +163,7 @@ GamePoint Window::ToGame(int windowX, int windowY) const {
 void Window::PollEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) TranslateEvent(event);
+    UpdateGamepads();
 }
 
 void Window::WaitEvents(uint32_t timeoutMs) {
@@ -234,7 +236,7 @@ void Window::TranslateEvent(const SDL_Event& event) {
         default: break;
         }
         break;
-    default: break;
+    default: TranslatePadEvent(event); break;
     }
 }
 

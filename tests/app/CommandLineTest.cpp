@@ -14,18 +14,22 @@ TEST(CommandLineTest, DefaultIsTheFullScreenGame) {
     const CommandLine c = ParseCommandLine({});
     EXPECT_EQ(c.action, Action::Run);
     EXPECT_FALSE(c.windowed);
+    EXPECT_FALSE(c.displayModeGiven) << "the remembered choice decides";
     EXPECT_FALSE(c.headless);
     EXPECT_EQ(c.ticks, -1);
     EXPECT_DOUBLE_EQ(c.dt, 0.02);
 }
 
 TEST(CommandLineTest, ReadsEveryOption) {
-    const CommandLine c =
-        ParseCommandLine({"--windowed", "--nosound", "--data",   "d",       "--headless", "--seed",           "42",
-                          "--dt",       "0.05",      "--ticks",  "300",     "--input",    "in.txt",           "--state",
-                          "s.jsonl",    "--frame",   "12:a.bmp", "--frame", "3:b:c.bmp",  "--strict-settings"});
+    const CommandLine c = ParseCommandLine({"--windowed", "--nosound", "--data",  "d",         "--headless",
+                                            "--seed",     "42",        "--dt",    "0.05",      "--ticks",
+                                            "300",        "--input",   "in.txt",  "--state",   "s.jsonl",
+                                            "--frame",    "12:a.bmp",  "--frame", "3:b:c.bmp", "--strict-settings",
+                                            "--userdir",  "u"});
     ASSERT_EQ(c.action, Action::Run) << c.error;
     EXPECT_TRUE(c.windowed);
+    EXPECT_TRUE(c.displayModeGiven);
+    EXPECT_EQ(c.userDir, "u");
     EXPECT_TRUE(c.noSound);
     EXPECT_EQ(c.dataDir, "d");
     EXPECT_TRUE(c.headless);
@@ -50,6 +54,8 @@ TEST(CommandLineTest, BadOptionsAreUsageErrors) {
         {"--bogus"},
         {"-x"},
         {"--data"},
+        {"--userdir"},
+        {"--userdir", ""},
         {"--headless", "--seed", "-1"},
         {"--headless", "--seed", "12abc"},
         {"--headless", "--ticks", "many"},

@@ -25,6 +25,7 @@ PlayData::PlayData(const std::vector<std::pair<std::string, std::string>>& overr
     dir_ = fs::temp_directory_path() / ("rj_play_" + std::to_string(getpid()) + "_" + std::to_string(++count)) / "data";
     fs::remove_all(dir_.parent_path());
     fs::create_directories(dir_);
+    fs::create_directories(HighScoreFile().parent_path());
     for (const auto& entry : fs::directory_iterator(RJ_DATA_DIR)) {
         const std::string name = entry.path().filename().string();
         if (name == "HighScore.txt" || name == "config.txt" || name[0] == '.') continue;
@@ -38,7 +39,8 @@ PlayData::PlayData(const std::vector<std::pair<std::string, std::string>>& overr
 PlayData::~PlayData() { fs::remove_all(dir_.parent_path()); }
 
 ScenarioResult PlayData::Run(const std::string& script, int ticks) const {
-    return RunScenario(script, {"--ticks", std::to_string(ticks), "--data", dir_.string()});
+    return RunScenario(script, {"--ticks", std::to_string(ticks), "--data", dir_.string(), "--userdir",
+                                HighScoreFile().parent_path().string()});
 }
 
 std::string PlayData::ReadHighScores() const { return ReadText(HighScoreFile()); }

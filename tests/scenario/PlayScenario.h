@@ -22,8 +22,8 @@ constexpr int kFinalShowDown = 12;
 }  // namespace play_state
 
 // A data folder of its own for play scenarios: links to the generated data, a config.txt whose
-// chosen keys take other values (the first line naming a key wins), and a high-score file that
-// stays after the run, so that a scenario can shape a game and read what it saved.
+// chosen keys take other values (the first line naming a key wins), and a user folder whose
+// high-score file stays after the run, so that a scenario can shape a game and read what it saved.
 class PlayData {
 public:
     explicit PlayData(const std::vector<std::pair<std::string, std::string>>& overrides = {});
@@ -32,7 +32,7 @@ public:
     PlayData& operator=(const PlayData&) = delete;
 
     ScenarioResult Run(const std::string& script, int ticks) const;
-    std::filesystem::path HighScoreFile() const { return dir_ / "HighScore.txt"; }
+    std::filesystem::path HighScoreFile() const { return dir_.parent_path() / "user" / "HighScore.txt"; }
     std::string ReadHighScores() const;
     void WriteHighScores(const std::string& text) const;
 

@@ -27,8 +27,8 @@ std::string ReadFile(const fs::path& path) {
     return text.str();
 }
 
-// A folder of links to the generated data: the game reads it as its data folder and writes its
-// high-score file there.
+// A folder of links to the generated data, read by the game as its data folder; the high scores
+// and options go into a user folder beside it (a later --userdir among the extra arguments wins).
 fs::path PrivateDataCopy(const fs::path& dir, const std::vector<std::string>& omitFiles) {
     const fs::path data = dir / "data";
     fs::create_directories(data);
@@ -82,7 +82,7 @@ ScenarioResult RunScenario(const std::string& script, const std::vector<std::str
 
     std::string command = Quote(std::string(RJ_BINARY_DIR) + "/reedjumper") + " --headless --seed 7 --data " +
                           Quote(data.string()) + " --input " + Quote(input.string()) + " --state " +
-                          Quote(state.string());
+                          Quote(state.string()) + " --userdir " + Quote((dir / "user").string());
     for (const std::string& arg : extraArgs) command += " " + Quote(arg);
     command += " 2> " + Quote(errors.string());
     const int raw = std::system(command.c_str());

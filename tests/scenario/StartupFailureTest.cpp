@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -49,9 +51,11 @@ TEST(StartupFailureTest, UnknownOptionPrintsTheUsageWithStatusTwo) {
 }
 
 TEST(StartupFailureTest, WithoutADisplayTheGameSaysSoAndEndsWithStatusOne) {
-    const std::string errors = ::testing::TempDir() + "no_display_stderr.txt";
+    const std::string errors = ::testing::TempDir() + "no_display_stderr_" + std::to_string(getpid()) + ".txt";
+    const std::string user = ::testing::TempDir() + "no_display_user_" + std::to_string(getpid());
     const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER '" + std::string(RJ_BINARY_DIR) +
-                                "/reedjumper' --data '" + RJ_DATA_DIR + "' 2> '" + errors + "'";
+                                "/reedjumper' --data '" + RJ_DATA_DIR + "' --userdir '" + user + "' 2> '" + errors +
+                                "'";
     const int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw));
     EXPECT_EQ(WEXITSTATUS(raw), 1);
@@ -60,6 +64,7 @@ TEST(StartupFailureTest, WithoutADisplayTheGameSaysSoAndEndsWithStatusOne) {
     std::getline(in, line);
     EXPECT_EQ(line.rfind("cannot open a window: ", 0), 0u) << line;
     std::remove(errors.c_str());
+    std::filesystem::remove_all(user);
 }
 
 }  // namespace

@@ -20,14 +20,14 @@ if [ ! -f "$data/config.txt" ]; then
 fi
 rm -rf "$out"
 mkdir -p "$out/data"
-# Links to the data, so that the high-score file is written here and not into the build's data.
+# Links to the data; the high scores and options go into $out/user, not into the player's folder.
 for f in "$data"/*; do
     case "$(basename "$f")" in HighScore.txt) ;; *) ln -s "$f" "$out/data/" ;; esac
 done
 
 SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     game=$1; out=$2
-    "$game" --windowed --data "$out/data" > "$out/game.log" 2>&1 &
+    "$game" --windowed --data "$out/data" --userdir "$out/user" > "$out/game.log" 2>&1 &
     pid=$!
     id=$(timeout 60 xdotool search --sync --name "^Reedjumper$" | head -n 1)
     if [ -z "$id" ]; then echo "the game window did not appear"; kill $pid; exit 1; fi
