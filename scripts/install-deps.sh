@@ -8,6 +8,7 @@ PACKAGES=(
   libcairo2-dev libfreetype-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick sox vorbis-tools
+  desktop-file-utils appstream openbox file dpkg-dev
 )
 
 missing=()

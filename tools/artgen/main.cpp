@@ -1,5 +1,6 @@
 // rjartgen --config <config.txt> --out <data folder> [--only <text>]
 // Draws every picture and font of the game into the data folder. Same inputs, same bytes.
+// rjartgen --icons <folder>: the desktop's icons of the game instead.
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -13,6 +14,7 @@
 
 #include "ArtContext.h"
 #include "ArtRegistry.h"
+#include "icons/AppIcons.h"
 #include "settings/SettingsManager.h"
 #include "files/FileLoader.h"
 
@@ -33,6 +35,7 @@ std::string FolderOf(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) return WriteAppIcons(argv[2]) ? 0 : 1;
     std::string config, out, only;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
