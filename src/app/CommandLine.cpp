@@ -56,7 +56,10 @@ const char* UsageText() {
            "                      scripted tick)\n"
            "  --input FILE        scripted input: lines \"<tick> key <vk>\", \"<tick> char <code>\",\n"
            "                      \"<tick> down <x> <y>\", \"<tick> up <x> <y>\", \"<tick> focus <0|1>\",\n"
-           "                      \"<tick> quit\"; '#' starts a comment; tick 0 is the loading\n"
+           "                      \"<tick> quit\", \"<tick> pad <n> added|removed\", \"<tick> pad <n>\n"
+           "                      down|up up|down|left|right|a|b|start|back\", \"<tick> pad <n> stick\n"
+           "                      <x> <y>\" (-32768 to 32767); '#' starts a comment; tick 0 is\n"
+           "                      the loading\n"
            "  --state FILE        write the game's state after every tick (JSON Lines)\n"
            "  --frame TICK:FILE   write the frame shown at TICK as a 24-bit BMP\n"
            "  --strict-settings   a missing settings key ends the run with status 1\n";

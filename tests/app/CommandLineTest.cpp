@@ -44,6 +44,18 @@ TEST(CommandLineTest, ReadsEveryOption) {
     EXPECT_TRUE(c.strictSettings);
 }
 
+TEST(CommandLineTest, TheUsageTextNamesEveryOptionTheParserTakes) {
+    const std::string usage = UsageText();
+    for (const char* option :
+         {"--help", "--version", "--fullscreen", "--windowed", "--data", "--userdir", "--nosound", "--headless",
+          "--seed", "--dt", "--ticks", "--input", "--state", "--frame", "--strict-settings"}) {
+        EXPECT_NE(usage.find(std::string("  ") + option + " "), std::string::npos) << option;
+        const CommandLine c = ParseCommandLine({option});
+        EXPECT_EQ(c.error.find("unknown option"), std::string::npos) << option << " is taken by the parser";
+    }
+    EXPECT_NE(usage.find("pad <n>"), std::string::npos) << "the script's pad lines";
+}
+
 TEST(CommandLineTest, HelpAndVersionWinOverTheRest) {
     EXPECT_EQ(ParseCommandLine({"--windowed", "--help"}).action, Action::Help);
     EXPECT_EQ(ParseCommandLine({"--version"}).action, Action::Version);
