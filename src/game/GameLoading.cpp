@@ -26,6 +26,7 @@
 namespace {
 
 constexpr int kFatalExitCode = -1;
+constexpr int kBadSettingsExitCode = 1;
 constexpr int kCreditsLineCapacity = 1024;  // 1023 characters and the terminator
 
 bool Fail(const char* what) {
@@ -56,6 +57,11 @@ bool Game::LoadSettings() {
         // Every look-up below reports its key; this line says why they are all missing.
         std::fprintf(stderr, "reedjumper: cannot read the settings file %s\n",
                      FileLoader::DiskPath(configPath).c_str());
+    }
+    if (SettingsManager::Instance().RefusedValues()) {
+        // The values are named already; the world they describe cannot be built.
+        platform::PostQuitMessage(kBadSettingsExitCode);
+        return false;
     }
     if (!GameScore::Instance().Reset()) return Fail("the score cannot be set up");
     if (!HighScore::Instance().Init()) return Fail("the high-score table cannot be set up");

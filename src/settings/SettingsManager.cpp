@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "settings/SettingRanges.h"
 #include "settings/SettingsFile.h"
 #include "settings/StringTokenizer.h"
 
@@ -14,13 +15,49 @@ bool SettingsManager::Load(const std::string& path) {
     auto file = std::make_unique<SettingsFile>();
     if (!file->Load(path)) return false;
     files_.push_back(std::move(file));
+    // The values that would build another world than the pictures show are named now, before
+    // anything is built; the others are limited when they are asked for.
+    for (const std::string& line : files_.back()->Lines()) {
+        StringTokenizer tokens(line, " \t");
+        const std::string key = tokens.NextToken();
+        const SettingRange* range = SettingRanges::Find(key);
+        if (!range || range->action != OutOfRange::Refuse) continue;
+        std::string first;
+        if (!FindLine(key, nullptr, first) || first != line) continue;  // an earlier line wins
+        bool ok = false;
+        const float value = tokens.NextFloat(&ok);
+        if (ok) Limit(key, value);
+    }
     return true;
+}
+
+double SettingsManager::Limit(const std::string& key, double value) {
+    const SettingRange* range = SettingRanges::Find(key);
+    if (!range || SettingRanges::Holds(*range, value)) return value;
+    const double limited = SettingRanges::Limit(*range, value);
+    if (std::find(rangeKeys_.begin(), rangeKeys_.end(), key) == rangeKeys_.end()) {
+        rangeKeys_.push_back(key);
+        const std::string file = files_.empty() ? "config.txt" : files_.front()->Path();
+        if (range->action == OutOfRange::Refuse) {
+            refused_ = true;
+            std::fprintf(stderr, "%s: '%s' is %g, outside its range %g ... %g\n", file.c_str(), key.c_str(), value,
+                         range->min, range->max);
+        } else {
+            std::fprintf(stderr, "%s: '%s' is %g, outside its range %g ... %g; %g is used\n", file.c_str(), key.c_str(),
+                         value, range->min, range->max, limited);
+        }
+    }
+    // A refused value is handed on as it is: the game does not start with it, and the readers of
+    // the layout keep their own checks.
+    return range->action == OutOfRange::Refuse ? value : limited;
 }
 
 void SettingsManager::Clear() {
     files_.clear();
     cache_.clear();
     problemKeys_.clear();
+    rangeKeys_.clear();
+    refused_ = false;
 }
 
 bool SettingsManager::FindLine(const std::string& key, const std::string* section, std::string& line) const {
@@ -67,7 +104,7 @@ int SettingsManager::GetInt(const std::string& key, const std::string* section) 
     if (auto it = map.find(key); it != map.end()) return it->second;
     int value = 0;
     float unused = 0.0f;
-    ReadValue(key, section, Parse::Int, value, unused);
+    if (ReadValue(key, section, Parse::Int, value, unused)) value = static_cast<int>(Limit(key, value));
     map[key] = value;
     return value;
 }
@@ -77,7 +114,7 @@ float SettingsManager::GetFloat(const std::string& key, const std::string* secti
     if (auto it = map.find(key); it != map.end()) return it->second;
     int unused = 0;
     float value = 0.0f;
-    ReadValue(key, section, Parse::Float, unused, value);
+    if (ReadValue(key, section, Parse::Float, unused, value)) value = static_cast<float>(Limit(key, value));
     map[key] = value;
     return value;
 }
@@ -87,7 +124,7 @@ bool SettingsManager::GetBool(const std::string& key, const std::string* section
     if (auto it = map.find(key); it != map.end()) return it->second;
     int value = 0;
     float unused = 0.0f;
-    ReadValue(key, section, Parse::Int, value, unused);
+    if (ReadValue(key, section, Parse::Int, value, unused)) value = static_cast<int>(Limit(key, value));
     map[key] = value != 0;
     return value != 0;
 }

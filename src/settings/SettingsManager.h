@@ -15,6 +15,11 @@ class SettingsFile;
 // The game needs every key it reads. A missing key or a value that is no number gives 0 / false
 // and one line on standard error, the first time, naming the file and the key; in strict mode
 // (the headless runner and the tests of the shipped data) it ends the process with status 1.
+//
+// Every value has a range (SettingRanges). One outside it is named once on standard error with
+// the range; most are then limited to the range and the game plays on, but a value that shapes
+// the world's layout is refused: Load names it at once and RefusedValues() tells the caller not
+// to start.
 class SettingsManager final : public Singleton<SettingsManager> {
 public:
     bool Load(const std::string& path);
@@ -31,6 +36,9 @@ public:
     // Keys asked for but missing or unparsable, in the order they were first asked for.
     const std::vector<std::string>& ProblemKeys() const { return problemKeys_; }
 
+    // True when a loaded file holds a value whose range refuses it (named on standard error).
+    bool RefusedValues() const { return refused_; }
+
     // Drops every loaded file and the cache (tests, tools).
     void Clear();
 
@@ -43,6 +51,9 @@ private:
     // The value token of the key's line parsed as the given type; reports problems.
     bool ReadValue(const std::string& key, const std::string* section, Parse parse, int& i, float& f);
     void Report(const std::string& key, const std::string& what);
+    // The value limited to the key's range (a refused one unchanged), naming it once when it lies
+    // outside.
+    double Limit(const std::string& key, double value);
 
     struct CacheRecord {
         std::map<std::string, bool> bools;
@@ -53,5 +64,7 @@ private:
     std::vector<std::unique_ptr<SettingsFile>> files_;
     std::map<std::string, CacheRecord> cache_;
     std::vector<std::string> problemKeys_;
+    std::vector<std::string> rangeKeys_;
+    bool refused_ = false;
     bool strict_ = false;
 };
