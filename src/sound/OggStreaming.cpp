@@ -29,6 +29,7 @@ bool OggStreaming::Open(const std::string& fileName, SoundData& format) {
         Close();
         return false;
     }
+    fileName_ = fileName;
     format = SoundData{};
     format.rate = static_cast<int>(info->rate);
     format.bits = 16;
@@ -53,6 +54,11 @@ int OggStreaming::Read(void* dest, int bytes) {
         // End of the stream: start it again, so the next Read continues with the first samples.
         ov_clear(&file_);
         open_ = source_->Open(file_);
+        return 0;
     }
+    // Damage in the middle: decoding on past it can reach states the decoder does not survive
+    // (a division by zero inside libvorbis), so the stream is closed for good.
+    std::fprintf(stderr, "%s: damaged Ogg Vorbis stream (error %ld); the sound stops\n", fileName_.c_str(), got);
+    Close();
     return 0;
 }

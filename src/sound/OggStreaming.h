@@ -12,7 +12,8 @@
 
 // Ogg Vorbis decoded a piece at a time from the whole file held in memory. At the end of the
 // stream it opens the same bytes again, so the sound loops for ever; a file that stops decoding
-// or cannot be opened again leaves the decoder closed and every Read returns 0.
+// (a read that fails) or cannot be opened again leaves the decoder closed, says so once on
+// standard error, and every later Read returns 0.
 class OggStreaming final : public SfxStreaming {
 public:
     OggStreaming() = default;
@@ -24,6 +25,7 @@ public:
     int Read(void* dest, int bytes) override;
 
 private:
+    std::string fileName_;
     std::vector<uint8_t> fileData_;
     std::unique_ptr<OggMemorySource> source_;
     OggVorbis_File file_{};

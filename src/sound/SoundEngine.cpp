@@ -1,5 +1,6 @@
 #include "sound/SoundEngine.h"
 
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -18,6 +19,17 @@
 
 namespace {
 constexpr double kStreamBufferSeconds = 2.0;
+// Sample rates a sound buffer plays (the frequency range of the device's buffers). A file that
+// declares another rate is refused: its buffer size and resampling step would not fit an int.
+constexpr int kMinSampleRate = 100;
+constexpr int kMaxSampleRate = 200000;
+
+bool RateFits(const std::string& fileName, int rate) {
+    if (rate >= kMinSampleRate && rate <= kMaxSampleRate) return true;
+    std::fprintf(stderr, "%s: sample rate %d Hz is outside %d ... %d Hz; the sound is not loaded\n", fileName.c_str(),
+                 rate, kMinSampleRate, kMaxSampleRate);
+    return false;
+}
 }  // namespace
 
 SoundEngine::SoundEngine() {
@@ -93,7 +105,7 @@ bool SoundEngine::LoadSound(const std::string& name, const std::string& fileName
             break;
         }
     }
-    if (!ok) return false;
+    if (!ok || !RateFits(fileName, loaded.rate)) return false;
     SoundData converted;
     if (!ConvertSound(loaded, mono, converted)) return false;
     std::unique_ptr<platform::SoundDeviceBuffer> buffer = CreateBuffer(converted, converted.data.data(), flags);
@@ -112,7 +124,7 @@ bool SoundEngine::LoadStreamingSound(const std::string& key, const std::string& 
             break;
         }
     }
-    if (!decoder) return false;
+    if (!decoder || !RateFits(fileName, format.rate)) return false;
     format.samples = static_cast<int>(format.rate * kStreamBufferSeconds);
     std::unique_ptr<platform::SoundDeviceBuffer> buffer = CreateBuffer(format, nullptr, flags);
     if (!buffer) return false;

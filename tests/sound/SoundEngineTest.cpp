@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/SoundDeviceBuffer.h"
 #include "sound/SfxRegistry.h"
@@ -110,6 +113,74 @@ TEST_F(SoundEngineTest, StreamedSoundAt44100StereoGetsTwoSecondsOfBuffer) {
     ASSERT_NE(stream, nullptr);
     EXPECT_EQ(stream->GetBuffer()->GetBufferBytes(), 352800u);
     EXPECT_EQ(stream->GetBuffer()->GetFormat().samplesPerSec, 44100u);  // streams keep their rate
+}
+
+// The checksum of an Ogg page (polynomial 0x04c11db7, not reflected), over the page with its own
+// checksum field set to zero.
+uint32_t OggPageChecksum(const uint8_t* page, size_t bytes) {
+    uint32_t crc = 0;
+    for (size_t i = 0; i < bytes; ++i) {
+        crc ^= static_cast<uint32_t>(page[i]) << 24;
+        for (int bit = 0; bit < 8; ++bit) crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04c11db7u : crc << 1;
+    }
+    return crc;
+}
+
+// The Ogg file with the sample rate of its identification header replaced and the first page's
+// checksum repaired, so the decoder takes the rate as the file's own.
+std::vector<uint8_t> WithOggRate(std::vector<uint8_t> bytes, uint32_t rate) {
+    constexpr size_t kSegmentCountAt = 26;
+    constexpr size_t kChecksumAt = 22;
+    constexpr size_t kRateInPacket = 12;
+    const size_t segments = bytes.at(kSegmentCountAt);
+    size_t pageBytes = kSegmentCountAt + 1 + segments;
+    for (size_t i = 0; i < segments; ++i) pageBytes += bytes.at(kSegmentCountAt + 1 + i);
+    const size_t rateAt = kSegmentCountAt + 1 + segments + kRateInPacket;
+    for (int i = 0; i < 4; ++i) bytes.at(rateAt + i) = static_cast<uint8_t>(rate >> (8 * i));
+    std::memset(bytes.data() + kChecksumAt, 0, 4);
+    const uint32_t crc = OggPageChecksum(bytes.data(), pageBytes);
+    for (int i = 0; i < 4; ++i) bytes[kChecksumAt + i] = static_cast<uint8_t>(crc >> (8 * i));
+    return bytes;
+}
+
+// Rates no buffer plays are refused with the file's name, as effect and as stream, before any
+// buffer size or resampling step is worked out from them.
+TEST_F(SoundEngineTest, ExtremeSampleRatesAreRefusedByName) {
+    ASSERT_TRUE(SoundTestFiles::Sox("-n -r 44100 -c 2 -b 16", "rate.wav", "synth 0.2 sine 300"));
+    ASSERT_TRUE(SoundTestFiles::OggEnc("rate.wav", "rate.ogg"));
+    const std::vector<uint8_t> ogg = SoundTestFiles::ReadBytes("rate.ogg");
+    std::vector<uint8_t> wav = SoundTestFiles::ReadBytes("rate.wav");
+    ASSERT_GT(wav.size(), 44u);
+    constexpr size_t kWavRateAt = 24;
+    constexpr size_t kWavBytesPerSecondAt = 28;
+    for (int i = 0; i < 4; ++i) {
+        wav[kWavRateAt + i] = static_cast<uint8_t>(0x7fffffffu >> (8 * i));
+        wav[kWavBytesPerSecondAt + i] = 0xff;
+    }
+    SoundTestFiles::WriteBytes("hugerate.wav", wav);
+    SoundTestFiles::WriteBytes("hugerate.ogg", WithOggRate(ogg, 0x7fffffffu));
+    SoundTestFiles::WriteBytes("tinyrate.ogg", WithOggRate(ogg, 1));
+    // The repaired page decodes: the same file with its own rate still streams.
+    SoundTestFiles::WriteBytes("samerate.ogg", WithOggRate(ogg, 44100));
+    ASSERT_TRUE(engine().LoadSound("SAME", SoundTestFiles::DataPath("samerate.ogg"), SoundEngine::kFlagStream, false));
+
+    struct Case {
+        const char* file;
+        int flags;
+    };
+    const Case cases[] = {
+        {"hugerate.wav", 0},
+        {"hugerate.ogg", 0},
+        {"hugerate.ogg", SoundEngine::kFlagStream},
+        {"tinyrate.ogg", SoundEngine::kFlagStream},
+    };
+    for (const Case& c : cases) {
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(engine().LoadSound("RATE", SoundTestFiles::DataPath(c.file), c.flags, false)) << c.file;
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_NE(err.find(c.file), std::string::npos) << err;
+        EXPECT_EQ(engine().GetSound("RATE"), nullptr) << c.file;
+    }
 }
 
 TEST_F(SoundEngineTest, ShutdownEmptiesTheCatalogue) {

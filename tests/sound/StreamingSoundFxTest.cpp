@@ -197,6 +197,30 @@ TEST_F(OggStreamingTest, AfterTheEndComeTheFirstSamples) {
     EXPECT_EQ(second, first);
 }
 
+// A page damaged in the middle makes a read fail; the decoder closes instead of decoding on past
+// the damage (which can divide by zero inside the decoder), and says which file it was.
+TEST_F(OggStreamingTest, AFailedReadClosesTheDecoder) {
+    ASSERT_TRUE(SoundTestFiles::Sox("-n -r 44100 -c 2 -b 16", "long.wav", "synth 3 sine 440 sine 220"));
+    ASSERT_TRUE(SoundTestFiles::OggEnc("long.wav", "long.ogg"));
+    std::vector<uint8_t> bytes = SoundTestFiles::ReadBytes("long.ogg");
+    ASSERT_GT(bytes.size(), 8000u);
+    for (size_t i = bytes.size() / 2; i < bytes.size() / 2 + 600; ++i) bytes[i] ^= 0x5a;
+    SoundTestFiles::WriteBytes("damaged.ogg", bytes);
+
+    OggStreaming decoder;
+    SoundData format;
+    ASSERT_TRUE(decoder.Open(SoundTestFiles::DataPath("damaged.ogg"), format));
+    testing::internal::CaptureStderr();
+    const std::vector<uint8_t> beforeDamage = ReadPass(decoder);
+    uint8_t chunk[4096];
+    int after = 0;
+    for (int i = 0; i < 8; ++i) after += decoder.Read(chunk, sizeof chunk);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_LT(beforeDamage.size(), SoundTestFiles::SoxRaw("long.ogg", "-e signed -b 16").size());
+    EXPECT_EQ(after, 0);
+    EXPECT_NE(err.find("damaged.ogg"), std::string::npos) << err;
+}
+
 TEST_F(OggStreamingTest, UndecodableFilesDoNotOpen) {
     SoundTestFiles::WriteBytes("bad.ogg", std::vector<uint8_t>(3000, 0x4f));
     OggStreaming decoder;
