@@ -1,6 +1,7 @@
 #include "app/Entry.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -147,7 +148,9 @@ int RunGame(const CommandLine& options) {
     std::vector<InputEvent> events;
     if (!options.inputFile.empty()) {
         std::ifstream in(options.inputFile);
-        if (!in) {
+        // A folder opens like an empty file; it is no script.
+        std::error_code ignored;
+        if (!in || std::filesystem::is_directory(options.inputFile, ignored)) {
             std::fprintf(stderr, "reedjumper: cannot read the input script %s\n", options.inputFile.c_str());
             return kUsageExitCode;
         }
@@ -160,6 +163,8 @@ int RunGame(const CommandLine& options) {
     if (!FindData(options)) return kFatalExitCode;
     if (options.strictSettings) SettingsManager::Instance().SetStrict(true);
     OpenUserFolder(options);
+    // The pack names its own damage; nothing can be read from a folder that fails here.
+    if (!FileLoader::Instance().Open()) return kFatalExitCode;
 
     std::unique_ptr<HeadlessRunner> runner;
     if (options.headless) {
@@ -175,7 +180,6 @@ int RunGame(const CommandLine& options) {
     std::unique_ptr<platform::Window> window = InitInstance(options, failureStatus);
     if (!window) return failureStatus;
 
-    FileLoader::Instance().Open();
     SoundEngine& sound = SoundEngine::Instance();
     sound.SetSoundOff(options.noSound);
     if (options.headless) sound.SetRecordStarts(true);

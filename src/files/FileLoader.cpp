@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstring>
 
 #include "core/StringUtil.h"
@@ -88,15 +90,50 @@ void FileLoader::Reinitialize() {
 }
 
 bool FileLoader::Open() {
-    if (!packAvailable_) return true;
+    if (!packAvailable_) {
+        if (FileExists(std::string(kDataFolder) + kConfigName)) return true;
+        std::fprintf(stderr, "%s: the data folder holds neither the pack %s nor loose data files (%s)\n",
+                     Root().c_str(), kPackName, kConfigName);
+        return false;
+    }
     if (packStream_) return true;
-    packStream_ = std::fopen(DiskPath(std::string(kDataFolder) + kPackName).c_str(), "rb");
-    if (!packStream_) return false;
+    const std::string packPath = DiskPath(std::string(kDataFolder) + kPackName);
+    packStream_ = std::fopen(packPath.c_str(), "rb");
+    if (!packStream_) {
+        std::fprintf(stderr, "%s: the pack cannot be opened: %s\n", packPath.c_str(), std::strerror(errno));
+        return false;
+    }
     std::fseek(packStream_, 0, SEEK_END);
     packFileSize_ = std::ftell(packStream_);
     std::fseek(packStream_, 0, SEEK_SET);
     const size_t read = std::fread(directory_, 1, pack::kDirectoryBytes, packStream_);
-    return read == static_cast<size_t>(pack::kDirectoryBytes);
+    if (read != static_cast<size_t>(pack::kDirectoryBytes)) {
+        std::fprintf(stderr, "%s: damaged pack: %lld bytes, too short for its directory of %d\n", packPath.c_str(),
+                     static_cast<long long>(packFileSize_), pack::kDirectoryBytes);
+        return false;
+    }
+    return CheckDirectory(packPath);
+}
+
+bool FileLoader::CheckDirectory(const std::string& packPath) const {
+    int outside = 0;
+    const PackEntry* first = nullptr;
+    for (const PackEntry& entry : directory_) {
+        if (entry.size == 0) break;
+        const int64_t end = static_cast<int64_t>(entry.offset) + entry.size;
+        if (entry.offset < static_cast<uint32_t>(pack::kDirectoryBytes) || end > packFileSize_) {
+            if (!first) first = &entry;
+            ++outside;
+        }
+    }
+    if (!first) return true;
+    // Reads stay cut at the pack's end, but a pack that lies about its files is not played.
+    std::fprintf(stderr,
+                 "%s: damaged pack: %d directory entries lie outside its %lld bytes (the first, '%.*s', at %u with "
+                 "%u bytes)\n",
+                 packPath.c_str(), outside, static_cast<long long>(packFileSize_),
+                 static_cast<int>(strnlen(first->name, PackEntry::kNameSize)), first->name, first->offset, first->size);
+    return false;
 }
 
 void FileLoader::Close() {

@@ -27,6 +27,9 @@ public:
     static const std::string& DataRoot();
     static bool DataRootExists();
 
+    // Opens the pack when there is one. False, with one line on standard error naming the pack or
+    // folder, when the pack cannot be opened or is damaged (short directory, entries outside the
+    // pack; reads then stay cut at the pack's end) or when there is neither pack nor config.txt.
     bool Open();
     void Close();
     // Forgets the pack and detects it anew (tests, and a changed data root).
@@ -44,6 +47,8 @@ public:
 
     static constexpr const char* kDataFolder = "data\\";
     static constexpr const char* kPackName = "ReedJumper.dat";
+    // The file whose presence marks a folder of loose data files.
+    static constexpr const char* kConfigName = "config.txt";
 
 private:
     friend class Singleton<FileLoader>;
@@ -52,6 +57,8 @@ private:
 
     const PackEntry* FindEntry(const std::string& path) const;
     int32_t ReadableSize(const PackEntry& entry) const;
+    // False, naming the pack and its first bad entry, when entries lie outside the pack.
+    bool CheckDirectory(const std::string& packPath) const;
 
     bool packAvailable_ = false;
     FILE* packStream_ = nullptr;

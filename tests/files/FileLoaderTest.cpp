@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -95,6 +96,55 @@ TEST(FileLoader, ShortPackDirectoryFindsNothingAndNeverCrashes) {
     FileLoader::Instance().Reinitialize();
     EXPECT_FALSE(FileLoader::Instance().Open());
     EXPECT_FALSE(FileLoader::Instance().FileExists("data\\second.txt"));
+}
+
+// A pack that lies about its files, or is too short for its directory, is named with what is
+// wrong on one line; Open fails, so the game ends instead of reading garbage file after file.
+TEST(FileLoader, DamagedPacksAreNamedOnce) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const char* said;
+    };
+    PackBuilder allHuge = TwoTextPack();
+    for (auto& item : allHuge.items) item.sizeOverride = 0xFFFFFFFF;
+    PackBuilder intoDirectory = TwoTextPack();
+    intoDirectory.items[1].offsetOverride = 10;
+    const Case cases[] = {
+        {"sizes 0xFFFFFFFF", allHuge.Build(), "3 directory entries lie outside"},
+        {"offset inside the directory", intoDirectory.Build(), "'data\\first.txt'"},
+        {"short directory", TwoTextPack().Build().substr(0, 100), "too short for its directory"},
+        {"empty", "", "too short for its directory"},
+    };
+    for (const Case& c : cases) {
+        TempDataRoot root;
+        root.Write("ReedJumper.dat", c.bytes);
+        FileLoader::Instance().Reinitialize();
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(FileLoader::Instance().Open()) << c.what;
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("ReedJumper.dat: damaged pack"), std::string::npos) << c.what << ": " << said;
+        EXPECT_NE(said.find(c.said), std::string::npos) << c.what << ": " << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << c.what << ": " << said;
+    }
+    TempDataRoot good;
+    good.Write("ReedJumper.dat", TwoTextPack().Build());
+    FileLoader::Instance().Reinitialize();
+    EXPECT_TRUE(FileLoader::Instance().Open());
+}
+
+// A folder with neither the pack nor loose data files names the pack it looked for.
+TEST(FileLoader, NeitherPackNorLooseFilesIsNamed) {
+    TempDataRoot root;
+    root.Write("readme.txt", "nothing the game reads");
+    FileLoader::Instance().Reinitialize();
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(FileLoader::Instance().Open());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("ReedJumper.dat"), std::string::npos) << said;
+    EXPECT_NE(said.find(root.Path().string()), std::string::npos) << said;
+    root.Write("Config.TXT", "numWorlds 1\n");
+    EXPECT_TRUE(FileLoader::Instance().Open());
 }
 
 TEST(File, WriteModeCreatesTheLooseFileEvenWithAPack) {
