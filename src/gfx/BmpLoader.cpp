@@ -19,6 +19,9 @@ constexpr int kMaxInfoHeaderBytes = 1024;
 constexpr uint32_t kUncompressed = 0;
 constexpr int kUnreadableExitCode = 1;
 constexpr uint32_t kSkipChunk = 4096;
+// The largest picture read: five times the tallest animation strip of the game's data, while a
+// few bytes declaring 16384 x 16384 would otherwise take more than a gigabyte.
+constexpr int kMaxPixels = 4096 * 4096;
 
 uint32_t U32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
 int32_t S32(const uint8_t* p) { return static_cast<int32_t>(U32(p)); }
@@ -51,6 +54,9 @@ std::string CheckHeader(const BmpHeader& h) {
     if (h.width > Image::kMaxDimension || h.height > Image::kMaxDimension) {
         return StringFormat("size %d x %d is larger than %d", h.width, h.height, Image::kMaxDimension);
     }
+    if (static_cast<int64_t>(h.width) * h.height > kMaxPixels) {
+        return StringFormat("size %d x %d has more than %d pixels", h.width, h.height, kMaxPixels);
+    }
     if (h.coloursUsed > static_cast<uint32_t>(Image::kPaletteEntries)) {
         return StringFormat("palette of %u colours is larger than 256", h.coloursUsed);
     }
@@ -58,7 +64,8 @@ std::string CheckHeader(const BmpHeader& h) {
 }
 
 // The palette index that shows black, for the rows a truncated file does not deliver: an entry
-// that is black, else the first entry the file left undefined, made black.
+// that is black, else the first entry the file left undefined, made black, else (a full palette
+// without black) the darkest entry.
 uint8_t BlackIndex(Image& image, int colours) {
     uint8_t* palette = image.GetPalette();
     for (int i = 0; i < colours; ++i) {
@@ -68,7 +75,16 @@ uint8_t BlackIndex(Image& image, int colours) {
         palette[colours * 4] = palette[colours * 4 + 1] = palette[colours * 4 + 2] = 0;
         return static_cast<uint8_t>(colours);
     }
-    return 0;
+    int darkest = 0;
+    int darkestSum = 3 * 255 + 1;
+    for (int i = 0; i < colours; ++i) {
+        const int sum = palette[i * 4] + palette[i * 4 + 1] + palette[i * 4 + 2];
+        if (sum < darkestSum) {
+            darkestSum = sum;
+            darkest = i;
+        }
+    }
+    return static_cast<uint8_t>(darkest);
 }
 
 void StoreRow(Image& image, int y, const uint8_t* row) {
@@ -130,16 +146,22 @@ std::unique_ptr<Image> BmpLoader::TryLoad(const std::string& path, std::string& 
         position += n;
     }
 
+    // Row by row, so that memory follows the picture and not twice the picture.
     const size_t fileRowBytes = (static_cast<size_t>(header.width) * header.bitCount + 31) / 32 * 4;
-    std::vector<uint8_t> data(fileRowBytes * header.height, 0);
-    const size_t got = truncated ? 0 : file.Read(data.data(), data.size());
-    if (got < data.size()) {
-        std::fprintf(stderr, "%s: truncated BMP, the missing part of the picture is black\n", path.c_str());
-        if (header.bitCount == 8) {
-            std::fill(data.begin() + static_cast<ptrdiff_t>(got), data.end(), BlackIndex(*image, colours));
+    std::vector<uint8_t> row(fileRowBytes);
+    bool reported = false;
+    for (int i = 0; i < header.height; ++i) {
+        const size_t got = truncated ? 0 : file.Read(row.data(), row.size());
+        if (got < row.size()) {
+            if (!reported) {
+                std::fprintf(stderr, "%s: truncated BMP, the missing part of the picture is black\n", path.c_str());
+            }
+            reported = truncated = true;
+            const uint8_t fill = header.bitCount == 8 ? BlackIndex(*image, colours) : 0;
+            std::fill(row.begin() + static_cast<ptrdiff_t>(got), row.end(), fill);
         }
+        StoreRow(*image, header.height - 1 - i, row.data());
     }
-    for (int i = 0; i < header.height; ++i) StoreRow(*image, header.height - 1 - i, data.data() + fileRowBytes * i);
     return image;
 }
 

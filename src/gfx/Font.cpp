@@ -6,6 +6,7 @@
 #include "core/StringUtil.h"
 #include "files/File.h"
 #include "gfx/QuitRequest.h"
+#include "gfx/Image.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
 
@@ -16,6 +17,10 @@ constexpr int kHeaderLines = 5;
 // Glyphs at the very top of the picture sit this many pixels further right.
 constexpr int kTopRowShift = 4;
 constexpr int kCodeBytes = 256;
+// One glyph per 16-bit code at most.
+constexpr int kMaxGlyphs = 65536;
+
+bool Within(int value, int low, int high) { return value >= low && value <= high; }
 
 }  // namespace
 
@@ -38,11 +43,26 @@ bool Font::Load(const std::string& path, const std::string& spriteName) {
         if (!file.ReadLine(line, kLineCapacity)) break;
         ParseHeaderLine(index, line);
     }
-    for (int i = 0; i < glyphCount_; ++i) {
+    // Every number below is bounded by the picture, so no glyph arithmetic can overflow.
+    if (!Within(textureWidth_, 1, Image::kMaxDimension) || !Within(textureHeight_, 1, Image::kMaxDimension) ||
+        !Within(baseOffset_, 0, textureHeight_) || !Within(glyphCount_, 1, kMaxGlyphs)) {
+        RequestQuit(StringFormat("%s: damaged font file: texture %d x %d, base offset %d, %d glyphs", path.c_str(),
+                                 textureWidth_, textureHeight_, baseOffset_, glyphCount_));
+        return false;
+    }
+    int read = 0;
+    int damaged = 0;
+    for (; read < glyphCount_; ++read) {
         if (!file.ReadLine(line, kLineCapacity)) break;
-        ParseGlyphLine(line, path);
+        if (!ParseGlyphLine(line) && damaged++ == 0) {
+            std::fprintf(stderr, "%s: glyph line %d is damaged; its character is left out\n", path.c_str(),
+                         kHeaderLines + read + 1);
+        }
     }
     file.Close();
+    if (read < glyphCount_) {
+        std::fprintf(stderr, "%s: %d glyphs declared but %d found\n", path.c_str(), glyphCount_, read);
+    }
     return true;
 }
 
@@ -73,33 +93,30 @@ void Font::ParseHeaderLine(int index, const char* line) {
     }
 }
 
-void Font::ParseGlyphLine(const char* line, const std::string& path) {
+bool Font::ParseGlyphLine(const char* line) {
     unsigned int low = 0;
     unsigned int high = 0;
     int a = 0;
     int b = 0;
     int c = 0;
     int unused = 0;
-    // A glyph needs its code and all three coordinates; anything less is no glyph.
-    if (std::sscanf(line, "%x %x %d %d %d %d", &low, &high, &a, &b, &c, &unused) < 5) return;
-    const uint16_t code = static_cast<uint16_t>((high * kCodeBytes + low) & 0xFFFF);
+    // A glyph needs its code and all three coordinates, each no further from the picture than the
+    // largest picture is wide (x coordinates wrap, and a glyph may start left of the picture).
+    if (std::sscanf(line, "%x %x %d %d %d %d", &low, &high, &a, &b, &c, &unused) < 5) return false;
+    constexpr int kFar = Image::kMaxDimension;
+    if (low >= kCodeBytes || high >= kCodeBytes || !Within(a, -kFar, kFar) || !Within(b, -kFar, kFar) ||
+        !Within(c, -kFar, kFar)) {
+        return false;
+    }
+    const auto code = static_cast<uint16_t>(high * kCodeBytes + low);
     Rect r;
     r.top = textureHeight_ - baseOffset_ - b;
     r.bottom = textureHeight_ - b - 1;
     const int shift = r.top == 0 ? kTopRowShift : 0;
-    if (textureWidth_ > 0) {
-        r.left = (a + shift) % textureWidth_;
-        r.right = (c + shift) % textureWidth_;
-    } else {
-        // No width to wrap at: the coordinates stand as they are.
-        if (!reportedWidth_) {
-            std::fprintf(stderr, "%s: texture width %d is not positive\n", path.c_str(), textureWidth_);
-            reportedWidth_ = true;
-        }
-        r.left = a + shift;
-        r.right = c + shift;
-    }
+    r.left = (a + shift) % textureWidth_;
+    r.right = (c + shift) % textureWidth_;
     glyphs_[code] = r;
+    return true;
 }
 
 Rect Font::GetGlyph(uint16_t code) const {

@@ -25,7 +25,8 @@ public:
     virtual ~Font();
 
     // Reads the .fnt file at `path` (a data path) and remembers the glyph sprite's normalised
-    // name. A file that cannot be opened asks to quit and gives false.
+    // name. A file that cannot be opened, or whose header gives no sensible picture size or glyph
+    // count, asks to quit and gives false; damaged glyph lines are named once and left out.
     bool Load(const std::string& path, const std::string& spriteName);
 
     // Each glyph's top-left corner at (x, y). Right-aligned text ends with its last glyph's
@@ -52,7 +53,8 @@ public:
 private:
     // Header line `index` (1 … 5); a line that does not parse leaves its fields as they were.
     void ParseHeaderLine(int index, const char* line);
-    void ParseGlyphLine(const char* line, const std::string& path);
+    // False for a line that is no glyph or whose numbers lie outside the picture.
+    bool ParseGlyphLine(const char* line);
     Rect GlyphOf(unsigned char c) const { return GetGlyph(c); }
 
     float scale_ = 1.0f;
@@ -68,5 +70,4 @@ private:
     int spacing_ = kDefaultSpacing;
     int spaceWidth_ = kDefaultSpaceWidth;
     std::map<uint16_t, Rect> glyphs_;
-    bool reportedWidth_ = false;
 };

@@ -67,7 +67,9 @@ Sprite* SpriteManager::FindSprite(const std::string& key) const {
 
 Sprite* SpriteManager::GetSprite(const std::string& name, bool mirrored) {
     if (Sprite* sprite = FindSprite(SpriteKey(name, mirrored))) return sprite;
+    if (failed_.count(name) != 0) return nullptr;  // named once already
     if (const SpriteSpec* spec = FindSpec(name)) return CreateSprite(*spec, mirrored);
+    failed_.insert(name);
     RequestQuit(StringFormat("sprite \"%s\" is not registered", name.c_str()));
     return nullptr;
 }
@@ -79,7 +81,11 @@ Sprite* SpriteManager::CreateSprite(const SpriteSpec& spec, bool mirrored) {
         sprites_.erase(it);
     }
     std::unique_ptr<Sprite> sprite = Build(spec, mirrored);
-    if (!sprite) return nullptr;
+    if (!sprite) {
+        // Said once when it failed; neither the next frame nor the mirrored variant tries again.
+        failed_.insert(spec.name);
+        return nullptr;
+    }
     Sprite* raw = sprite.get();
     sprites_[key] = std::move(sprite);
     return raw;
@@ -177,6 +183,7 @@ void SpriteManager::CheckInvalidSprites() {
 
 bool SpriteManager::ReleaseAll() {
     invalid_.clear();
+    failed_.clear();
     sprites_.clear();
     retired_.clear();
     return true;

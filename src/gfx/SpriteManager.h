@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -75,5 +76,8 @@ private:
     // hold their pointers.
     std::vector<std::unique_ptr<Sprite>> retired_;
     std::function<void()> restoreHook_;
+    // Names whose sprite could not be built (either variant): asked for again, they give nullptr
+    // without reading the files or repeating the message.
+    std::set<std::string> failed_;
     bool surfacesLost_ = false;
 };

@@ -139,10 +139,17 @@ TEST_F(BmpLoaderTest, ATruncatedFileGivesABlackRest) {
         uint32_t expectedTop;  // colour of the missing top row
     };
     // The 8-bit palette has no black entry: an undefined one is made black for the missing part.
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {24, {}, 0},
         {8, {255, 255, 255, 0, 0, 0, 255, 0}, 0},
     };
+    // A full palette without black: the darkest entry stands in, not entry 0.
+    std::vector<uint8_t> full;
+    for (int i = 0; i < 256; ++i) {
+        const auto v = static_cast<uint8_t>(i == 0 ? 255 : (i == 77 ? 20 : 60 + i % 190));
+        full.insert(full.end(), {v, v, v, 0});
+    }
+    cases.push_back({8, full, 0x141414});
     for (const Case& c : cases) {
         BmpBytes bmp;
         bmp.width = 2;
@@ -185,6 +192,8 @@ TEST_F(BmpLoaderTest, UnsupportedOrImpossibleHeadersAreRefusedWithAReason) {
         {"top-down", with([](BmpBytes& b) { b.height = -1; }), "bottom-up"},
         {"too wide", with([](BmpBytes& b) { b.width = 16385; }), "larger than"},
         {"overflowing", with([](BmpBytes& b) { b.width = b.height = 0x40000000; }), "larger than"},
+        // A few bytes that would take more than a gigabyte.
+        {"16384 x 16384", with([](BmpBytes& b) { b.width = b.height = 16384; }), "more than"},
         {"palette of 300", with([](BmpBytes& b) {
              b.bitCount = 8;
              b.coloursUsed = 300;

@@ -128,6 +128,43 @@ TEST_F(FontTest, MissingFileOrSprite) {
     ::testing::internal::GetCapturedStderr();
 }
 
+// A header without a sensible picture size or glyph count is a damaged file: named, and the
+// game asked to end. Glyph numbers outside the picture (up to the largest int) leave that glyph
+// out, named once, instead of overflowing in the rectangle and clipping arithmetic.
+TEST_F(FontTest, DamagedFilesAreNamed) {
+    struct Case {
+        const char* what;
+        const char* text;
+        bool loads;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"random bytes", "\x93\x01garbage\nmore\n", false, "damaged font file"},
+        {"empty", "", false, "damaged font file"},
+        {"huge texture", "0 7\n2147483647 32\n5 10\n1\n1 2\n41 0 1 2 3 0\n", false, "damaged font file"},
+        {"base below the picture", "0 7\n64 32\n5 40\n1\n1 2\n41 0 1 2 3 0\n", false, "damaged font file"},
+        {"glyph count", "0 7\n64 32\n5 10\n-3\n1 2\n", false, "damaged font file"},
+        {"glyph near INT_MAX", "0 7\n64 32\n5 10\n2\n1 2\n41 0 2147483647 2147483600 2147483647 0\n42 0 1 2 3 0\n",
+         true, "glyph line 6"},
+        {"negative glyph", "0 7\n64 32\n5 10\n2\n1 2\n42 0 -4 2 3 0\n41 0 -2147483647 2 3 0\n", true, "glyph line 7"},
+        {"glyphs missing", "0 7\n64 32\n5 10\n9\n1 2\n41 0 1 2 3 0\n", true, "9 glyphs declared but 1 found"},
+    };
+    for (const Case& c : cases) {
+        platform::ResetQuitState();
+        data_.WriteText("Damaged.fnt", c.text);
+        Font font;
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(font.Load("data\\Damaged.fnt", "testfont"), c.loads) << c.what;
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("Damaged.fnt"), std::string::npos) << c.what << ": " << said;
+        EXPECT_NE(said.find(c.said), std::string::npos) << c.what << ": " << said;
+        EXPECT_EQ(platform::IsQuitPosted(), !c.loads) << c.what;
+        if (c.loads) {
+            EXPECT_EQ(font.GlyphCount(), 1u) << c.what;  // the damaged glyph is left out
+        }
+    }
+}
+
 TEST_F(FontTest, SingletonsAreFonts) {
     ASSERT_TRUE(HUDFont::Instance().Load("data\\Test.fnt", "testfont"));
     EXPECT_EQ(HUDFont::Instance().TextWidth("AB"), 16);

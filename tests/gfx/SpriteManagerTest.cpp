@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "SpriteTestSupport.h"
@@ -144,6 +145,26 @@ TEST_F(SpriteManagerTest, MissingSpecPictureOrKindAsksToQuitWithAReason) {
         EXPECT_EQ(platform::GetQuitExitCode(), -1) << c.name;
         EXPECT_NE(err.find(c.reason), std::string::npos) << c.name << ": " << err;
     }
+}
+
+// A sprite that cannot be built is named once: not again every frame (nor read from disk again),
+// and not a second time for its mirrored variant.
+TEST_F(SpriteManagerTest, AFailedSpriteIsNamedOnceForBothVariants) {
+    data_.WriteBmp("deepshadow.bmp", 4, 4, 24, Coded);
+    SpriteManager& m = SpriteManager::Instance();
+    m.RegisterSpec(Spec("deepshadow", SpriteKind::Shadow));
+    ::testing::internal::CaptureStderr();
+    for (int frame = 0; frame < 5; ++frame) {
+        EXPECT_EQ(m.GetSprite("deepshadow", false), nullptr);
+        EXPECT_EQ(m.GetSprite("deepshadow", true), nullptr);
+    }
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("deepshadow.bmp: a shadow must be a 1-bit picture"), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    // A reload (every sprite released) tries again.
+    m.ReleaseAll();
+    data_.WriteBmp("deepshadow.bmp", 8, 4, 1, [](int x, int) { return x > 3 ? 1u : 0u; });
+    EXPECT_NE(m.GetSprite("deepshadow", true), nullptr);
 }
 
 TEST_F(SpriteManagerTest, InvalidSpritesAreAnnouncedAndNoLongerHandedOut) {
