@@ -4,7 +4,14 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/StringUtil.h"
+
 namespace {
+
+// The virtual clock counts whole milliseconds, so a shorter step would never move it; a step of
+// more than a second is no longer a frame (the game would spend minutes catching up).
+constexpr double kMinDt = 0.001;
+constexpr double kMaxDt = 1.0;
 
 bool ParseUnsigned(const std::string& text, uint32_t& value) {
     if (text.empty() || text[0] == '-') return false;
@@ -51,7 +58,7 @@ const char* UsageText() {
            "  --headless [--seed N] [--dt S] [--ticks N] [--input FILE] [--state FILE]\n"
            "             [--frame TICK:FILE.bmp]... [--strict-settings]\n"
            "  --seed N            seed of the random source\n"
-           "  --dt S              seconds per tick (default 0.02)\n"
+           "  --dt S              seconds per tick, 0.001 to 1 (default 0.02)\n"
            "  --ticks N           run N ticks, then shut down (default: up to the last\n"
            "                      scripted tick)\n"
            "  --input FILE        scripted input: lines \"<tick> key <vk>\", \"<tick> char <code>\",\n"
@@ -113,8 +120,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             char* end = nullptr;
             if (!value(text)) return Error("--dt needs a number of seconds");
             result.dt = std::strtod(text.c_str(), &end);
-            if (text.empty() || *end != '\0' || !std::isfinite(result.dt) || result.dt <= 0.0 || result.dt > 3600.0) {
-                return Error("--dt needs a number of seconds above 0, not \"" + text + "\"");
+            if (text.empty() || *end != '\0' || !(result.dt >= kMinDt && result.dt <= kMaxDt)) {
+                return Error(StringFormat("--dt needs a number of seconds from %g to %g, not \"%s\"", kMinDt, kMaxDt,
+                                          text.c_str()));
             }
         } else if (arg == "--frame") {
             if (!value(text)) return Error("--frame needs TICK:FILE.bmp");

@@ -10,9 +10,14 @@
 #include "platform/Clock.h"
 #include "platform/Gamepads.h"
 #include "platform/MessageQueue.h"
+#include "platform/Messages.h"
 #include "platform/Present.h"
 #include "platform/Window.h"
 #include "sound/SoundEngine.h"
+
+namespace {
+constexpr int kStateWriteFailedExitCode = 1;
+}  // namespace
 
 HeadlessRunner::HeadlessRunner(const CommandLine& options, std::vector<InputEvent> events)
     : options_(options), events_(std::move(events)) {}
@@ -115,6 +120,13 @@ void HeadlessRunner::Run(Game& game, platform::Window& window) {
         if (state_.is_open()) {
             state_ << DescribeGameState(game, tick, sound.TakeStartedSounds()) << '\n';
             state_.flush();
+            if (!state_) {
+                // A full disk: the dump would be incomplete, so the run ends and says so.
+                std::fprintf(stderr, "reedjumper: writing the state file %s failed at tick %d\n",
+                             options_.stateFile.c_str(), tick);
+                platform::PostQuitMessage(kStateWriteFailedExitCode);
+                return;
+            }
         } else {
             sound.TakeStartedSounds();
         }

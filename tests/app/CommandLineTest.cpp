@@ -73,6 +73,9 @@ TEST(CommandLineTest, BadOptionsAreUsageErrors) {
         {"--headless", "--ticks", "many"},
         {"--headless", "--dt", "0"},
         {"--headless", "--dt", "nan"},
+        {"--headless", "--dt", "0.0000001"},  // rounds to no time at all: the game would freeze
+        {"--headless", "--dt", "3600"},       // minutes per tick
+        {"--headless", "--dt", "-inf"},
         {"--headless", "--frame", "0:x.bmp"},
         {"--headless", "--frame", "x.bmp"},
         {"--headless", "--frame", "5:"},
