@@ -106,9 +106,15 @@ std::vector<uint8_t> Encode(const uint8_t* pixels, int count, int bytesPerPixel,
     return out;
 }
 
-RJ_VECTOR_CLONES
-bool Decode(const uint8_t* stream, size_t size, int width, int height, int bytesPerPixel, uint8_t* dst, int pitch) {
-    if (width <= 0 || height <= 0) return true;
+namespace {
+
+// The decoder, with the pixel size a constant where it is one of the display's (2 or 4 bytes): the
+// per-packet arithmetic then folds, which keeps short literal runs cheap. kFixedBytes 0 takes
+// `anyBytes`. Inlined into each instruction-set build of Decode.
+template <int kFixedBytes>
+[[gnu::always_inline]] inline bool DecodeAs(const uint8_t* stream, size_t size, int width, int height, int anyBytes,
+                                            uint8_t* dst, int pitch) {
+    const int bytesPerPixel = kFixedBytes != 0 ? kFixedBytes : anyBytes;
     const size_t rowBytes = static_cast<size_t>(width) * bytesPerPixel;
     // Rows that follow each other in memory are decoded as one long row: fewer, longer copies.
     const bool contiguous = static_cast<size_t>(pitch) == rowBytes;
@@ -175,6 +181,16 @@ bool Decode(const uint8_t* stream, size_t size, int width, int height, int bytes
         }
     }
     return ok;
+}
+
+}  // namespace
+
+RJ_VECTOR_CLONES
+bool Decode(const uint8_t* stream, size_t size, int width, int height, int bytesPerPixel, uint8_t* dst, int pitch) {
+    if (width <= 0 || height <= 0) return true;
+    if (bytesPerPixel == 2) return DecodeAs<2>(stream, size, width, height, bytesPerPixel, dst, pitch);
+    if (bytesPerPixel == 4) return DecodeAs<4>(stream, size, width, height, bytesPerPixel, dst, pitch);
+    return DecodeAs<0>(stream, size, width, height, bytesPerPixel, dst, pitch);
 }
 
 }  // namespace runlength

@@ -19,65 +19,6 @@ using platform::DisplayResult;
 namespace {
 // Black is the transparent colour of every keyed blit.
 constexpr platform::DisplayColorKey kBlackKey{0, 0};
-
-// Sixteen bytes move in one vector register on every machine we build for.
-constexpr size_t kChunk = 16;
-using Chunk = uint8_t __attribute__((vector_size(kChunk)));
-
-inline void CopyChunk(uint8_t* to, const uint8_t* from) {
-    Chunk v;
-    std::memcpy(&v, from, kChunk);
-    std::memcpy(to, &v, kChunk);
-}
-
-// Decodes a frame whose rows follow each other without a gap, as one long row. Packets copy in
-// whole 16-byte chunks: a chunk may run past the packet's end, which is harmless because the
-// following packets overwrite those bytes, and it is only done where both the stream and the frame
-// have room for it. Full-screen frames decode this way at close to memcpy speed, where a library
-// call per packet would cost about as much again. Returns false for a malformed stream; what it did
-// not produce is black then.
-template <size_t bytesPerPixel>
-bool DecodeContiguous(const uint8_t* in, size_t size, uint8_t* out, size_t total) {
-    const uint8_t* const inEnd = in + size;
-    uint8_t* const outEnd = out + total;
-    bool ok = true;
-    while (out < outEnd) {
-        const int c = in < inEnd ? static_cast<int8_t>(*in++) : 0;
-        if (c == 0 || c == -128) {
-            ok = false;
-            break;
-        }
-        const size_t count = static_cast<size_t>(c < 0 ? -c : c);
-        const size_t bytes = count * bytesPerPixel;
-        const size_t dataBytes = c < 0 ? bytes : bytesPerPixel;
-        const size_t inLeft = static_cast<size_t>(inEnd - in);
-        const size_t outLeft = static_cast<size_t>(outEnd - out);
-        if (inLeft < dataBytes || outLeft < bytes) {
-            ok = false;
-            break;
-        }
-        if (c < 0) {
-            if (inLeft >= bytes + kChunk && outLeft >= bytes + kChunk) {
-                for (size_t k = 0; k < bytes; k += kChunk) CopyChunk(out + k, in + k);
-            } else {
-                std::memcpy(out, in, bytes);
-            }
-        } else {
-            // One chunk filled with the pixel, then stored as often as the run needs.
-            uint8_t pattern[kChunk];
-            for (size_t k = 0; k < kChunk; k += bytesPerPixel) std::memcpy(pattern + k, in, bytesPerPixel);
-            if (outLeft >= bytes + kChunk) {
-                for (size_t k = 0; k < bytes; k += kChunk) std::memcpy(out + k, pattern, kChunk);
-            } else {
-                for (size_t k = 0; k < bytes; k += bytesPerPixel) std::memcpy(out + k, in, bytesPerPixel);
-            }
-        }
-        in += dataBytes;
-        out += bytes;
-    }
-    if (!ok) std::memset(out, 0, static_cast<size_t>(outEnd - out));
-    return ok;
-}
 }  // namespace
 
 Surface::Surface() = default;
@@ -180,17 +121,8 @@ void Surface::UploadRunLengthFrame(const Image& frame) {
     if (frame.IsRunLengthEncoded() && frame.GetBitsPerPixel() / 8 == bytes && frame.GetWidth() == width_ &&
         frame.GetHeight() == height_) {
         // A malformed stream leaves the rest of the frame black (never stale pixels).
-        const size_t rowBytes = static_cast<size_t>(width_) * bytes;
-        const uint8_t* stream = frame.GetPixels();
-        const size_t size = frame.GetPixelBytes();
-        bool decoded = false;
-        if (static_cast<size_t>(pitch) != rowBytes) {
-            decoded = runlength::Decode(stream, size, width_, height_, bytes, pixels, pitch);
-        } else if (bytes == 2) {
-            decoded = DecodeContiguous<2>(stream, size, pixels, rowBytes * height_);
-        } else {
-            decoded = DecodeContiguous<4>(stream, size, pixels, rowBytes * height_);
-        }
+        const bool decoded =
+            runlength::Decode(frame.GetPixels(), frame.GetPixelBytes(), width_, height_, bytes, pixels, pitch);
         if (!decoded) Trace("malformed run-length frame of %d x %d\n", width_, height_);
     }
     UnlockWhole();
