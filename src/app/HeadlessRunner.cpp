@@ -84,16 +84,6 @@ void HeadlessRunner::PostEvents(int tick, platform::Window& window) {
     if (pads_) pads_->Update(now);  // held directions repeat as they would under the real clock
 }
 
-bool HeadlessRunner::PumpMessages() {
-    platform::Message msg;
-    while (platform::PeekMessage(msg)) {
-        if (!platform::GetMessage(msg)) return false;
-        platform::TranslateMessage(msg);
-        platform::DispatchMessage(msg);
-    }
-    return true;
-}
-
 void HeadlessRunner::WriteFrames(int tick) {
     for (const FrameRequest& frame : options_.frames) {
         if (frame.tick != tick) continue;
@@ -113,7 +103,7 @@ void HeadlessRunner::Run(Game& game, platform::Window& window) {
     bool quitting = false;
     for (int tick = 1; !quitting && tick <= lastTick; ++tick) {
         PostEvents(tick, window);
-        quitting = !PumpMessages();
+        quitting = !platform::PumpMessages();
         platform::AdvanceVirtualTime(stepMs);
         // The main loop runs one last tick after the quit, and so does the runner.
         game.Tick(HasFocus());

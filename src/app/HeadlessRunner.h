@@ -35,8 +35,6 @@ public:
 
 private:
     void PostEvents(int tick, platform::Window& window);
-    // Dispatches every waiting message; false when the quit arrived.
-    bool PumpMessages();
     void WriteFrames(int tick);
 
     CommandLine options_;

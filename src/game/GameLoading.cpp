@@ -139,11 +139,5 @@ bool Game::ShowPreload(float progress) {
     DirectDraw::Instance().Present();
 
     // Keys still work while loading (Escape ends the program, U toggles the music).
-    platform::Message msg;
-    while (platform::PeekMessage(msg)) {
-        if (!platform::GetMessage(msg)) return false;
-        platform::TranslateMessage(msg);
-        platform::DispatchMessage(msg);
-    }
-    return true;
+    return platform::PumpMessages();
 }

@@ -110,6 +110,16 @@ LRESULT DispatchMessage(const Message& msg) {
     return msg.window->CallProc(msg.message, msg.wParam, msg.lParam);
 }
 
+bool PumpMessages() {
+    Message msg;
+    while (PeekMessage(msg)) {
+        if (!GetMessage(msg)) return false;
+        TranslateMessage(msg);
+        DispatchMessage(msg);
+    }
+    return true;
+}
+
 LRESULT DefWindowProc(Window* window, uint32_t message, WPARAM, LPARAM) {
     if (message == WM_CLOSE && window) window->Destroy();
     return 0;

@@ -72,6 +72,9 @@ bool GetMessage(Message& msg);
 void TranslateMessage(const Message& msg);
 // Calls the window procedure of the message's window; 0 when it has none.
 LRESULT DispatchMessage(const Message& msg);
+// Translates and dispatches every waiting message without waiting for more. False once WM_QUIT has
+// been taken (the messages before it were dispatched).
+bool PumpMessages();
 // What a window procedure does with messages it does not handle: WM_CLOSE destroys the window.
 LRESULT DefWindowProc(Window* window, uint32_t message, WPARAM wParam, LPARAM lParam);
 

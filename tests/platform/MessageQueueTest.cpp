@@ -82,6 +82,17 @@ TEST_F(MessageQueueTest, QuitComesAfterTheMessagesPostedBeforeItWithItsExitCode)
     EXPECT_FALSE(platform::PeekMessage(msg)) << "the quit is handed out once";
 }
 
+TEST_F(MessageQueueTest, PumpDispatchesAllThatWaitsTranslatedAndReportsTheQuit) {
+    platform::PostMessage(window_.get(), platform::WM_KEYDOWN, platform::VK_RETURN, 0);
+    EXPECT_TRUE(platform::PumpMessages());
+    EXPECT_EQ(ReceivedIds(), (std::vector<uint32_t>{platform::WM_KEYDOWN, platform::WM_CHAR}));
+    EXPECT_TRUE(platform::PumpMessages()) << "nothing waits: no quit";
+    platform::PostMessage(window_.get(), platform::WM_KEYDOWN, 'H', 0);
+    platform::PostQuitMessage(3);
+    EXPECT_FALSE(platform::PumpMessages());
+    EXPECT_EQ(received_.size(), 3u) << "the key posted before the quit still arrives";
+}
+
 TEST_F(MessageQueueTest, TranslateAddsCharactersForBackspaceAndEnterOnly) {
     platform::PostMessage(window_.get(), platform::WM_KEYDOWN, platform::VK_BACK, 0);
     platform::PostMessage(window_.get(), platform::WM_KEYDOWN, platform::VK_RETURN, 0);
