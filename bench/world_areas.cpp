@@ -41,7 +41,7 @@ public:
     FloatPoint GetScrollPosition() const override { return {}; }
     Frog* GetFrog() override { return nullptr; }
     World& GetWorld() override { return world_; }
-    int GetGameState() const override { return kStatePlaying; }
+    GameState GetGameState() const override { return kStatePlaying; }
     bool ShadowsOn() const override { return true; }
     Sprite* GetSprite(std::string_view key, bool mirrored) override {
         return draw_ ? SpriteManager::Instance().GetSprite(std::string(key), mirrored) : nullptr;

@@ -4,6 +4,7 @@
 
 #include "core/StringUtil.h"
 #include "game/GameScore.h"
+#include "game/MenuButtons.h"
 #include "game/ScreenMessage.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Sprite.h"
@@ -21,10 +22,6 @@ namespace {
 
 constexpr float kNewGameScrollSeconds = 5.0f;
 
-bool IsMenuScreen(int state) {
-    return state == kStateTitleMenu || state == kStateHelp || state == kStateHighScoreTable || state == kStateCredits;
-}
-
 }  // namespace
 
 Game::Game() = default;
@@ -34,11 +31,11 @@ Game::~Game() {
     world_.reset();
 }
 
-void Game::SetState(int newState) {
+void Game::SetState(GameState newState) {
     // Menu screens slide in; so does the first frame of a game started from the title menu.
     // Changes between phases of play switch without a transition.
-    const bool transition =
-        newState != state_ && (IsMenuScreen(newState) || (newState == kStatePlaying && state_ == kStateTitleMenu));
+    const bool transition = newState != state_ && (ScreenOf(newState).has_value() ||
+                                                   (newState == kStatePlaying && state_ == kStateTitleMenu));
     if (transition) DirectDraw::Instance().StartTransition(false);
     state_ = newState;
     if (newState == kStateCredits) creditsPosition_ = 0.0f;

@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "game/GameState.h"
 #include "core/Singleton.h"
 #include "world/objects/InsectFactory.h"
 #include "world/GameContext.h"
+#include "world/GameState.h"
 
 struct MenuButton;
 
@@ -40,9 +40,9 @@ public:
     bool ShowPreload(float progress);
 
     // --- states (Game.cpp) ---
-    void SetState(int newState);
-    int GetState() const { return state_; }
-    int GetSavedState() const { return savedState_; }
+    void SetState(GameState newState);
+    GameState GetState() const { return state_; }
+    GameState GetSavedState() const { return savedState_; }
     // One frame if at least kMinFrameMs passed since the last one and the window has the focus.
     // True when a frame ran.
     bool Tick(bool hasFocus);
@@ -99,7 +99,7 @@ public:
     FloatPoint GetScrollPosition() const override;
     Frog* GetFrog() override;
     World& GetWorld() override;
-    int GetGameState() const override { return state_; }
+    GameState GetGameState() const override { return state_; }
     bool ShadowsOn() const override { return shadowsOn_; }
     Sprite* GetSprite(std::string_view key, bool mirrored) override;
     void PlaySound(std::string_view name) override;
@@ -151,8 +151,8 @@ private:
     bool DrawSprite(std::string_view name, int x, int y);
     void StopIdleSound();
 
-    int state_ = kStateTitleMenu;
-    int savedState_ = kStateTitleMenu;
+    GameState state_ = kStateTitleMenu;
+    GameState savedState_ = kStateTitleMenu;
     int padHighlight_ = -1;
     std::optional<uint32_t> lastTickTime_;
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "game/HighScore.h"
 #include "game/MenuButtons.h"
@@ -9,14 +10,9 @@
 #include "platform/VirtualKeys.h"
 #include "sound/SoundHelpers.h"
 #include "world/Frog.h"
+#include "world/FrogState.h"
 
 namespace {
-
-// Frog commands of the arrow keys.
-constexpr int kMoveLeft = 2;
-constexpr int kMoveRight = 3;
-constexpr int kMoveUp = 4;
-constexpr int kMoveDown = 5;
 
 constexpr uint32_t Bit(int state) { return 1u << state; }
 constexpr uint32_t kAnyState = 0xFFFFFFFFu;
@@ -69,33 +65,17 @@ constexpr std::array kKeyTable{
     KeyBinding{'U', Bit(kStateTitleMenu) | Bit(kStateLoading), KeyAction::ToggleMusic},
 };
 
-// The frog's requests; a frog without them (a world test build) ignores the keys.
-template <class F>
-void RequestMove(F* frog, int command) {
-    if constexpr (requires { frog->RequestMove(command); }) {
-        if (frog) frog->RequestMove(command);
-    }
+// The arrow keys and Space reach the frog, when there is one.
+void RequestMove(Frog* frog, FrogState command) {
+    if (frog) frog->RequestMove(command);
 }
 
-template <class F>
-void RequestCatchInsects(F* frog) {
-    if constexpr (requires { frog->RequestCatchInsects(); }) {
-        if (frog) frog->RequestCatchInsects();
-    }
+void RequestCatchInsects(Frog* frog) {
+    if (frog) frog->RequestCatchInsects();
 }
 
 bool AppliesIn(const KeyBinding& binding, int state) {
     return state >= 0 && state < 32 && (binding.states & Bit(state)) != 0;
-}
-
-bool ScreenOf(int state, MenuScreen& screen) {
-    switch (state) {
-    case kStateTitleMenu: screen = MenuScreen::Title; return true;
-    case kStateHelp: screen = MenuScreen::Help; return true;
-    case kStateHighScoreTable: screen = MenuScreen::HighScores; return true;
-    case kStateCredits: screen = MenuScreen::Credits; return true;
-    default: return false;
-    }
 }
 
 }  // namespace
@@ -118,10 +98,10 @@ void Game::OnKeyDown(uint32_t virtualKey) {
         break;
     case KeyAction::ToTitle: SetState(kStateTitleMenu); break;
     case KeyAction::CatchInsects: RequestCatchInsects(frog); break;
-    case KeyAction::MoveLeft: RequestMove(frog, kMoveLeft); break;
-    case KeyAction::MoveUp: RequestMove(frog, kMoveUp); break;
-    case KeyAction::MoveRight: RequestMove(frog, kMoveRight); break;
-    case KeyAction::MoveDown: RequestMove(frog, kMoveDown); break;
+    case KeyAction::MoveLeft: RequestMove(frog, FS_MOVE_LEFT); break;
+    case KeyAction::MoveUp: RequestMove(frog, FS_MOVE_UP); break;
+    case KeyAction::MoveRight: RequestMove(frog, FS_MOVE_RIGHT); break;
+    case KeyAction::MoveDown: RequestMove(frog, FS_MOVE_DOWN); break;
     case KeyAction::ToCredits: SetState(kStateCredits); break;
     case KeyAction::ToHighScores: SetState(kStateHighScoreTable); break;
     case KeyAction::ToHelp: SetState(kStateHelp); break;
@@ -149,10 +129,10 @@ void Game::OnKeyDown(uint32_t virtualKey) {
 void Game::OnChar(uint32_t code) { HighScore::Instance().OnChar(static_cast<int>(code)); }
 
 void Game::OnMouseDown(int x, int y) {
-    MenuScreen screen;
-    if (!ScreenOf(state_, screen)) return;
+    const std::optional<MenuScreen> screen = ScreenOf(state_);
+    if (!screen) return;
     for (const MenuButton& button : MenuButtons()) {
-        if (button.screen == screen && button.Contains(x, y)) {
+        if (button.screen == *screen && button.Contains(x, y)) {
             PlaySfx("SOUND_MENU_BUTTON_CLICK");
             return;
         }
@@ -160,12 +140,12 @@ void Game::OnMouseDown(int x, int y) {
 }
 
 void Game::OnMouseUp(int x, int y) {
-    MenuScreen screen;
-    if (!ScreenOf(state_, screen)) return;
+    const std::optional<MenuScreen> screen = ScreenOf(state_);
+    if (!screen) return;
     // Every button of the screen that holds the point acts, in table order, all judged by the
     // screen the release happened on.
     for (const MenuButton& button : MenuButtons()) {
-        if (button.screen != screen || !button.Contains(x, y)) continue;
+        if (button.screen != *screen || !button.Contains(x, y)) continue;
         switch (button.action) {
         case MenuAction::Music: ToggleMusic(); break;
         case MenuAction::Shadows: ToggleShadows(); break;
@@ -177,7 +157,7 @@ void Game::OnMouseUp(int x, int y) {
         case MenuAction::HighScores: SetState(kStateHighScoreTable); break;
         case MenuAction::Exit: platform::PostQuitMessage(0); break;
         case MenuAction::Back:
-            if (screen == MenuScreen::HighScores) {
+            if (*screen == MenuScreen::HighScores) {
                 LeaveHighScoreScreen();
             } else {
                 SetState(kStateTitleMenu);

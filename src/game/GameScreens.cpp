@@ -1,6 +1,7 @@
 #include "game/Game.h"
 
-#include <array>
+#include <algorithm>
+#include <optional>
 
 #include "core/StringUtil.h"
 #include "game/GameScore.h"
@@ -37,38 +38,36 @@ constexpr float kCreditsRestartPosition = -2000.0f;
 constexpr int kLogoZelX = 200;
 constexpr int kLogoKestrelX = 400;
 
-bool ScreenOf(int state, MenuScreen& screen) {
-    switch (state) {
-    case kStateTitleMenu: screen = MenuScreen::Title; return true;
-    case kStateHelp: screen = MenuScreen::Help; return true;
-    case kStateHighScoreTable: screen = MenuScreen::HighScores; return true;
-    case kStateCredits: screen = MenuScreen::Credits; return true;
-    default: return false;
-    }
-}
-
 }  // namespace
 
 void Game::RunFrameHandler(float dt) {
-    // Indexed by state number; 0 (loading), 3 and 14 have no frame handler.
-    static constexpr std::array<FrameHandler, 14> kHandlers{
-        nullptr,
-        &Game::UpdatePlaying,
-        &Game::UpdateFinalScroll,
-        nullptr,
-        &Game::UpdateFrogDying,
-        &Game::UpdateAfterDeath,
-        &Game::UpdateHelp,
-        &Game::UpdatePaused,
-        &Game::UpdateHighScoreTable,
-        &Game::UpdateHighScoreSubmit,
-        &Game::UpdateGameOver,
-        &Game::UpdateTitleMenu,
-        &Game::UpdateFinalShowDown,
-        &Game::UpdateCredits,
+    struct StateHandler {
+        GameState state;
+        FrameHandler handler;  // null: nothing runs in the state's frames
     };
-    if (state_ < 0 || state_ >= static_cast<int>(kHandlers.size()) || !kHandlers[state_]) return;
-    (this->*kHandlers[state_])(dt);
+    // One row per state, in state order. Loading draws its own frames before the first tick.
+    static constexpr StateHandler kHandlers[] = {
+        {kStateLoading, nullptr},
+        {kStatePlaying, &Game::UpdatePlaying},
+        {kStateFinalScroll, &Game::UpdateFinalScroll},
+        {kStateFrogDying, &Game::UpdateFrogDying},
+        {kStateAfterDeath, &Game::UpdateAfterDeath},
+        {kStateHelp, &Game::UpdateHelp},
+        {kStatePaused, &Game::UpdatePaused},
+        {kStateHighScoreTable, &Game::UpdateHighScoreTable},
+        {kStateHighScoreSubmit, &Game::UpdateHighScoreSubmit},
+        {kStateGameOver, &Game::UpdateGameOver},
+        {kStateTitleMenu, &Game::UpdateTitleMenu},
+        {kStateFinalShowDown, &Game::UpdateFinalShowDown},
+        {kStateCredits, &Game::UpdateCredits},
+    };
+    static_assert(std::ranges::equal(kHandlers, kGameStates, {}, &StateHandler::state),
+                  "the frame handler table needs one row per game state, in state order");
+    for (const StateHandler& row : kHandlers) {
+        if (row.state != state_) continue;
+        if (row.handler) (this->*row.handler)(dt);
+        return;
+    }
 }
 
 void Game::UpdateTitleMenu(float) {
@@ -135,11 +134,11 @@ void Game::UpdateCredits(float dt) {
 }
 
 void Game::DrawHighlights() {
-    MenuScreen screen;
-    if (!ScreenOf(state_, screen)) return;
+    const std::optional<MenuScreen> screen = ScreenOf(state_);
+    if (!screen) return;
     const platform::GamePoint mouse = platform::GetCursorPos();
     for (const MenuButton& button : MenuButtons()) {
-        if (button.screen == screen && button.Contains(mouse.x, mouse.y)) {
+        if (button.screen == *screen && button.Contains(mouse.x, mouse.y)) {
             DrawSprite(button.highlight, button.left, button.top);
         }
     }

@@ -20,3 +20,13 @@ constexpr std::array kButtons{
 }  // namespace
 
 std::span<const MenuButton> MenuButtons() { return kButtons; }
+
+std::optional<MenuScreen> ScreenOf(GameState state) {
+    switch (state) {
+    case kStateTitleMenu: return MenuScreen::Title;
+    case kStateHelp: return MenuScreen::Help;
+    case kStateHighScoreTable: return MenuScreen::HighScores;
+    case kStateCredits: return MenuScreen::Credits;
+    default: return std::nullopt;
+    }
+}

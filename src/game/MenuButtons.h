@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <span>
+
+#include "world/GameState.h"
 
 // The buttons of the menu screens: where they are, the highlight shown under the mouse, and what
 // a release on them does. A point is inside only when it lies strictly between the edges.
@@ -19,3 +22,6 @@ struct MenuButton {
 
 // Every button, per screen in the order a release tests them.
 std::span<const MenuButton> MenuButtons();
+
+// The menu screen a state shows; none for loading and the states of play.
+std::optional<MenuScreen> ScreenOf(GameState state);

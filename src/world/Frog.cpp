@@ -6,6 +6,7 @@
 #include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "world/objects/Box.h"
+#include "world/objects/ObjectKinds.h"
 #include "world/objects/SpriteDrawing.h"
 #include "world/objects/TrackObject.h"
 #include "world/objects/Truck.h"
@@ -29,7 +30,7 @@ struct StateInfo {
     const char* secondSound;
 };
 
-constexpr StateInfo kStates[Frog::kNumStates] = {
+constexpr StateInfo kStates[kFrogStateCount] = {
     {nullptr, "INVISIBLE_OBJECT", nullptr, nullptr},                   // 0
     {"FS_IDLE", "FROG_IDLE", nullptr, nullptr},                        // 1
     {"FS_MOVE_LEFT", "FROG_MOVE_LEFT", "SOUND_FROG_MOVE", nullptr},    // 2
@@ -47,12 +48,13 @@ constexpr StateInfo kStates[Frog::kNumStates] = {
     {"FS_DROWN", "FROG_DROWN", "SOUND_FROG_DROWN", nullptr},
     {"FS_FINISH", "FROG_FINISH", nullptr, nullptr},  // its sound depends on the frogs left
     {"FS_IN_GOAL", "FROG_IN_GOAL", nullptr, nullptr},
-    {nullptr, "INVISIBLE_OBJECT", "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_AQUARIUM"},  // 17
-    {nullptr, nullptr, "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_CEMENT_MIXER"},         // 18
-    {nullptr, nullptr, "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_CHEZ_FRED"},            // 19
-    {nullptr, "INVISIBLE_OBJECT", "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_ELECTRIC"},  // 20
-    {nullptr, nullptr, "SOUND_TRUCK_BREAK", "SOUND_FROG_KILL_GARBAGE"},              // 21
-    {"FS_KILL_BOX_DROWN", "FROG_KILL_BOX_DROWN", nullptr, nullptr},                  // the box's command plays it
+    // 17 … 21, the truck kills: the frog's picture and its second sound come from the truck's kind.
+    {nullptr, nullptr, "SOUND_TRUCK_BREAK", nullptr},
+    {nullptr, nullptr, "SOUND_TRUCK_BREAK", nullptr},
+    {nullptr, nullptr, "SOUND_TRUCK_BREAK", nullptr},
+    {nullptr, nullptr, "SOUND_TRUCK_BREAK", nullptr},
+    {nullptr, nullptr, "SOUND_TRUCK_BREAK", nullptr},
+    {"FS_KILL_BOX_DROWN", "FROG_KILL_BOX_DROWN", nullptr, nullptr},  // the box's command plays it
     {"FS_KILL_BOX_BOMB", "FROG_KILL_BOX_BOMB", "SOUND_FROG_KILL_BOX_BOMB", nullptr},
     {"FS_KILL_BOX_HAMMER", "FROG_KILL_BOX_HAMMER", "SOUND_FROG_KILL_BOX_HAMMER", nullptr},
     {"FS_KILL_BOX_RED_BUTTON", "FROG_KILL_BOX_RED_BUTTON", "SOUND_FROG_KILL_BOX_RED_BUTTON", nullptr},
@@ -62,7 +64,7 @@ constexpr StateInfo kStates[Frog::kNumStates] = {
 };
 
 // World units of each jump (positive y is up), by state.
-constexpr int kJumpDistances[Frog::kNumStates] = {0, 0, -40, 40, 75, -75, -85, 85, 65, 140, 150};
+constexpr int kJumpDistances[kFrogStateCount] = {0, 0, -40, 40, 75, -75, -85, 85, 65, 140, 150};
 
 // Jumps between and off trucks.
 constexpr int kTruckDownDistance = -85;
@@ -74,14 +76,17 @@ constexpr float kSteerEnd = 0.8f;
 // The box's drowning gurgle starts in this window of the state time.
 constexpr float kBoxDrownSoundStart = 0.75f;
 constexpr float kBoxDrownSoundEnd = 1.0f;
-// A box, when the frog is boxed and drowned, goes to this state.
-constexpr int kBoxStateDrowning = 5;
 // A killing box's carrier is held in this state.
 constexpr int kCarrierStateHeld = 2;
 
 constexpr const char* kIdleSound = "SOUND_FROG_IDLE";
 
 bool IsTruck(const TrackObject* object) { return dynamic_cast<const Truck*>(object) != nullptr; }
+
+// The kind record of a truck the frog rides; null on anything else.
+const ObjectKind* TruckKind(const TrackObject* object) {
+    return IsTruck(object) ? FindObjectKind(object->GetKind()) : nullptr;
+}
 
 }  // namespace
 
@@ -111,7 +116,7 @@ float Frog::JumpProgress() const {
 void Frog::LoadOffsets() {
     SettingsManager& s = SettingsManager::Instance();
     const IntPoint base{s.GetInt("frogDefaultOffsetX"), s.GetInt("frogDefaultOffsetY")};
-    for (int i = 0; i < kNumStates; ++i) {
+    for (int i = 0; i < kFrogStateCount; ++i) {
         drawOffsets_[i] = base;
         if (kStates[i].offsetName == nullptr) continue;
         // FS_MOVE_UP → frogmoveup: underscores removed, lowered, the leading "fs" becoming "frog".
@@ -160,11 +165,15 @@ void Frog::PlayStateSounds(int state) {
     }
     if (info.sound) context_->PlaySound(info.sound);
     if (info.secondSound) context_->PlaySound(info.secondSound);
+    if (IsTruckKill(state)) {
+        const ObjectKind* truck = TruckKind(carrier_);
+        if (truck != nullptr && truck->frogKillSound != nullptr) context_->PlaySound(truck->frogKillSound);
+    }
 }
 
 int Frog::SetState(int s) {
     if (s == state_) return s;
-    if (s < 0 || s >= kNumStates) {
+    if (s < 0 || s >= kFrogStateCount) {
         Impossible("state", s);
         return state_;
     }
@@ -177,12 +186,14 @@ int Frog::SetState(int s) {
 }
 
 const std::string& Frog::GetSpriteName() const {
-    const int s = state_ >= 0 && state_ < kNumStates ? state_ : 0;
+    const int s = state_ >= 0 && state_ < kFrogStateCount ? state_ : 0;
     if (kStates[s].sprite != nullptr) return StaticAssetKey(kStates[s].sprite);
-    // The cement mixer, snack van and garbage kills show the frog by the truck's direction.
-    const Truck* truck = dynamic_cast<const Truck*>(carrier_);
-    if (truck == nullptr) return StaticAssetKey("INVISIBLE_OBJECT");
-    return truck->GetSpeed() < 0.0f ? StaticAssetKey("FROG_KILL_TRUCK_LEFT") : StaticAssetKey("FROG_KILL_TRUCK_RIGHT");
+    // A truck kill shows the frog as the truck's kind says, or else by the truck's direction.
+    const ObjectKind* kind = TruckKind(carrier_);
+    if (kind == nullptr) return StaticAssetKey("INVISIBLE_OBJECT");
+    if (kind->frogKillSprite != nullptr) return StaticAssetKey(kind->frogKillSprite);
+    return carrier_->GetSpeed() < 0.0f ? StaticAssetKey("FROG_KILL_TRUCK_LEFT")
+                                       : StaticAssetKey("FROG_KILL_TRUCK_RIGHT");
 }
 
 void Frog::QueueCommand(int command) { pendingCommand_ = command; }
@@ -221,7 +232,7 @@ IntPoint Frog::GetVisiblePosition() const {
 }
 
 IntPoint Frog::GetStateOffset() const {
-    const int s = state_ >= 0 && state_ < kNumStates ? state_ : 0;
+    const int s = state_ >= 0 && state_ < kFrogStateCount ? state_ : 0;
     IntPoint offset = drawOffsets_[s];
     if (s == FS_KNOCKED_OVER) {
         offset.x += knockedOverOffset_.x;
@@ -377,7 +388,7 @@ bool Frog::TryDeathCommand(int command) {
         context_->StartFrogDying();
         if (auto* box = dynamic_cast<Box*>(carrier_)) {
             context_->PlaySound("SOUND_FROG_KILL_BOX_DROWN");
-            box->SetState(kBoxStateDrowning);
+            box->SetState(Box::kStateAngryOrDrowning);
         }
         SetState(FS_KILL_BOX_DROWN);
         return true;

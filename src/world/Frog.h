@@ -5,6 +5,7 @@
 
 #include "world/objects/GameObject.h"
 #include "world/objects/VisualObject.h"
+#include "world/FrogState.h"
 #include "world/Point.h"
 
 class Box;
@@ -21,8 +22,6 @@ class World;
 // Commands are state numbers (FrogState.h); at most one waits, and only the idle frog takes it.
 class Frog : public GameObject, public VisualObject {
 public:
-    static constexpr int kStateIdle = 1;
-    static constexpr int kNumStates = 29;  // state numbers 0 … 28 index the offset table
     // Fraction of a jump after which a new direction key is taken (kept for after the landing).
     static constexpr float kCommandGate = 0.4f;
 
@@ -77,9 +76,11 @@ public:
 
     // World units of the jump of a state (0 for states that do not jump).
     static int JumpDistance(int state);
-    // Horizontal jump (states 2, 3) rather than vertical (4 … 10).
-    static bool IsSidewaysJump(int state) { return state == 2 || state == 3; }
-    static bool IsJump(int state) { return state >= 2 && state <= 10; }
+    // Horizontal jump (left, right) rather than vertical (up, down and the truck and rocket jumps).
+    static bool IsSidewaysJump(int state) { return state == FS_MOVE_LEFT || state == FS_MOVE_RIGHT; }
+    static bool IsJump(int state) { return state >= FS_MOVE_LEFT && state <= FS_ROCKET_JUMP_BOARDING; }
+    // The frog is being killed by the truck it rides.
+    static bool IsTruckKill(int state) { return state >= FS_KILL_TRUCK_AQUARIUM && state <= FS_KILL_TRUCK_GARBAGE; }
 
 private:
     void TryMove(int command);
@@ -104,7 +105,7 @@ private:
     TrackObject* target_ = nullptr;
     Box* killingBox_ = nullptr;
     IntPoint previousPosition_;
-    IntPoint drawOffsets_[kNumStates] = {};
+    IntPoint drawOffsets_[kFrogStateCount] = {};
     IntPoint knockedOverOffset_;
     IntPoint hammerDownOffset_;
     IntPoint explosionOffset_;

@@ -1,5 +1,7 @@
 #include "world/FrogCollisions.h"
 
+#include "world/objects/ObjectKinds.h"
+#include "world/objects/RiverObject.h"
 #include "world/objects/TrackObject.h"
 #include "world/Area.h"
 #include "world/BlockInfo.h"
@@ -9,28 +11,6 @@
 #include "world/LevelInfo.h"
 #include "world/World.h"
 #include "world/WorldCell.h"
-
-namespace {
-
-// A river object's submerged state: standing on it is standing in the water.
-constexpr int kCarrierSubmerged = 4;
-
-// The crash sound of a road object by its kind; none for other kinds.
-const char* CrashSound(int kind) {
-    switch (kind) {
-    case KIND_RAGTOP_OPEN: return "SOUND_RAGTOP_OPEN_CRASH";
-    case KIND_RAGTOP_CLOSED: return "SOUND_RAGTOP_CLOSED_CRASH";
-    case KIND_SMALL_CAR: return "SOUND_SMALL_CAR_CRASH";
-    case KIND_TRUCK_GARBAGE:
-    case KIND_TRUCK_CHEZ_FRED:
-    case KIND_TRUCK_ELECTRIC:
-    case KIND_TRUCK_AQUARIUM:
-    case KIND_TRUCK_CEMENT_MIXER: return "SOUND_TRUCK_CRASH";
-    default: return nullptr;
-    }
-}
-
-}  // namespace
 
 bool CheckFrogCollisions(Frog& frog, World& world, GameContext& game) {
     const IntPoint seen = frog.GetVisiblePosition();
@@ -49,7 +29,8 @@ bool CheckFrogCollisions(Frog& frog, World& world, GameContext& game) {
         const TrackObject* hit =
             area != nullptr && !area->IsRiver() ? world.FindTrackObjectAt(seen.x, seen.y) : nullptr;
         if (hit != nullptr) {
-            if (const char* sound = CrashSound(hit->GetKind())) game.PlaySound(sound);
+            const ObjectKind* record = FindObjectKind(hit->GetKind());
+            if (record != nullptr && record->crashSound != nullptr) game.PlaySound(record->crashSound);
         }
         frog.KnockOver(frog.GetMoveOffset());
         return true;
@@ -60,8 +41,9 @@ bool CheckFrogCollisions(Frog& frog, World& world, GameContext& game) {
         return true;
     }
     const TrackObject* carrier = frog.GetCarrier();
+    // Standing on a submerged river object is standing in the water.
     if (world.GetGrid().HasFlagAt(seen.x, seen.y, CELL_WATER) && state == FS_IDLE &&
-        (carrier == nullptr || carrier->GetState() == kCarrierSubmerged)) {
+        (carrier == nullptr || carrier->GetState() == RiverObject::kStateUnderWater)) {
         frog.SetState(FS_DROWN);
         return true;
     }

@@ -31,3 +31,6 @@ enum FrogState : int {
     FS_SHOW_DOWN_WAIT = 27,
     FS_SHOW_DOWN_FINISH = 28,
 };
+
+// State numbers 0 … 28 index the frog's tables (0: no state yet, nothing shown).
+inline constexpr int kFrogStateCount = FS_SHOW_DOWN_FINISH + 1;

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "world/GameState.h"
 #include "world/Point.h"
 
 class Frog;
@@ -14,11 +15,6 @@ class World;
 // game in any other way.
 class GameContext {
 public:
-    // Game states the world looks at (the game's own state numbers).
-    static constexpr int kStatePlaying = 1;
-    static constexpr int kStateFrogDying = 4;
-    static constexpr int kStateTitleMenu = 11;
-
     virtual ~GameContext() = default;
 
     // Lower left corner of the screen in world units (not rounded).
@@ -26,8 +22,8 @@ public:
     // The frog of the running game; null while there is none.
     virtual Frog* GetFrog() = 0;
     virtual World& GetWorld() = 0;
-    // The game's current state number.
-    virtual int GetGameState() const = 0;
+    // The game's current state.
+    virtual GameState GetGameState() const = 0;
     // The title-menu option: cars and trucks draw their shadows.
     virtual bool ShadowsOn() const = 0;
 

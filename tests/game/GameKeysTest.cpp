@@ -30,9 +30,9 @@ protected:
 };
 
 struct KeyCase {
-    int state;
+    GameState state;
     uint32_t key;
-    int expectedState;
+    GameState expectedState;
     bool quits;
 };
 
@@ -71,7 +71,7 @@ TEST_F(GameKeysTest, KeysChangeStatesAsTheTableSays) {
 }
 
 TEST_F(GameKeysTest, PauseResumesExactlyThePausedState) {
-    for (int paused : {kStatePlaying, kStateFrogDying, kStateAfterDeath}) {
+    for (GameState paused : {kStatePlaying, kStateFrogDying, kStateAfterDeath}) {
         game_.SetState(paused);
         game_.OnKeyDown('P');
         EXPECT_EQ(game_.GetState(), kStatePaused);

@@ -119,7 +119,7 @@ TEST_F(RiverObjectTest, ABoxKillsTheFrogOneRowBelowAcrossItsSweptSpan) {
 }
 
 TEST_F(RiverObjectTest, OnlyPlayAndTheTitleMenuLetABoxStrike) {
-    for (int state : {GameContext::kStateFrogDying, 5, 7}) {
+    for (GameState state : {kStateFrogDying, kStateAfterDeath, kStatePaused}) {
         TestContext local;
         local.BuildLevel();
         local.gameState = state;
@@ -129,7 +129,7 @@ TEST_F(RiverObjectTest, OnlyPlayAndTheTitleMenuLetABoxStrike) {
         box->SetX(400.0f);
         box->Update(0.02f);
         EXPECT_FALSE(frog.PendingCommand().has_value()) << state;
-        local.gameState = GameContext::kStatePlaying;
+        local.gameState = kStatePlaying;
         box->Update(0.02f);
         EXPECT_EQ(frog.PendingCommand(), FS_KILL_BOX_BOMB) << state;
     }
@@ -149,7 +149,7 @@ TEST_F(RiverObjectTest, ABoxWhoseKillEndsIsRemovedAndFreesTheFrog) {
     box->Update(0.0f);
     ASSERT_EQ(frog.GetKillingBox(), box);
     frog.SetState(FS_KILL_BOX_BOMB);
-    game.gameState = GameContext::kStateFrogDying;
+    game.gameState = kStateFrogDying;
     // The track under the killing box stands still while the kill plays.
     const float x = box->GetX();
     track.Advance(0.3f, false);

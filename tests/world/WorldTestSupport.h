@@ -185,7 +185,7 @@ public:
     FloatPoint GetScrollPosition() const override { return scroll; }
     Frog* GetFrog() override { return frog; }
     World& GetWorld() override { return world; }
-    int GetGameState() const override { return gameState; }
+    GameState GetGameState() const override { return gameState; }
     bool ShadowsOn() const override { return shadows; }
     Sprite* GetSprite(std::string_view key, bool mirrored) override {
         requested.push_back(std::string(key) + (mirrored ? "mirrored" : ""));
@@ -225,7 +225,7 @@ public:
 
     FloatPoint scroll;
     Frog* frog = nullptr;
-    int gameState = kStatePlaying;
+    GameState gameState = kStatePlaying;
     bool shadows = true;
     std::map<std::string, std::unique_ptr<RecordingSprite>> sprites;
     std::vector<std::string> requested;

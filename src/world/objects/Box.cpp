@@ -1,8 +1,9 @@
 #include "world/objects/Box.h"
 
 #include <algorithm>
-#include <iterator>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
@@ -13,24 +14,8 @@
 #include "world/World.h"
 
 namespace {
-struct BoxKind {
-    int kind;
-    int killCommand;
-    const char* killSprite;
-};
-
-constexpr BoxKind kBoxKinds[] = {
-    {KIND_BOX_HAMMER, FS_KILL_BOX_HAMMER, "BOX_HAMMER_KILL"},
-    {KIND_BOX_RED_BUTTON, FS_KILL_BOX_RED_BUTTON, "BOX_RED_BUTTON_KILL"},
-    {KIND_BOX_BOMB, FS_KILL_BOX_BOMB, "BOX_BOMB_KILL"},
-};
-
-const BoxKind* FindKind(int kind) {
-    for (const BoxKind& entry : kBoxKinds) {
-        if (entry.kind == kind) return &entry;
-    }
-    return nullptr;
-}
+// The kind's record when it is a box kind.
+const ObjectKind* BoxRecord(int kind) { return IsKindOf(kind, KindFamily::Box) ? FindObjectKind(kind) : nullptr; }
 
 int Truncated(const char* key) { return static_cast<int>(SettingsManager::Instance().GetFloat(key)); }
 }  // namespace
@@ -79,8 +64,8 @@ void Box::Update(float dt) {
 void Box::CheckPassOver() {
     // Only a box still swimming strikes: one that is killing or finished stays so.
     if (context_ == nullptr || track_ == nullptr || state_ != kStateSwimming) return;
-    const int gameState = context_->GetGameState();
-    if (gameState != GameContext::kStatePlaying && gameState != GameContext::kStateTitleMenu) return;
+    const GameState gameState = context_->GetGameState();
+    if (gameState != kStatePlaying && gameState != kStateTitleMenu) return;
     Frog* frog = context_->GetFrog();
     if (frog == nullptr) return;
     const int bx = static_cast<int>(x_);
@@ -113,23 +98,24 @@ void Box::Draw(float animTime, bool mirrored) {
 }
 
 int Box::KillCommand() const {
-    const BoxKind* entry = FindKind(kind_);
-    return entry != nullptr ? entry->killCommand : FS_KILL_BOX_BOMB;
+    const ObjectKind* record = BoxRecord(kind_);
+    return record != nullptr ? record->killCommand : FS_KILL_BOX_BOMB;
 }
 
 const std::string& Box::GetSpriteName() const {
     static const std::string kSwimming = MakeAssetKey("BOX_SWIMMING");
     static const std::string kDrown = MakeAssetKey("BOX_DROWN_KILL");
     static const std::string kInvisible = MakeAssetKey("INVISIBLE_OBJECT");
-    static const std::string kKill[] = {MakeAssetKey(kBoxKinds[0].killSprite), MakeAssetKey(kBoxKinds[1].killSprite),
-                                        MakeAssetKey(kBoxKinds[2].killSprite)};
+    static const std::vector<std::string> kKill = [] {
+        std::vector<std::string> keys;
+        for (const ObjectKind& record : ObjectKinds()) {
+            keys.push_back(record.killSprite != nullptr ? MakeAssetKey(record.killSprite) : std::string());
+        }
+        return keys;
+    }();
     if (state_ == kStateSwimming) return kSwimming;
     if (state_ == kStateAngryOrDrowning) return kDrown;
-    if (state_ == kStateKilling) {
-        for (size_t i = 0; i < std::size(kBoxKinds); ++i) {
-            if (kBoxKinds[i].kind == kind_) return kKill[i];
-        }
-    }
+    if (state_ == kStateKilling && BoxRecord(kind_) != nullptr) return kKill[kind_];
     return kInvisible;
 }
 

@@ -1,7 +1,8 @@
 #include "world/objects/Car.h"
 
-#include <iterator>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "core/StringUtil.h"
 
@@ -9,10 +10,10 @@ Car::Car(std::string name, int kind) : RoadObject(std::move(name), kind) {}
 
 bool Car::AttachToTrack(ObjectTrack& track, bool randomX) {
     RoadObject::AttachToTrack(track, randomX);
-    if (const RoadKindInfo* info = KindInfo(kind_)) {
-        LoadExtent(info->extentPrefix);
-        LoadShadowOffset(info->shadowPrefix);
-        LoadOffset(info->offsetPrefix);
+    if (const ObjectKind* record = KindRecord()) {
+        LoadExtent(record->extentPrefix);
+        LoadShadowOffset(record->shadowPrefix);
+        LoadOffset(record->offsetPrefix);
     }
     return true;
 }
@@ -20,12 +21,14 @@ bool Car::AttachToTrack(ObjectTrack& track, bool randomX) {
 bool Car::IsBlocking(int px, int py) const { return Contains(px, py); }
 
 const std::string& Car::GetSpriteName() const {
-    static const std::string kDrive[] = {MakeAssetKey(KindInfo(KIND_RAGTOP_OPEN)->driveSprite),
-                                         MakeAssetKey(KindInfo(KIND_RAGTOP_CLOSED)->driveSprite),
-                                         MakeAssetKey(KindInfo(KIND_SMALL_CAR)->driveSprite)};
+    static const std::vector<std::string> kDrive = [] {
+        std::vector<std::string> keys;
+        for (const ObjectKind& record : ObjectKinds()) {
+            keys.push_back(record.driveSprite != nullptr ? MakeAssetKey(record.driveSprite) : std::string());
+        }
+        return keys;
+    }();
     static const std::string kInvisible = MakeAssetKey("INVISIBLE_OBJECT");
-    if (state_ == kStateDriving && kind_ >= 0 && kind_ < static_cast<int>(std::size(kDrive))) {
-        return kDrive[kind_];
-    }
+    if (state_ == kStateDriving && IsKindOf(kind_, KindFamily::Car)) return kDrive[kind_];
     return kInvisible;
 }

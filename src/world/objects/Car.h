@@ -4,7 +4,7 @@
 
 #include "world/objects/RoadObject.h"
 
-// A car (kinds 0 … 2): only an obstacle; its whole body blocks.
+// A car (the car kinds of ObjectKinds): only an obstacle; its whole body blocks.
 class Car final : public RoadObject {
 public:
     Car(std::string name, int kind);

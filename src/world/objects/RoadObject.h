@@ -5,27 +5,12 @@
 #include "world/objects/BlockingObject.h"
 #include "world/objects/TrackObject.h"
 
-// What a road vehicle kind reads and shows. Indexed by kind (0 … 7).
-struct RoadKindInfo {
-    int kind;
-    const char* extentPrefix;
-    const char* offsetPrefix;
-    const char* shadowPrefix;
-    const char* driveSprite;
-    const char* killSprite;  // trucks only
-    const char* shadowSprite;
-    const char* crashSound;     // played when the vehicle runs the frog over
-    const char* frogOffsetKey;  // trucks only: where the frog lands, relative to the centre
-    int killCommand;            // trucks only: the frog command when its ride time is up
-};
-
 // Cars and trucks: they block the frog and run it over. Registered with BlockInfo from their
 // attach until their destruction. Shadows are drawn under them while the game's shadow option
 // is on.
 class RoadObject : public TrackObject, public BlockingObject {
 public:
     static constexpr int kStateDriving = 2;
-    static constexpr int kLastRoadKind = KIND_TRUCK_CEMENT_MIXER;
 
     RoadObject(std::string name, int kind);
 
@@ -36,11 +21,8 @@ public:
     void Draw(float animTime, bool mirrored) override;
 
     void LoadShadowOffset(const char* prefix);
-
-    // The kind's table row; null for a kind that is no road vehicle.
-    static const RoadKindInfo* KindInfo(int kind);
-    // The crash sound of a kind, or null (no sound) above the road kinds.
-    static const char* CrashSoundName(int kind);
+    // The kind's record (ObjectKinds); null for a kind number no kind has.
+    const ObjectKind* KindRecord() const { return FindObjectKind(kind_); }
 
 protected:
     int shadowOffsetX_ = 0;

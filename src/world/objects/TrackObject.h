@@ -3,30 +3,11 @@
 #include <string>
 
 #include "world/objects/GameObject.h"
+#include "world/objects/ObjectKinds.h"
 #include "world/objects/VisualObject.h"
 
 class Frog;
 class ObjectTrack;
-
-// Kind numbers the factory gives (the object's kind field).
-enum TrackObjectKind : int {
-    KIND_RAGTOP_OPEN = 0,
-    KIND_RAGTOP_CLOSED = 1,
-    KIND_SMALL_CAR = 2,
-    KIND_TRUCK_GARBAGE = 3,
-    KIND_TRUCK_CHEZ_FRED = 4,
-    KIND_TRUCK_ELECTRIC = 5,
-    KIND_TRUCK_AQUARIUM = 6,
-    KIND_TRUCK_CEMENT_MIXER = 7,
-    KIND_TRUNK = 8,
-    KIND_BARREL = 9,
-    KIND_HIPPO = 10,
-    KIND_WATER_LILY = 11,
-    KIND_BOX_HAMMER = 12,
-    KIND_BOX_RED_BUTTON = 13,
-    KIND_BOX_BOMB = 14,
-    KIND_NONE = -1,  // the piranha, which no factory makes
-};
 
 // Everything that rides along a lane. The track owns its objects: it calls MoveX(dt × speed)
 // while the world moves and then Update(dt) each frame, in list order, and deletes an object

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "settings/SettingsManager.h"
 #include "core/Randomizer.h"
@@ -20,38 +21,31 @@
 #include "world/World.h"
 
 namespace {
-constexpr int kCarKinds = 3;
-constexpr int kSecondAreaLiveries = 3;
-constexpr int kAllLiveries = 5;
-constexpr int kBoxKinds = 3;
-// Trunk, barrel, hippo, water lily: two bits of a draw.
-constexpr int kFloatingKindMask = 3;
 constexpr int kFaultExit = -1;
 
-struct KindName {
-    int kind;
-    const char* name;
-};
+bool Floats(KindFamily family) {
+    return family == KindFamily::Trunk || family == KindFamily::Barrel || family == KindFamily::Hippo ||
+           family == KindFamily::WaterLily;
+}
 
-constexpr KindName kKindNames[] = {
-    {KIND_RAGTOP_OPEN, "RagtopOpen"},
-    {KIND_RAGTOP_CLOSED, "RagtopClosed"},
-    {KIND_SMALL_CAR, "SmallCar"},
-    {KIND_TRUCK_GARBAGE, "Truck"},
-    {KIND_TRUCK_CHEZ_FRED, "Truck"},
-    {KIND_TRUCK_ELECTRIC, "Truck"},
-    {KIND_TRUCK_AQUARIUM, "Truck"},
-    {KIND_TRUCK_CEMENT_MIXER, "Truck"},
-    {KIND_TRUNK, "Trunk"},
-    {KIND_BARREL, "Barrel"},
-    {KIND_HIPPO, "Hippo"},
-    {KIND_WATER_LILY, "WaterLily"},
-    {KIND_BOX_HAMMER, "BoxHammer"},
-    {KIND_BOX_RED_BUTTON, "BoxRedButton"},
-    {KIND_BOX_BOMB, "BoxBomb"},
-};
+// The kinds of the table that pass `wanted`, in kind order.
+template <class Wanted>
+std::vector<int> KindsWhere(Wanted wanted) {
+    std::vector<int> kinds;
+    for (const ObjectKind& record : ObjectKinds()) {
+        if (wanted(record)) kinds.push_back(record.kind);
+    }
+    return kinds;
+}
 
 int Draw() { return Randomizer::Instance().Next(); }
+
+// One of the kinds, by a draw; a single kind needs none, and no kind is a fault (KIND_NONE).
+int Choose(const std::vector<int>& kinds) {
+    if (kinds.empty()) return KIND_NONE;
+    if (kinds.size() == 1) return kinds.front();
+    return kinds[static_cast<size_t>(Draw()) % kinds.size()];
+}
 }  // namespace
 
 bool TrackObjectFactory::LoadFrequencies() {
@@ -85,60 +79,41 @@ void TrackObjectFactory::Coordinates(const ObjectTrack& track, int& area, int& f
 }
 
 std::unique_ptr<TrackObject> TrackObjectFactory::CreateRoadObject(const ObjectTrack& track) {
+    static const std::vector<int> kCars = KindsWhere([](const ObjectKind& k) { return k.family == KindFamily::Car; });
     int a = 0;
     int f = 0;
     Coordinates(track, a, f);
-    int kind = 0;
-    if (Draw() % kPercent >= TruckPercent(a, f)) {
-        kind = Draw() % kCarKinds;
-    } else if (a < 1) {
-        // The first area only has garbage trucks; the second adds two liveries, later ones all.
-        kind = KIND_TRUCK_GARBAGE;
-    } else if (a == 1) {
-        kind = KIND_TRUCK_GARBAGE + Draw() % kSecondAreaLiveries;
-    } else {
-        kind = KIND_TRUCK_GARBAGE + Draw() % kAllLiveries;
-    }
-    return CreateObject(kind, false);
+    if (Draw() % kPercent >= TruckPercent(a, f)) return CreateObject(Choose(kCars), false);
+    // Each livery from its first area on: the first area only has garbage trucks.
+    const std::vector<int> liveries =
+        KindsWhere([a](const ObjectKind& k) { return k.family == KindFamily::Truck && k.firstArea <= a; });
+    return CreateObject(Choose(liveries), false);
 }
 
 std::unique_ptr<TrackObject> TrackObjectFactory::CreateRiverObject(const ObjectTrack& track) {
+    static const std::vector<int> kBoxes = KindsWhere([](const ObjectKind& k) { return k.family == KindFamily::Box; });
+    static const std::vector<int> kFloating = KindsWhere([](const ObjectKind& k) { return Floats(k.family); });
     int a = 0;
     int f = 0;
     Coordinates(track, a, f);
-    int kind = 0;
     // The first track of an area never carries boxes.
-    if (track.GetTrackIndex() > 0 && Draw() % kPercent < BoxPercent(a, f)) {
-        kind = KIND_BOX_HAMMER + Draw() % kBoxKinds;
-    } else {
-        kind = KIND_TRUNK + (Draw() & kFloatingKindMask);
-        if (Draw() % kPercent < kTrunkBiasPercent) kind = KIND_TRUNK;
-    }
+    if (track.GetTrackIndex() > 0 && Draw() % kPercent < BoxPercent(a, f)) return CreateObject(Choose(kBoxes), true);
+    int kind = Choose(kFloating);
+    if (Draw() % kPercent < kTrunkBiasPercent) kind = KIND_TRUNK;
     return CreateObject(kind, true);
 }
 
 std::unique_ptr<TrackObject> TrackObjectFactory::CreateObject(int kind, bool river) {
-    const char* name = nullptr;
-    for (const KindName& entry : kKindNames) {
-        if (entry.kind == kind) name = entry.name;
-    }
-    switch (kind) {
-    case KIND_RAGTOP_OPEN:
-    case KIND_RAGTOP_CLOSED:
-    case KIND_SMALL_CAR: return std::make_unique<Car>(name, kind);
-    case KIND_TRUCK_GARBAGE:
-    case KIND_TRUCK_CHEZ_FRED:
-    case KIND_TRUCK_ELECTRIC:
-    case KIND_TRUCK_AQUARIUM:
-    case KIND_TRUCK_CEMENT_MIXER: return std::make_unique<Truck>(name, kind);
-    case KIND_TRUNK: return std::make_unique<Trunk>(name);
-    case KIND_BARREL: return std::make_unique<Barrel>(name);
-    case KIND_HIPPO: return std::make_unique<Hippo>(name);
-    case KIND_WATER_LILY: return std::make_unique<WaterLily>(name);
-    case KIND_BOX_HAMMER:
-    case KIND_BOX_RED_BUTTON:
-    case KIND_BOX_BOMB: return std::make_unique<Box>(name, kind);
-    default: break;
+    if (const ObjectKind* record = FindObjectKind(kind)) {
+        switch (record->family) {
+        case KindFamily::Car: return std::make_unique<Car>(record->name, kind);
+        case KindFamily::Truck: return std::make_unique<Truck>(record->name, kind);
+        case KindFamily::Trunk: return std::make_unique<Trunk>(record->name);
+        case KindFamily::Barrel: return std::make_unique<Barrel>(record->name);
+        case KindFamily::Hippo: return std::make_unique<Hippo>(record->name);
+        case KindFamily::WaterLily: return std::make_unique<WaterLily>(record->name);
+        case KindFamily::Box: return std::make_unique<Box>(record->name, kind);
+        }
     }
     std::fprintf(stderr, "TrackObjectFactory: no object of kind %d\n", kind);
     platform::PostQuitMessage(kFaultExit);

@@ -1,7 +1,9 @@
 #include "world/objects/Truck.h"
 
 #include <cstdlib>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
@@ -11,9 +13,10 @@
 #include "world/ObjectTrack.h"
 
 namespace {
-constexpr int kTruckLiveries = RoadObject::kLastRoadKind - KIND_TRUCK_GARBAGE + 1;
+bool IsTruckKind(int kind) { return IsKindOf(kind, KindFamily::Truck); }
 
-bool IsTruckKind(int kind) { return kind >= KIND_TRUCK_GARBAGE && kind <= RoadObject::kLastRoadKind; }
+// The catalogue key of a sprite name, or empty for none.
+std::string KeyOf(const char* name) { return name != nullptr ? MakeAssetKey(name) : std::string(); }
 }  // namespace
 
 Truck::Truck(std::string name, int kind) : RoadObject(std::move(name), kind) {}
@@ -22,15 +25,15 @@ bool Truck::AttachToTrack(ObjectTrack& track, bool randomX) {
     RoadObject::AttachToTrack(track, randomX);
     SettingsManager& settings = SettingsManager::Instance();
     snapsFrog_ = true;
-    const RoadKindInfo* info = KindInfo(kind_);
-    if (info != nullptr && info->frogOffsetKey != nullptr) {
+    const ObjectKind* record = KindRecord();
+    if (record != nullptr && record->frogOffsetKey != nullptr) {
         // The landing spot mirrors with the sprite.
-        const float offset = static_cast<float>(settings.GetInt(info->frogOffsetKey));
+        const float offset = static_cast<float>(settings.GetInt(record->frogOffsetKey));
         frogLandingOffsetX_ = track.GetDirection() != ObjectTrack::kDirectionLeft ? -offset : offset;
     }
     LoadExtent("truck");
     LoadShadowOffset("truck");
-    if (info != nullptr) LoadOffset(info->offsetPrefix);
+    if (record != nullptr) LoadOffset(record->offsetPrefix);
     killInterval_ = settings.GetFloat("truckKillTimerInterval");
     starOffsetY_ = static_cast<int>(settings.GetFloat("truckVerticalOffsetStar"));
     frontNonBlockWidth_ = settings.GetFloat("truckFrontEndNonBlockAreaWidth");
@@ -70,8 +73,8 @@ void Truck::OnFrogLanded(Frog&) {
 }
 
 int Truck::KillCommand() const {
-    const RoadKindInfo* info = KindInfo(kind_);
-    return info != nullptr ? info->killCommand : 0;
+    const ObjectKind* record = KindRecord();
+    return record != nullptr ? record->killCommand : 0;
 }
 
 void Truck::Update(float dt) {
@@ -102,33 +105,30 @@ void Truck::Draw(float animTime, bool mirrored) {
                                    screen.y - starOffsetY_, sprite_drawing::kCentredAtPoint);
         }
     }
-    if (kind_ == KIND_TRUCK_CEMENT_MIXER && state_ == kStateKilling) {
-        // A frog's leg sticks out of the drum during the kill.
-        static const std::string kLeg = MakeAssetKey("FROG_LEG");
-        if (Sprite* leg = context_->GetSprite(kLeg, mirrored)) {
-            sprite_drawing::DrawAt(*leg, animTime, true, offsetX_ + screen.x, screen.y - offsetY_,
+    if (state_ == kStateKilling && IsTruckKind(kind_) && !SpriteKeys()[kind_].overlay.empty()) {
+        // Drawn over the kill, as the frog's leg that sticks out of the mixer's drum.
+        if (Sprite* overlay = context_->GetSprite(SpriteKeys()[kind_].overlay, mirrored)) {
+            sprite_drawing::DrawAt(*overlay, animTime, true, offsetX_ + screen.x, screen.y - offsetY_,
                                    sprite_drawing::kAtPoint);
         }
     }
 }
 
-const std::string& Truck::GetSpriteName() const {
-    static const auto keys = [] {
-        struct Keys {
-            std::string drive[kTruckLiveries];
-            std::string kill[kTruckLiveries];
-        } k;
-        for (int i = 0; i < kTruckLiveries; ++i) {
-            const RoadKindInfo* info = KindInfo(KIND_TRUCK_GARBAGE + i);
-            k.drive[i] = MakeAssetKey(info->driveSprite);
-            k.kill[i] = MakeAssetKey(info->killSprite);
+const std::vector<Truck::Keys>& Truck::SpriteKeys() {
+    static const std::vector<Keys> keys = [] {
+        std::vector<Keys> all;
+        for (const ObjectKind& record : ObjectKinds()) {
+            all.push_back({KeyOf(record.driveSprite), KeyOf(record.killSprite), KeyOf(record.killOverlaySprite)});
         }
-        return k;
+        return all;
     }();
+    return keys;
+}
+
+const std::string& Truck::GetSpriteName() const {
     static const std::string kInvisible = MakeAssetKey("INVISIBLE_OBJECT");
     if (!IsTruckKind(kind_)) return kInvisible;
-    const int livery = kind_ - KIND_TRUCK_GARBAGE;
-    if (state_ == kStateDriving) return keys.drive[livery];
-    if (state_ == kStateKilling) return keys.kill[livery];
+    if (state_ == kStateDriving) return SpriteKeys()[kind_].drive;
+    if (state_ == kStateKilling) return SpriteKeys()[kind_].kill;
     return kInvisible;
 }

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "world/objects/RoadObject.h"
 
-// A truck (kinds 3 … 7, one per livery). Only the half of its body ahead of its centre blocks,
+// A truck (one kind per livery, ObjectKinds). Only the half of its body ahead of its centre blocks,
 // less frontNonBlockWidth; the rear half can be jumped on and ridden. It carries one star for
 // the first frog that lands on it, and kills a frog that rides it longer than killInterval in
 // its livery's way (state 4 plays the kill animation).
@@ -28,6 +29,14 @@ public:
     int KillCommand() const;
 
 private:
+    // Catalogue keys of a kind's sprites, by kind number (empty where the kind has none).
+    struct Keys {
+        std::string drive;
+        std::string kill;
+        std::string overlay;
+    };
+    static const std::vector<Keys>& SpriteKeys();
+
     bool hasStar_ = true;
     float killTimer_ = 0.0f;
     float killInterval_ = 0.0f;
