@@ -65,22 +65,6 @@ int32_t File::Tell() const {
     return static_cast<int32_t>(std::ftell(stream_));
 }
 
-void File::Seek(int origin, int32_t offset) {
-    if (!stream_) return;
-    if (!entry_) {
-        std::fseek(stream_, offset, origin);
-        return;
-    }
-    // Inside the pack "start" and "end" are the entry's own; the position stays inside it.
-    int64_t target = offset;
-    if (origin == SEEK_CUR) target += packPosition_;
-    if (origin == SEEK_END) target += packSize_;
-    if (target < 0) target = 0;
-    if (target > packSize_) target = packSize_;
-    packPosition_ = static_cast<int32_t>(target);
-    packEof_ = false;
-}
-
 int32_t File::GetSize() {
     if (!stream_) return 0;
     if (entry_) return packSize_;  // the entry's size, cut at the pack's real end

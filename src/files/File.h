@@ -24,7 +24,6 @@ public:
     virtual size_t Write(const void* buffer, size_t count);
     virtual bool IsEndOfFile() const;
     virtual int32_t Tell() const;
-    virtual void Seek(int origin, int32_t offset);
     virtual int32_t GetSize();
     // fgets conventions: up to and including the newline, at most capacity − 1 characters,
     // NUL-terminated; nothing (nullptr) when no character could be read.

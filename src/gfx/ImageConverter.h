@@ -23,7 +23,6 @@ public:
 
     // The dithering's own random source: one state for the whole run, starting at 12345.
     static uint32_t DitherRandom();
-    static void ResetDitherRandom();
 
 private:
     friend class Singleton<ImageConverter>;

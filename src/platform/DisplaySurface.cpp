@@ -105,12 +105,6 @@ DisplayResult DisplaySurface::SetColorKey(const DisplayColorKey& key) {
     return DD_OK;
 }
 
-DisplayResult DisplaySurface::GetColorKey(DisplayColorKey& key) const {
-    if (!hasColorKey_) return DDERR_NOCOLORKEY;
-    key = colorKey_;
-    return DD_OK;
-}
-
 DisplayResult DisplaySurface::ColorFill(const DisplayRect* dst, uint32_t color) {
     if (lost_) return DDERR_SURFACELOST;
     if (locked_) return DDERR_SURFACEBUSY;

@@ -81,7 +81,6 @@ public:
     DisplayResult Restore();
 
     DisplayResult SetColorKey(const DisplayColorKey& key);
-    DisplayResult GetColorKey(DisplayColorKey& key) const;
 
     // Colour fill of `dst` (nullptr: the whole surface) with a pixel value of this format.
     DisplayResult ColorFill(const DisplayRect* dst, uint32_t color);

@@ -39,4 +39,3 @@ float StringTokenizer::NextFloat(bool* ok) {
     return parsed ? value : 0.0f;
 }
 
-bool StringTokenizer::NextBool(bool* ok) { return NextInt(ok) != 0; }

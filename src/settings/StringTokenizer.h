@@ -17,7 +17,6 @@ public:
     std::string NextToken();
     int NextInt(bool* ok = nullptr);
     float NextFloat(bool* ok = nullptr);
-    bool NextBool(bool* ok = nullptr);
 
 private:
     std::string source_;

@@ -54,7 +54,6 @@ public:
     std::vector<std::string> TakeStartedSounds();
 
     static constexpr const char* kName = "SoundEngine Singleton";
-    std::string Describe() const { return "Sound Engine"; }
 
     platform::SoundDevice* GetDevice() const { return directSound_.get(); }
     size_t GetLoaderCount() const { return loaders_.size(); }

@@ -16,11 +16,6 @@ public:
     bool IsBlocking(int px, int py) const override;
     bool IsBlockingAfter(int px, int py, float dt) const override;
 
-    int BlockX() const { return blockX_; }
-    int BlockY() const { return blockY_; }
-    int BlockWidth() const { return blockWidth_; }
-    int BlockHeight() const { return blockHeight_; }
-
 private:
     int blockX_ = 0;
     int blockY_ = 0;

@@ -20,7 +20,6 @@ void VisualObject::SetPosition(float x, float y) {
 }
 
 void VisualObject::SetX(float x) { x_ = x; }
-void VisualObject::SetY(float y) { y_ = y; }
 
 void VisualObject::Move(float dx, float dy) {
     x_ += dx;

@@ -23,7 +23,6 @@ public:
 
     virtual void SetPosition(float x, float y);
     virtual void SetX(float x);
-    virtual void SetY(float y);
     virtual void Move(float dx, float dy);
     virtual void MoveX(float dx);
     virtual void MoveY(float dy);
