@@ -56,7 +56,7 @@ const char* UsageText() {
            "  --nosound           play without sound\n"
            "headless runs (no window, no audio, virtual clock):\n"
            "  --headless [--seed N] [--dt S] [--ticks N] [--input FILE] [--state FILE]\n"
-           "             [--frame TICK:FILE.bmp]... [--strict-settings]\n"
+           "             [--frame TICK:FILE.bmp]... [--mix FILE.wav] [--strict-settings]\n"
            "  --seed N            seed of the random source\n"
            "  --dt S              seconds per tick, 0.001 to 1 (default 0.02)\n"
            "  --ticks N           run N ticks, then shut down (default: up to the last\n"
@@ -69,6 +69,8 @@ const char* UsageText() {
            "                      the loading\n"
            "  --state FILE        write the game's state after every tick (JSON Lines)\n"
            "  --frame TICK:FILE   write the frame shown at TICK as a 24-bit BMP\n"
+           "  --mix FILE.wav      mix the sound as a sound card would play it and write it to\n"
+           "                      FILE.wav; its peak, loudness and clipped samples are printed\n"
            "  --strict-settings   a missing settings key ends the run with status 1\n";
 }
 
@@ -109,6 +111,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             if (!value(result.inputFile)) return Error("--input needs a file");
         } else if (arg == "--state") {
             if (!value(result.stateFile)) return Error("--state needs a file");
+        } else if (arg == "--mix") {
+            if (!value(result.mixFile) || result.mixFile.empty()) return Error("--mix needs a file");
         } else if (arg == "--seed") {
             if (!value(text) || !ParseUnsigned(text, result.seed))
                 return Error("--seed needs a number from 0 to 4294967295");
@@ -139,7 +143,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         }
     }
     const bool headlessOnly = result.seedGiven || result.ticks >= 0 || !result.inputFile.empty() ||
-                              !result.stateFile.empty() || !result.frames.empty();
-    if (headlessOnly && !result.headless) return Error("--seed, --ticks, --input, --state and --frame need --headless");
+                              !result.stateFile.empty() || !result.frames.empty() || !result.mixFile.empty();
+    if (headlessOnly && !result.headless)
+        return Error("--seed, --ticks, --input, --state, --frame and --mix need --headless");
     return result;
 }

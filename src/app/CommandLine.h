@@ -31,6 +31,7 @@ struct CommandLine {
     std::string inputFile;
     std::string stateFile;
     std::vector<FrameRequest> frames;
+    std::string mixFile;  // headless: the mixer's output as a WAVE file
     bool strictSettings = false;
 };
 

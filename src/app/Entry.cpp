@@ -172,7 +172,7 @@ int RunGame(const CommandLine& options) {
         platform::UseVirtualClock(true);
         Randomizer::Instance().Seed(options.seed);
         runner = std::make_unique<HeadlessRunner>(options, std::move(events));
-        if (!runner->OpenStateFile()) return kUsageExitCode;
+        if (!runner->OpenStateFile() || !runner->OpenMixFile()) return kUsageExitCode;
         runner->InstallFrameCapture();
     }
 
@@ -184,7 +184,11 @@ int RunGame(const CommandLine& options) {
     sound.SetSoundOff(options.noSound);
     if (options.headless) sound.SetRecordStarts(true);
     Game& game = Game::Instance();
-    game.SetSoundAvailable(sound.Init(options.headless ? platform::SoundOutput::Null : platform::SoundOutput::Auto));
+    // A headless run that records the mix drives the mixer itself, tick by tick.
+    platform::SoundOutput output = platform::SoundOutput::Auto;
+    if (options.headless)
+        output = options.mixFile.empty() ? platform::SoundOutput::Null : platform::SoundOutput::Manual;
+    game.SetSoundAvailable(sound.Init(output));
     game.TakeRememberedOptions();
     game.LoadSettings();
     game.SetState(kStateLoading);

@@ -11,7 +11,9 @@
 #include "platform/Gamepads.h"
 #include "platform/MessageQueue.h"
 #include "platform/Messages.h"
+#include "platform/Mixer.h"
 #include "platform/Present.h"
+#include "platform/SoundDevice.h"
 #include "platform/Window.h"
 #include "sound/SoundEngine.h"
 
@@ -36,6 +38,18 @@ bool HeadlessRunner::OpenStateFile() {
         return false;
     }
     return true;
+}
+
+bool HeadlessRunner::OpenMixFile() {
+    if (options_.mixFile.empty()) return true;
+    mix_ = std::make_unique<MixRecorder>();
+    return mix_->Open(options_.mixFile);
+}
+
+void HeadlessRunner::RecordMix() {
+    if (!mix_) return;
+    const platform::SoundDevice* device = SoundEngine::Instance().GetDevice();
+    if (platform::Mixer* mixer = device ? device->GetManualMixer() : nullptr) mix_->Record(*mixer, options_.dt);
 }
 
 void HeadlessRunner::PostEvents(int tick, platform::Window& window) {
@@ -107,6 +121,7 @@ void HeadlessRunner::Run(Game& game, platform::Window& window) {
         platform::AdvanceVirtualTime(stepMs);
         // The main loop runs one last tick after the quit, and so does the runner.
         game.Tick(HasFocus());
+        RecordMix();
         if (state_.is_open()) {
             state_ << DescribeGameState(game, tick, sound.TakeStartedSounds()) << '\n';
             state_.flush();
@@ -122,4 +137,5 @@ void HeadlessRunner::Run(Game& game, platform::Window& window) {
         }
         WriteFrames(tick);
     }
+    if (mix_ && mix_->Close()) std::printf("%s\n", mix_->Summary().c_str());
 }

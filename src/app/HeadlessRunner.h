@@ -9,6 +9,7 @@
 #include "app/CommandLine.h"
 #include "app/FrameCapture.h"
 #include "app/InputScript.h"
+#include "app/MixRecorder.h"
 
 class Game;
 namespace platform {
@@ -28,6 +29,8 @@ public:
     void InstallFrameCapture();
     // False with one line on standard error when the state file cannot be written.
     bool OpenStateFile();
+    // The same for the mix file (--mix); it records from the first tick to the last.
+    bool OpenMixFile();
     // Posts the events of tick 0, which the loading screen's message pump receives.
     void PostLoadingEvents(platform::Window& window) { PostEvents(0, window); }
     // Runs until the tick count is reached or the game quits. Returns after the last tick.
@@ -36,6 +39,8 @@ public:
 private:
     void PostEvents(int tick, platform::Window& window);
     void WriteFrames(int tick);
+    // One tick's worth of the mixer's output into the mix file.
+    void RecordMix();
 
     CommandLine options_;
     std::vector<InputEvent> events_;
@@ -43,4 +48,5 @@ private:
     std::ofstream state_;
     FrameCapture capture_;
     std::unique_ptr<platform::Gamepads> pads_;  // the scripted pads, made with the first pad line
+    std::unique_ptr<MixRecorder> mix_;
 };

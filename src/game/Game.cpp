@@ -47,6 +47,7 @@ bool Game::Tick(bool hasFocus) {
     const uint32_t now = platform::TimeGetTime();
     if (!lastTickTime_) lastTickTime_ = now;
     if (!hasFocus) {
+        PauseForLostFocus();
         // The time spent without focus is never seen by the game: it resumes with a small step.
         lastTickTime_ = now;
         return false;
@@ -72,6 +73,7 @@ uint32_t Game::MillisecondsToNextTick() const {
 }
 
 void Game::NewGame() {
+    overlays_.NewGame();
     BlockInfo::Instance().ClearBlockers();
     if (!world_) world_ = std::make_unique<World>(*this);
     world_->GetLevelInfo().LoadLevelSettings();

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "game/PlayOverlays.h"
+#include "game/VolumeSteps.h"
 #include "core/Singleton.h"
 #include "world/objects/InsectFactory.h"
 #include "world/GameContext.h"
@@ -26,6 +28,7 @@ class World;
 //   GameInput.cpp    keys, typed characters and mouse buttons
 //   GameSounds.cpp   music option, theme and ambient loops, leaving the high-score screen
 //   GameHud.cpp      the head-up display over the play field
+//   GameOverlays.cpp what stands over the field after the HUD, and the pause on a lost focus
 //   GameWorldEvents.cpp  the insects and the scoring events the world reports
 class Game final : public Singleton<Game>, public GameContext {
 public:
@@ -90,6 +93,14 @@ public:
     bool IsSoundAvailable() const { return soundAvailable_; }
     void SetSoundAvailable(bool available) { soundAvailable_ = available; }
     bool MusicOn() const { return musicOn_; }
+
+    // Music and effects volumes in steps of VolumeSteps (0 … 10), applied to the sound at once
+    // (GameSounds.cpp).
+    int MusicVolume() const { return musicVolume_; }
+    int EffectsVolume() const { return effectsVolume_; }
+    void SetVolumes(int musicStep, int effectsStep);
+    void StepMusicVolume(int delta) { SetVolumes(musicVolume_ + delta, effectsVolume_); }
+    void StepEffectsVolume(int delta) { SetVolumes(musicVolume_, effectsVolume_ + delta); }
     float GetCreditsPosition() const { return creditsPosition_; }
     const std::vector<std::string>& GetCreditsLines() const { return creditsLines_; }
     World* GetWorldIfAny() { return world_.get(); }
@@ -142,6 +153,9 @@ private:
     void PrepareFinalScroll();
     // Time, score, stars, lives, goal row, pause text, messages and popups (GameHud.cpp).
     void DrawHud(float dt, bool blinkLastLife, bool goalJustReached);
+    void DrawOverlays(float dt);
+    // Losing the focus during play pauses it; it stays paused until P.
+    void PauseForLostFocus();
     // The level's insects: all deleted, the factory reset, the first ones spawned; one frame of
     // them (GameWorldEvents.cpp).
     void ResetInsects();
@@ -150,6 +164,8 @@ private:
     // Draws a catalogue sprite by resource name at (x, y); false when it is missing.
     bool DrawSprite(std::string_view name, int x, int y);
     void StopIdleSound();
+    // The music sounds onto the music's volume, and both volumes to the mixer.
+    void ApplyVolumes();
 
     GameState state_ = kStateTitleMenu;
     GameState savedState_ = kStateTitleMenu;
@@ -159,6 +175,8 @@ private:
     bool soundAvailable_ = false;
     bool musicOn_ = true;
     bool shadowsOn_ = true;
+    int musicVolume_ = VolumeSteps::kMax;
+    int effectsVolume_ = VolumeSteps::kMax;
 
     float waitAfterFrogDeathInterval_ = 0.0f;
     float waitBeforeScrollUpEndLevel_ = 0.0f;
@@ -176,6 +194,7 @@ private:
     std::unique_ptr<World> world_;
     std::unique_ptr<Frog> frog_;
     InsectList insects_;
-    // "Pause" in the HUD font, measured on the first paused frame.
-    std::optional<int> pauseTextWidth_;
+    // Drawn over the field after the HUD: level announcement, truck warning, game over, pause,
+    // closing tally (GameHud.cpp).
+    PlayOverlays overlays_;
 };

@@ -25,8 +25,6 @@ constexpr int kRowBottomInset = 11;
 // Frog heads and goal places stand 50 pixels apart; the goal row starts at x = 550.
 constexpr int kIconStep = 50;
 constexpr int kGoalRowX = 550;
-constexpr int kPauseTextY = 200;
-constexpr const char* kPauseText = "Pause";
 
 Sprite* HudSprite(const char* name) { return SpriteManager::Instance().GetSprite(MakeAssetKey(name)); }
 
@@ -40,8 +38,15 @@ void Game::DrawHud(float dt, bool blinkLastLife, bool goalJustReached) {
     HUDFont& font = HUDFont::Instance();
     const GameScore& score = GameScore::Instance();
 
-    if (world_) {
-        font.DrawText(kMargin, kMargin, HudFormat::Time(world_->GetLevelInfo().timeLeftSeconds));
+    // The clock means nothing once the last level is done or the last life is lost.
+    const int lifes = world_ ? world_->GetLevelInfo().frogLifes : 0;
+    const bool gameDone = state_ == kStateFinalScroll || state_ == kStateFinalShowDown ||
+                          PlayOverlays::GameOverShown(state_ == kStatePaused ? savedState_ : state_, lifes);
+    if (world_ && !gameDone) {
+        const LevelInfo& level = world_->GetLevelInfo();
+        font.DrawText(kMargin, kMargin, HudFormat::Time(level.timeLeftSeconds));
+        const std::string levelText = HudFormat::LevelNumber(level.levelIndex);
+        font.DrawText((width - font.TextWidth(levelText)) / 2, kMargin, levelText);
     }
     font.DrawText(width - kScoreRightInset, kMargin, std::to_string(static_cast<int>(score.DisplayedScore())), true);
     font.DrawText(width - kStarsTextRightInset, height - kStarsTextBottomInset, std::to_string(score.StarsCollected()),
@@ -68,10 +73,7 @@ void Game::DrawHud(float dt, bool blinkLastLife, bool goalJustReached) {
         }
     }
 
-    if (state_ == kStatePaused && HudFormat::PauseTextShown(now)) {
-        if (!pauseTextWidth_) pauseTextWidth_ = font.TextWidth(kPauseText);
-        font.DrawText((width - *pauseTextWidth_) / 2, kPauseTextY, kPauseText);
-        return;
-    }
-    ScreenMessage::Instance().Update(dt);
+    // While the pause word shows, the frozen message and popups give way to it.
+    if (state_ != kStatePaused || !HudFormat::PauseTextShown(now)) ScreenMessage::Instance().Update(dt);
+    DrawOverlays(dt);
 }

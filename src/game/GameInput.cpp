@@ -6,6 +6,7 @@
 
 #include "game/HighScore.h"
 #include "game/MenuButtons.h"
+#include "game/VolumePanel.h"
 #include "platform/Messages.h"
 #include "platform/VirtualKeys.h"
 #include "sound/SoundHelpers.h"
@@ -35,6 +36,10 @@ enum class KeyAction {
     StartGame,
     ToggleShadows,
     ToggleMusic,
+    MusicQuieter,
+    MusicLouder,
+    EffectsQuieter,
+    EffectsLouder,
 };
 
 struct KeyBinding {
@@ -63,6 +68,10 @@ constexpr std::array kKeyTable{
     KeyBinding{'S', Bit(kStateTitleMenu), KeyAction::StartGame},
     KeyBinding{'T', Bit(kStateTitleMenu), KeyAction::ToggleShadows},
     KeyBinding{'U', Bit(kStateTitleMenu) | Bit(kStateLoading), KeyAction::ToggleMusic},
+    KeyBinding{'1', Bit(kStateTitleMenu), KeyAction::MusicQuieter},
+    KeyBinding{'2', Bit(kStateTitleMenu), KeyAction::MusicLouder},
+    KeyBinding{'3', Bit(kStateTitleMenu), KeyAction::EffectsQuieter},
+    KeyBinding{'4', Bit(kStateTitleMenu), KeyAction::EffectsLouder},
 };
 
 // The arrow keys and Space reach the frog, when there is one.
@@ -81,6 +90,11 @@ bool AppliesIn(const KeyBinding& binding, int state) {
 }  // namespace
 
 void Game::OnKeyDown(uint32_t virtualKey) {
+    // Once the closing tally has landed, any key but Escape goes on to the table.
+    if (state_ == kStateFinalShowDown && virtualKey != platform::VK_ESCAPE && overlays_.ShowDownWaitsForKey()) {
+        SetState(kStateHighScoreSubmit);
+        return;
+    }
     const KeyBinding* binding = nullptr;
     for (const KeyBinding& row : kKeyTable) {
         if (row.key == virtualKey && AppliesIn(row, state_)) {
@@ -123,12 +137,17 @@ void Game::OnKeyDown(uint32_t virtualKey) {
         break;
     case KeyAction::ToggleShadows: ToggleShadows(); break;
     case KeyAction::ToggleMusic: ToggleMusic(); break;
+    case KeyAction::MusicQuieter: StepMusicVolume(-1); break;
+    case KeyAction::MusicLouder: StepMusicVolume(+1); break;
+    case KeyAction::EffectsQuieter: StepEffectsVolume(-1); break;
+    case KeyAction::EffectsLouder: StepEffectsVolume(+1); break;
     }
 }
 
 void Game::OnChar(uint32_t code) { HighScore::Instance().OnChar(static_cast<int>(code)); }
 
 void Game::OnMouseDown(int x, int y) {
+    if (state_ == kStateTitleMenu && VolumePanel::ButtonAt(x, y)) PlaySfx("SOUND_MENU_BUTTON_CLICK");
     const std::optional<MenuScreen> screen = ScreenOf(state_);
     if (!screen) return;
     for (const MenuButton& button : MenuButtons()) {
@@ -140,6 +159,10 @@ void Game::OnMouseDown(int x, int y) {
 }
 
 void Game::OnMouseUp(int x, int y) {
+    if (const volume_panel::Button* volume = state_ == kStateTitleMenu ? VolumePanel::ButtonAt(x, y) : nullptr) {
+        if (volume->row == volume_panel::Row::Music) StepMusicVolume(volume->delta);
+        if (volume->row == volume_panel::Row::Effects) StepEffectsVolume(volume->delta);
+    }
     const std::optional<MenuScreen> screen = ScreenOf(state_);
     if (!screen) return;
     // Every button of the screen that holds the point acts, in table order, all judged by the

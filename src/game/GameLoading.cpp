@@ -117,6 +117,7 @@ bool Game::LoadResources() {
             LoadOneSound(folder, name, kStreamFlags);
             if (!ShowPreload(static_cast<float>(step++) / total)) return false;
         }
+        ApplyVolumes();
         if (musicOn_) PlaySfxLooped("SOUND_THEME");  // the player may have turned it off last time
     }
     for (const SpriteSpec& spec : specs) {

@@ -51,6 +51,8 @@ void Game::StartLevel() {
         t -= kPreRollStep;
         world.UpdateAreas(kPreRollStep, true);
     }
+    const LevelInfo& level = world.GetLevelInfo();
+    overlays_.AnnounceLevel(level.levelIndex + 1, level.numFrogsToGoal);
 }
 
 void Game::UpdateLevelTime(float dt) {

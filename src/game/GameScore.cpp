@@ -20,6 +20,7 @@ bool GameScore::Reset() {
     score_ = 0;
     displayedScore_ = 0.0f;
     starsCollected_ = 0;
+    tally_ = Tally{};
     scoreCountSpeed_ = s.GetFloat("scoreCountSpeed");
     piercingScore_ = s.GetInt("piercingScore");
     businessBugScore_ = s.GetInt("businessBugScore");
@@ -59,6 +60,8 @@ void GameScore::AddTimeBonus(float timeLeftSeconds, int viewX, int viewY) {
     }
     const int32_t bonus = static_cast<int32_t>(timeLeftSeconds * static_cast<float>(scorePerSecLeft_));
     Add(bonus, viewX, viewY, false);
+    ++tally_.frogsHome;
+    tally_.timeBonus += bonus;
 }
 
 void GameScore::AddLevelDone() { score_ += SettingsManager::Instance().GetInt("areaDoneScore"); }
@@ -74,13 +77,17 @@ int32_t GameScore::InsectValue(int kind, const GameScore& v) {
     }
 }
 
-void GameScore::AddInsect(int kind, int viewX, int viewY) { Add(InsectValue(kind, *this), viewX, viewY, true); }
+void GameScore::AddInsect(int kind, int viewX, int viewY) {
+    Add(InsectValue(kind, *this), viewX, viewY, true);
+    ++tally_.insectsEaten;
+}
 
 void GameScore::AddPiercing(int viewX, int viewY) { Add(piercingScore_, viewX, viewY, true); }
 
 bool GameScore::AddStar(int viewX, int viewY) {
     Add(starScore_, viewX, viewY, false);
     ++starsCollected_;
+    ++tally_.starsPicked;
     if (numStarsForBonusLife_ > 0 && starsCollected_ >= numStarsForBonusLife_) {
         starsCollected_ -= numStarsForBonusLife_;
         return true;

@@ -24,6 +24,15 @@ public:
     // A star bonus instead of a life: added directly, not clamped, no popup.
     void AddDirect(int32_t points) { score_ += points; }
 
+    // What a whole game brought in, for the closing tally; zeroed by Reset.
+    struct Tally {
+        int32_t frogsHome = 0;
+        int32_t insectsEaten = 0;
+        int32_t starsPicked = 0;
+        int32_t timeBonus = 0;
+    };
+    const Tally& GetTally() const { return tally_; }
+
     int32_t Score() const { return score_; }
     float DisplayedScore() const { return displayedScore_; }
     int32_t StarsCollected() const { return starsCollected_; }
@@ -59,4 +68,5 @@ private:
     int32_t numStarsForBonusLife_ = 0;
     int32_t scorePerSecLeft_ = 0;
     bool scorePerSecLeftRead_ = false;
+    Tally tally_;
 };

@@ -7,6 +7,7 @@
 #include "game/GameScore.h"
 #include "game/HighScore.h"
 #include "game/MenuButtons.h"
+#include "game/VolumePanel.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/HUDFont.h"
 #include "gfx/Sprite.h"
@@ -25,6 +26,10 @@ constexpr int kScreenHeight = 600;
 constexpr int kCheckX = 738;
 constexpr int kCheckMusicY = 113;
 constexpr int kCheckShadowY = 151;
+
+// Under the table while a new entry's name is typed (Latin-1, as the font reads it).
+constexpr const char* kNameEntryPrompt = "Neuer Rekord! Namen tippen, Enter best\xE4tigt";
+constexpr int kNameEntryPromptY = 483;
 
 // The game's own pointer hangs 10 pixels left of the mouse position.
 constexpr int kCursorOffsetX = 10;
@@ -75,6 +80,8 @@ void Game::UpdateTitleMenu(float) {
     DrawSprite("TITLE_MENU", 0, 0);
     if (musicOn_) DrawSprite("CHECK_MUSIC", kCheckX, kCheckMusicY);
     if (shadowsOn_) DrawSprite("CHECK_SHADOW", kCheckX, kCheckShadowY);
+    const platform::GamePoint mouse = platform::GetCursorPos();
+    VolumePanel::Draw(musicVolume_, effectsVolume_, mouse.x, mouse.y);
     DrawHighlights();
     DrawCursor();
     UpdateSounds(true);
@@ -91,7 +98,12 @@ void Game::UpdateHelp(float) {
 void Game::UpdateHighScoreTable(float) {
     StopIdleSound();
     DrawSprite("HIGH_SCORE", 0, 0);
-    HighScore::Instance().Draw();
+    HighScore& table = HighScore::Instance();
+    table.Draw();
+    if (table.IsEditing()) {
+        HUDFont& font = HUDFont::Instance();
+        font.DrawText((kScreenWidth - font.TextWidth(kNameEntryPrompt)) / 2, kNameEntryPromptY, kNameEntryPrompt);
+    }
     DrawHighlights();
     DrawCursor();
     UpdateSounds(true);

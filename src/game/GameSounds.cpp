@@ -4,6 +4,8 @@
 
 #include "core/StringUtil.h"
 #include "game/HighScore.h"
+#include "game/VolumeSteps.h"
+#include "platform/SoundBus.h"
 #include "settings/RememberedOptions.h"
 #include "sound/SoundEngine.h"
 #include "sound/SoundFx.h"
@@ -13,6 +15,9 @@ namespace {
 
 constexpr std::array<const char*, 4> kAmbientLoops{"SOUND_AMBIENT_RIVER", "SOUND_AMBIENT_ROAD",
                                                    "SOUND_AMBIENT_ROAD_UNDERGROUND", "SOUND_AMBIENT_INSECTS"};
+
+// The sounds the music volume sets; every other sound, the ambience too, follows the effects volume.
+constexpr std::array<const char*, 2> kMusicSounds{"SOUND_THEME", "SOUND_HIGHSCORE"};
 
 // Volume factor of a sound by resource name; nothing while sound is off or the sound is absent.
 void SetSfxVolume(const char* name, float factor) {
@@ -42,13 +47,31 @@ void Game::TakeRememberedOptions() {
     const RememberedOptions::Values& values = RememberedOptions::Instance().Get();
     musicOn_ = values.music;
     shadowsOn_ = values.shadows;
+    musicVolume_ = VolumeSteps::Clamp(values.musicVolume);
+    effectsVolume_ = VolumeSteps::Clamp(values.effectsVolume);
 }
 
 void Game::RememberOptions() const {
     RememberedOptions& options = RememberedOptions::Instance();
     options.Get().music = musicOn_;
     options.Get().shadows = shadowsOn_;
+    options.Get().musicVolume = musicVolume_;
+    options.Get().effectsVolume = effectsVolume_;
     options.Save();
+}
+
+void Game::SetVolumes(int musicStep, int effectsStep) {
+    musicVolume_ = VolumeSteps::Clamp(musicStep);
+    effectsVolume_ = VolumeSteps::Clamp(effectsStep);
+    ApplyVolumes();
+    RememberOptions();
+}
+
+void Game::ApplyVolumes() {
+    SoundEngine& engine = SoundEngine::Instance();
+    for (const char* music : kMusicSounds) engine.SetSoundBus(music, platform::SoundBus::Music);
+    engine.SetBusGain(platform::SoundBus::Music, VolumeSteps::Gain(musicVolume_));
+    engine.SetBusGain(platform::SoundBus::Effects, VolumeSteps::Gain(effectsVolume_));
 }
 
 void Game::LeaveHighScoreScreen() {

@@ -30,3 +30,5 @@ int HudFormat::FrogsToBringHomeShown(int frogsLeftToGoal, bool goalJustReached, 
 }
 
 bool HudFormat::PauseTextShown(uint32_t nowMs) { return (nowMs / kPauseBlinkMs) % 3 != 0; }
+
+std::string HudFormat::LevelNumber(int levelIndex) { return "Level " + std::to_string(levelIndex + 1); }

@@ -17,6 +17,8 @@ public:
     // The pause text shows two of every three 333 ms periods; the third lets the frozen
     // message through.
     static bool PauseTextShown(uint32_t nowMs);
+    // The level as the player counts it ("Level 1" for index 0).
+    static std::string LevelNumber(int levelIndex);
 
     static constexpr uint32_t kBlinkMs = 500;
     static constexpr uint32_t kPauseBlinkMs = 333;

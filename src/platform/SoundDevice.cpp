@@ -62,6 +62,9 @@ bool SoundDevice::Open(SoundOutput output) {
     } else if (output == SoundOutput::Manual) {
         mixer_ = std::make_shared<Mixer>();
     }
+    if (mixer_) {
+        for (const SoundBus bus : {SoundBus::Effects, SoundBus::Music}) mixer_->SetBusGain(bus, GetBusGain(bus));
+    }
     open_ = true;
     return true;
 }
@@ -99,6 +102,11 @@ void SoundDevice::Close() {
     }
     mixer_.reset();
     open_ = false;
+}
+
+void SoundDevice::SetBusGain(SoundBus bus, float gain) {
+    busGain_[static_cast<size_t>(bus)] = gain;
+    if (mixer_) mixer_->SetBusGain(bus, gain);
 }
 
 Mixer* SoundDevice::GetManualMixer() const { return output_ == SoundOutput::Manual ? mixer_.get() : nullptr; }

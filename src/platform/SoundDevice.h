@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <array>
 #include <memory>
 
+#include "platform/SoundBus.h"
 #include "platform/SoundDeviceTypes.h"
 
 namespace platform {
@@ -42,6 +44,11 @@ public:
     // The mixer of a Manual device (null otherwise).
     Mixer* GetManualMixer() const;
 
+    // Linear gain of the music or the effects, 0 … 1, for every buffer on that bus. Kept while the
+    // device is closed and applied when it opens again.
+    void SetBusGain(SoundBus bus, float gain);
+    float GetBusGain(SoundBus bus) const { return busGain_[static_cast<size_t>(bus)]; }
+
     static bool IsValidDesc(const SoundBufferDesc& desc);
 
 private:
@@ -51,6 +58,7 @@ private:
     SoundOutput output_ = SoundOutput::Null;
     std::shared_ptr<Mixer> mixer_;  // shared with the buffers, which unregister from it
     uint32_t audioDevice_ = 0;      // SDL_AudioDeviceID, 0 when none
+    std::array<float, 2> busGain_{1.0f, 1.0f};
 };
 
 }  // namespace platform

@@ -219,13 +219,13 @@ uint32_t SoundDeviceBuffer::GetFrequency() {
     return frequency_;
 }
 
-void SoundDeviceBuffer::MixInto(float* accumulator, int frames, int deviceRate) {
+void SoundDeviceBuffer::MixInto(float* accumulator, int frames, int deviceRate, float busGain) {
     std::lock_guard lock(mutex_);
     if (!playing_ || frames <= 0 || deviceRate <= 0) return;
     const MixFunction mix = FindMixer(format_.bitsPerSample, format_.channels);
     if (!mix) return;
     const uint64_t step = (uint64_t{frequency_} << 32) / static_cast<uint64_t>(deviceRate);
-    if (!mix(data_.data(), frameCount_, looping_, position_, step, gain_, accumulator, frames)) {
+    if (!mix(data_.data(), frameCount_, looping_, position_, step, gain_ * busGain, accumulator, frames)) {
         playing_ = false;
     }
 }

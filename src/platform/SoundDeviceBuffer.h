@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/SoundBus.h"
 #include "platform/SoundDeviceTypes.h"
 
 namespace platform {
@@ -55,9 +56,13 @@ public:
     bool SetFrequency(uint32_t frequency);
     uint32_t GetFrequency();
 
-    // The mixer's side: adds `frames` stereo frames at `deviceRate`, scaled by the volume, to
-    // `accumulator` and moves the play cursor on. Does nothing unless the buffer plays.
-    void MixInto(float* accumulator, int frames, int deviceRate);
+    // The mixer's side: adds `frames` stereo frames at `deviceRate`, scaled by the volume and by
+    // `busGain`, to `accumulator` and moves the play cursor on. Does nothing unless the buffer plays.
+    void MixInto(float* accumulator, int frames, int deviceRate, float busGain = 1.0f);
+
+    // The volume control the buffer answers to besides its own (effects unless said otherwise).
+    void SetBus(SoundBus bus) { bus_.store(bus); }
+    SoundBus GetBus() const { return bus_.load(); }
 
     static float GainFromVolume(int32_t volume);
     // The write cursor's lead over the play cursor, as on the device this imitates.
@@ -88,6 +93,7 @@ private:
     uint64_t position_ = 0;  // frames in 32.32 fixed point, so resampling keeps its fraction
     int32_t volume_ = DSBVOLUME_MAX;
     float gain_ = 1.0f;
+    std::atomic<SoundBus> bus_{SoundBus::Effects};
     uint32_t frequency_;
     uint32_t anchorMs_ = 0;
     uint32_t anchorFrame_ = 0;

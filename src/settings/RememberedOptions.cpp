@@ -27,6 +27,8 @@ const OptionKey kKeys[] = {
     {"shadows", &V::shadows},
     {"fullscreen", &V::fullScreen},
     {"integer_scale", &V::integerScale},
+    {"music_volume", nullptr, &V::musicVolume, 0, RememberedOptions::kMaxVolume},
+    {"effects_volume", nullptr, &V::effectsVolume, 0, RememberedOptions::kMaxVolume},
 };
 
 const OptionKey* FindKey(const std::string& key) {

@@ -13,11 +13,16 @@
 // A new option is one field in `Values` and one row in the key table of the .cpp file.
 class RememberedOptions final : public Singleton<RememberedOptions> {
 public:
+    static constexpr int kMaxVolume = 10;
+
     struct Values {
         bool music = true;
         bool shadows = true;
         bool fullScreen = true;
         bool integerScale = false;  // whole-number scaling only (crisp pixels), else fit the window
+        // Volumes in steps of 10 %: 0 silent … kMaxVolume full.
+        int musicVolume = kMaxVolume;
+        int effectsVolume = kMaxVolume;
 
         bool operator==(const Values&) const = default;
     };

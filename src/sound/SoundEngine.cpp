@@ -62,6 +62,15 @@ bool SoundEngine::Shutdown() {
     return true;
 }
 
+void SoundEngine::SetBusGain(platform::SoundBus bus, float gain) {
+    if (directSound_) directSound_->SetBusGain(bus, gain);
+}
+
+void SoundEngine::SetSoundBus(const std::string& name, platform::SoundBus bus) {
+    SoundFx* sound = GetSound(name);
+    if (sound && sound->GetBuffer()) sound->GetBuffer()->SetBus(bus);
+}
+
 std::unique_ptr<platform::SoundDeviceBuffer> SoundEngine::CreateBuffer(const SoundData& format, const uint8_t* data,
                                                                        int flags) const {
     if (!directSound_ || format.channels <= 0 || format.bits <= 0) return nullptr;

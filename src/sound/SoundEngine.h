@@ -55,6 +55,11 @@ public:
 
     static constexpr const char* kName = "SoundEngine Singleton";
 
+    // The volume of the music or of the effects (linear gain 0 … 1); nothing without a device.
+    void SetBusGain(platform::SoundBus bus, float gain);
+    // Puts a loaded sound (name as for GetSound) on the music's or the effects' volume.
+    void SetSoundBus(const std::string& name, platform::SoundBus bus);
+
     platform::SoundDevice* GetDevice() const { return directSound_.get(); }
     size_t GetLoaderCount() const { return loaders_.size(); }
 

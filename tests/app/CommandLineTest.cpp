@@ -25,7 +25,7 @@ TEST(CommandLineTest, ReadsEveryOption) {
                                             "--seed",     "42",        "--dt",    "0.05",      "--ticks",
                                             "300",        "--input",   "in.txt",  "--state",   "s.jsonl",
                                             "--frame",    "12:a.bmp",  "--frame", "3:b:c.bmp", "--strict-settings",
-                                            "--userdir",  "u"});
+                                            "--userdir",  "u",         "--mix",   "m.wav"});
     ASSERT_EQ(c.action, Action::Run) << c.error;
     EXPECT_TRUE(c.windowed);
     EXPECT_TRUE(c.displayModeGiven);
@@ -42,6 +42,7 @@ TEST(CommandLineTest, ReadsEveryOption) {
     EXPECT_EQ(c.frames[0].tick, 12);
     EXPECT_EQ(c.frames[1].path, "b:c.bmp");
     EXPECT_TRUE(c.strictSettings);
+    EXPECT_EQ(c.mixFile, "m.wav");
 }
 
 TEST(CommandLineTest, TheUsageTextNamesEveryOptionTheParserTakes) {
@@ -80,6 +81,8 @@ TEST(CommandLineTest, BadOptionsAreUsageErrors) {
         {"--headless", "--frame", "x.bmp"},
         {"--headless", "--frame", "5:"},
         {"--ticks", "10"},  // runner options without --headless
+        {"--mix", "m.wav"},
+        {"--headless", "--mix"},
     };
     for (const Args& args : cases) {
         const CommandLine c = ParseCommandLine(args);

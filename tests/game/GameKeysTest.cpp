@@ -5,6 +5,8 @@
 
 #include "game/Game.h"
 #include "game/HighScore.h"
+#include "game/VolumePanelLayout.h"
+#include "game/VolumeSteps.h"
 #include "platform/Messages.h"
 #include "platform/VirtualKeys.h"
 
@@ -17,16 +19,21 @@ protected:
         platform::ResetQuitState();
         musicWasOn_ = game_.MusicOn();
         shadowsWereOn_ = game_.ShadowsOn();
+        musicVolume_ = game_.MusicVolume();
+        effectsVolume_ = game_.EffectsVolume();
     }
     void TearDown() override {
         if (game_.MusicOn() != musicWasOn_) game_.ToggleMusic();
         if (game_.ShadowsOn() != shadowsWereOn_) game_.ToggleShadows();
+        game_.SetVolumes(musicVolume_, effectsVolume_);
         game_.SetState(kStateTitleMenu);
         platform::ResetQuitState();
     }
     Game& game_ = Game::Instance();
     bool musicWasOn_ = true;
     bool shadowsWereOn_ = true;
+    int musicVolume_ = 0;
+    int effectsVolume_ = 0;
 };
 
 struct KeyCase {
@@ -105,6 +112,73 @@ TEST_F(GameKeysTest, ShadowToggleWorksOnTheTitleMenuOnly) {
     game_.SetState(kStateTitleMenu);
     game_.OnKeyDown('T');
     EXPECT_NE(game_.ShadowsOn(), before);
+}
+
+TEST_F(GameKeysTest, VolumeKeysStepOnTheTitleMenuWithinTheirRange) {
+    game_.SetVolumes(5, 5);
+    struct Case {
+        GameState state;
+        uint32_t key;
+        int music;
+        int effects;
+    };
+    const Case cases[] = {
+        {kStateTitleMenu, '1', 4, 5}, {kStateTitleMenu, '2', 5, 5}, {kStateTitleMenu, '2', 6, 5},
+        {kStateTitleMenu, '3', 6, 4}, {kStateTitleMenu, '4', 6, 5}, {kStateHelp, '1', 6, 5},
+        {kStatePlaying, '4', 6, 5},
+    };
+    for (const Case& c : cases) {
+        game_.SetState(c.state);
+        game_.OnKeyDown(c.key);
+        EXPECT_EQ(game_.MusicVolume(), c.music) << c.state << " " << c.key;
+        EXPECT_EQ(game_.EffectsVolume(), c.effects) << c.state << " " << c.key;
+    }
+    game_.SetState(kStateTitleMenu);
+    for (int i = 0; i < 12; ++i) game_.OnKeyDown('2');
+    EXPECT_EQ(game_.MusicVolume(), VolumeSteps::kMax);
+    for (int i = 0; i < 12; ++i) game_.OnKeyDown('3');
+    EXPECT_EQ(game_.EffectsVolume(), 0);
+}
+
+TEST_F(GameKeysTest, VolumeButtonsStepOnReleaseOnTheTitleMenu) {
+    game_.SetVolumes(5, 5);
+    game_.SetState(kStateTitleMenu);
+    for (const volume_panel::Button& button : volume_panel::kButtons) {
+        const int x = (button.box.left + button.box.right) / 2;
+        const int y = (button.box.top + button.box.bottom) / 2;
+        const int music = game_.MusicVolume();
+        const int effects = game_.EffectsVolume();
+        game_.OnMouseDown(x, y);
+        EXPECT_EQ(game_.MusicVolume(), music) << "nothing happens on the press";
+        game_.OnMouseUp(x, y);
+        const bool isMusic = button.row == volume_panel::Row::Music;
+        EXPECT_EQ(game_.MusicVolume(), music + (isMusic ? button.delta : 0));
+        EXPECT_EQ(game_.EffectsVolume(), effects + (isMusic ? 0 : button.delta));
+    }
+    const volume_panel::Box box = volume_panel::MinusBox(volume_panel::Row::Music);
+    const int music = game_.MusicVolume();
+    game_.OnMouseUp(box.left, box.top + 5);  // on the edge: outside
+    game_.SetState(kStateHelp);
+    game_.OnMouseUp(box.left + 5, box.top + 5);
+    EXPECT_EQ(game_.MusicVolume(), music);
+}
+
+TEST_F(GameKeysTest, LosingTheFocusPausesPlayAndOnlyPlay) {
+    for (GameState playing : {kStatePlaying, kStateFrogDying, kStateAfterDeath}) {
+        game_.SetState(playing);
+        EXPECT_FALSE(game_.Tick(false));
+        EXPECT_EQ(game_.GetState(), kStatePaused);
+        EXPECT_EQ(game_.GetSavedState(), playing);
+        game_.Tick(false);
+        EXPECT_EQ(game_.GetSavedState(), playing) << "a second lost-focus tick keeps what was paused";
+        game_.OnKeyDown('P');
+        EXPECT_EQ(game_.GetState(), playing);
+    }
+    for (GameState other : {kStateTitleMenu, kStateHelp, kStateGameOver, kStateFinalShowDown, kStateHighScoreTable}) {
+        game_.SetState(other);
+        game_.Tick(false);
+        EXPECT_EQ(game_.GetState(), other);
+    }
 }
 
 TEST_F(GameKeysTest, EnteringCreditsRestartsTheRollEachTime) {

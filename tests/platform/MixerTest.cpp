@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <thread>
@@ -87,23 +90,23 @@ TEST_F(MixerTest, LoopingStereoWrapsToTheStart) {
 }
 
 TEST_F(MixerTest, EightBitSamplesAreCentredOn128) {
-    const uint8_t samples[] = {128, 255, 0, 129};
+    // Kept below the limiter's knee, so the conversion alone shows.
+    const uint8_t samples[] = {128, 200, 56, 129};
     auto buffer = MakeBuffer(44100, 8, 1, samples, sizeof samples);
     buffer->Play(0);
     const std::vector<int16_t> out = Mix(4);
     EXPECT_EQ(out[0], 0);
-    EXPECT_EQ(out[2], 127 * 256);
-    EXPECT_EQ(out[4], -128 * 256);
+    EXPECT_EQ(out[2], 72 * 256);
+    EXPECT_EQ(out[4], -72 * 256);
     EXPECT_EQ(out[6], 256);
 }
 
-TEST_F(MixerTest, VolumeScalesAndTheSumIsClipped) {
+TEST_F(MixerTest, VolumeScalesAndStoppedBuffersFallSilent) {
     const int16_t loud[] = {30000, 30000};
     auto a = MakeBuffer(44100, 16, 1, loud, sizeof loud);
     auto b = MakeBuffer(44100, 16, 1, loud, sizeof loud);
     a->Play(DSBPLAY_LOOPING);
     b->Play(DSBPLAY_LOOPING);
-    EXPECT_EQ(Mix(1)[0], 32767);
     ASSERT_TRUE(b->SetVolume(DSBVOLUME_MIN));
     ASSERT_TRUE(a->SetVolume(-600));  // about half
     EXPECT_NEAR(Mix(1)[0], 15036, 1);
@@ -111,6 +114,77 @@ TEST_F(MixerTest, VolumeScalesAndTheSumIsClipped) {
     a->Stop();
     const std::vector<int16_t> silence = Mix(2);
     EXPECT_EQ(silence, std::vector<int16_t>(4, 0));
+}
+
+// Four loud voices at once sum to about four times full scale: the limiter bends them below it
+// instead of cutting the waves flat at ±32767, and keeps the shape of the sum (its sign and
+// where it crosses zero).
+TEST_F(MixerTest, LoudSumsStayBelowFullScale) {
+    std::vector<int16_t> wave(441);
+    for (size_t i = 0; i < wave.size(); ++i) {
+        wave[i] =
+            static_cast<int16_t>(32000.0 * std::sin(2.0 * 3.14159265358979 * 5.0 * static_cast<double>(i) / 441.0));
+    }
+    const uint32_t bytes = static_cast<uint32_t>(wave.size() * sizeof(int16_t));
+    std::vector<std::unique_ptr<SoundDeviceBuffer>> voices;
+    for (int v = 0; v < 4; ++v) {
+        voices.push_back(MakeBuffer(44100, 16, 1, wave.data(), bytes));
+        voices.back()->Play(DSBPLAY_LOOPING);
+    }
+    const std::vector<int16_t> out = Mix(4410);
+    int peak = 0;
+    for (size_t i = 0; i < out.size(); ++i) {
+        peak = std::max(peak, std::abs(static_cast<int>(out[i])));
+        const int16_t source = wave[(i / 2) % wave.size()];
+        if (std::abs(source) > 2000) {
+            EXPECT_EQ(out[i] > 0, source > 0) << "sample " << i;
+        }
+    }
+    EXPECT_LT(peak, 32767) << "no sample at full scale";
+    EXPECT_GT(peak, static_cast<int>(0.9f * Mixer::kLimiterCeiling * 32768.0f)) << "the limiter still uses the room";
+}
+
+TEST_F(MixerTest, QuietSumsPassUntouchedAndTheGainComesBackAfterAPeak) {
+    const int16_t quiet[] = {16000, -16000};
+    auto buffer = MakeBuffer(44100, 16, 1, quiet, sizeof quiet);
+    buffer->Play(DSBPLAY_LOOPING);
+    EXPECT_EQ(Mix(2)[0], 16000) << "below the knee the mix is exact";
+    const int16_t loud[] = {32000, 32000};
+    auto burst = MakeBuffer(44100, 16, 1, loud, sizeof loud);
+    burst->Play(0);
+    Mix(2);
+    const std::vector<int16_t> justAfter = Mix(2);
+    EXPECT_LT(justAfter[0], 16000) << "the gain is still down right after the peak";
+    Mix(static_cast<int>(Mixer::kLimiterReleaseSeconds * Mixer::kRate * 12));
+    EXPECT_EQ(Mix(2)[0], 16000) << "and all the way back after a while";
+}
+
+TEST(MixerLimiterCurve, IdentityBelowTheKneeAndRisingUpToTheCeilingAbove) {
+    EXPECT_EQ(Mixer::LimitedLevel(0.25f), 0.25f);
+    EXPECT_EQ(Mixer::LimitedLevel(Mixer::kLimiterKnee), Mixer::kLimiterKnee);
+    float previous = Mixer::kLimiterKnee;
+    for (const float level : {0.7f, 0.8f, 1.0f, 1.5f}) {
+        const float limited = Mixer::LimitedLevel(level);
+        EXPECT_GT(limited, previous) << level;
+        EXPECT_LT(limited, level) << level;
+        previous = limited;
+    }
+    for (const float level : {2.0f, 4.0f, 16.0f, 1000.0f})
+        EXPECT_LE(Mixer::LimitedLevel(level), Mixer::kLimiterCeiling);
+    EXPECT_LT(Mixer::kLimiterCeiling * 32768.0f, 32767.0f) << "the ceiling lies below the last 16-bit step";
+}
+
+TEST_F(MixerTest, BusGainScalesOnlyTheBuffersOnThatBus) {
+    const int16_t level[] = {8000, 8000};
+    auto music = MakeBuffer(44100, 16, 1, level, sizeof level);
+    auto effect = MakeBuffer(44100, 16, 1, level, sizeof level);
+    music->SetBus(SoundBus::Music);
+    music->Play(DSBPLAY_LOOPING);
+    effect->Play(DSBPLAY_LOOPING);
+    device.SetBusGain(SoundBus::Music, 0.25f);
+    EXPECT_EQ(Mix(1)[0], 8000 + 2000);
+    device.SetBusGain(SoundBus::Effects, 0.0f);
+    EXPECT_EQ(Mix(1)[0], 2000);
 }
 
 TEST_F(MixerTest, FrequencyChangesThePitch) {

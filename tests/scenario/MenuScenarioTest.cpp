@@ -147,6 +147,16 @@ TEST_F(MenuScenarioTest, WithoutFocusNothingAdvances) {
     EXPECT_FALSE(r.BoolAt(70, "transition"));
 }
 
+TEST_F(MenuScenarioTest, LosingTheFocusDuringPlayPausesUntilP) {
+    const ScenarioResult r = RunScenario("2 key 83\n10 focus 0\n30 focus 1\n50 key 80\n", {"--ticks", "52"});
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+    EXPECT_EQ(r.IntAt(9, "state"), kPlaying);
+    EXPECT_EQ(r.IntAt(10, "state"), kPaused);
+    EXPECT_EQ(r.IntAt(31, "state"), kPaused) << "coming back does not resume";
+    EXPECT_EQ(r.IntAt(49, "state"), kPaused);
+    EXPECT_EQ(r.IntAt(50, "state"), kPlaying);
+}
+
 TEST_F(MenuScenarioTest, SameSeedAndInputGiveTheSameStates) {
     const char* script = "2 key 83\n10 key 38\n20 key 37\n";
     const ScenarioResult a = RunScenario(script, {"--ticks", "40"});

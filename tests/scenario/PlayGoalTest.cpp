@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "PlayScenario.h"
 
@@ -111,6 +112,31 @@ TEST_F(PlayGoalTest, EscapeDuringTheShowDownLeavesTheTableUntouched) {
     EXPECT_EQ(r.IntAt(showDown + 30, "state"), kTitleMenu);
     EXPECT_TRUE(TicksWithSound(r, "SOUND_HIGHSCORE").empty());
     EXPECT_EQ(data.ReadHighScores(), before);
+}
+
+TEST_F(PlayGoalTest, TheShowDownTalliesWithSoundAndAKeyAfterTheTallyGoesOn) {
+    const ScenarioResult& whole = WholeGame();
+    const int showDown = FirstTickWith(whole, "state", kFinalShowDown);
+    ASSERT_GT(showDown, 0);
+    // The tally counts while nobody presses anything: ticking and chiming inside the scene.
+    int ticking = 0;
+    for (const int tick : TicksWithSound(whole, "SOUND_COUNT_DOWN")) ticking += tick > showDown;
+    EXPECT_GT(ticking, 10);
+    const std::vector<int> total = TicksWithSound(whole, "SOUND_BONUS_LIFE");
+    ASSERT_FALSE(total.empty());
+    EXPECT_GT(total.back(), showDown);
+    EXPECT_LT(total.back(), showDown + 750) << "the total lands well before the 15 seconds are up";
+
+    // A key while it counts does nothing; a key once it has landed goes on to the table.
+    const int early = showDown + 100;
+    const int late = total.back() + 10;
+    const ScenarioResult r = WholeGameData().Run(
+        "2 key 83\n" + std::to_string(early) + " key 65\n" + std::to_string(late) + " key 65\n", late + 2);
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+    EXPECT_EQ(r.IntAt(early, "state"), kFinalShowDown);
+    EXPECT_EQ(r.IntAt(late - 1, "state"), kFinalShowDown);
+    EXPECT_EQ(r.IntAt(late, "state"), kHighScoreSubmit);
+    EXPECT_EQ(r.IntAt(late + 1, "state"), kHighScoreTable);
 }
 
 }  // namespace

@@ -50,6 +50,8 @@ Values AllChanged() {
     v.shadows = false;
     v.fullScreen = false;
     v.integerScale = true;
+    v.musicVolume = 3;
+    v.effectsVolume = 0;
     return v;
 }
 
@@ -86,6 +88,8 @@ TEST_F(RememberedOptionsTest, DamagedFilesKeepTheDefaultsForWhatCannotBeReadWith
         {"volume 7\nmusic 0\n", musicOff, "line 1: unknown key \"volume\""},
         {"music 0\n\x01\x02\x03\x00\xff\n"s, musicOff, "line 2: not text"},
         {"shadows x\nfullscreen y\nmusic 0\n", musicOff, "(and 1 more)"},
+        {"music 0\nmusic_volume 11\n", musicOff, "line 2: \"music_volume\" needs 0 to 10, not \"11\""},
+        {"effects_volume -1\nmusic 0\n", musicOff, "\"effects_volume\" needs 0 to 10"},
     };
     for (const Case& c : cases) {
         Write(c.text);

@@ -15,15 +15,16 @@ namespace {
 // Effects share one loudness, a little lower for the sounds heard over and over (the hop,
 // the idle croak, the tick, the click) and a little higher for the big events. The streams
 // sit under the effects: the theme plays at full level only on the menus, and the ambient
-// loops play near full level whenever the frog is close to their source.
-constexpr float kEffectDb = -17.0f;
-constexpr float kQuietEffectDb = -19.5f;
+// loops play near full level whenever the frog is close to their source. All of them leave
+// headroom: several effects, the theme and the ambience sound together in play.
+constexpr float kEffectDb = -21.0f;
+constexpr float kQuietEffectDb = -23.5f;
 // The idle croak is mostly quiet breathing, so its average over the whole sound sits lower.
-constexpr float kIdleDb = -20.0f;
-constexpr float kBigEffectDb = -15.5f;
-constexpr float kThemeDb = -16.0f;
-constexpr float kAmbientDb = -28.0f;
-constexpr float kInsectsDb = -26.0f;
+constexpr float kIdleDb = -24.0f;
+constexpr float kBigEffectDb = -19.5f;
+constexpr float kThemeDb = -18.0f;
+constexpr float kAmbientDb = -30.0f;
+constexpr float kInsectsDb = -28.0f;
 
 constexpr std::array<SoundRecipe, 39> kRecipes = {{
     {"SOUND_HIGHSCORE", SoundForm::LoopedEffect, kEffectDb, jingle_sounds::HighScore},

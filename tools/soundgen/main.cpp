@@ -21,9 +21,11 @@
 
 namespace {
 
-constexpr float kPeakCeilingDb = -1.0f;
-// Vorbis can overshoot the input's peaks a little; the streams leave room for that.
-constexpr float kStreamCeilingDb = -2.0f;
+// Effects peak 6 dB below full scale, so two of them at their loudest still fit together; the
+// mixer's limiter bends the rare larger pile-up instead of clipping it.
+constexpr float kPeakCeilingDb = -6.0f;
+// Vorbis can overshoot the input's peaks a little; the streams leave room for that too.
+constexpr float kStreamCeilingDb = -4.0f;
 constexpr float kMaxPeakReductionDb = 9.0f;
 constexpr float kFadeInSeconds = 0.002f;
 constexpr float kFadeOutSeconds = 0.012f;

@@ -25,6 +25,7 @@ public:
 
     bool HasStar() const { return hasStar_; }
     float GetKillTimer() const { return killTimer_; }
+    float GetKillInterval() const { return killInterval_; }
     // The frog command of this livery's kill.
     int KillCommand() const;
 

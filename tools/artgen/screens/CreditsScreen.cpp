@@ -19,6 +19,7 @@ constexpr screen::Rect kBack{359, 523, 440, 561};
 // the logos pass at x 200 and 400, 200 pixels wide each.
 constexpr double kWindowLeft = 118, kWindowTop = 92, kWindowRight = 682, kWindowBottom = 500;
 const paint::Color kWindowColor = Hex(0x24465a);
+constexpr double kWatermarkAlpha = 0.16;
 
 void WindowPath(cairo_t* cr) {
     paint::RoundedRect(cr, kWindowLeft, kWindowTop, kWindowRight - kWindowLeft, kWindowBottom - kWindowTop, 14);
@@ -69,6 +70,13 @@ RJ_ART_GENERATOR(DrawCreditsScreen) {
         cairo_set_source_rgba(cr, 0.4, 0.7, 0.45, 0.35);
         cairo_stroke(cr);
     }
+    // A faint frog on its lily in the middle of the window: the window never stands empty, also
+    // in the moments between the last lines leaving and the first ones coming back.
+    cairo_push_group(cr);
+    screen::LilyPad(cr, 400, 330, 120);
+    screen::Frog(cr, 396, 316, 80);
+    cairo_pop_group_to_source(cr);
+    cairo_paint_with_alpha(cr, kWatermarkAlpha);
     ctx.WriteColorKeyed("CREDITS", full);
 
     // The frame over the text: the window left transparent.

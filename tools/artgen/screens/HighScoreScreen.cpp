@@ -1,6 +1,7 @@
 // HIGH_SCORE: the frame of the high-score table. The game writes the ten names left-aligned at
 // x 200 and the scores right-aligned at x 600, from y 120 in steps of 35; the screen gives them
-// numbered rows to stand on, and the button "Zurück" with its highlight.
+// numbered rows to stand on, and the button "Zurück" with its highlight. Under the table stays
+// room for the line the game shows while a new entry's name is typed.
 #include <string>
 
 #include "ArtContext.h"
@@ -34,9 +35,9 @@ RJ_ART_GENERATOR(DrawHighScoreScreen) {
     screen::TitleLettering(cr, bold, "Highscores", 400, 70, 54);
 
     // A dark slate behind the rows: the HUD font's light letters stand out on it.
-    screen::Panel(cr, 128, 98, 544, 400);
-    paint::RoundedRect(cr, 144, 112, 512, 372, 12);
-    paint::ShadedOutlined(cr, Hex(0x2f4a5c), 144, 112, 512, 372);
+    screen::Panel(cr, 128, 98, 544, 380);
+    paint::RoundedRect(cr, 144, 112, 512, 358, 12);
+    paint::ShadedOutlined(cr, Hex(0x2f4a5c), 144, 112, 512, 358);
     for (int i = 0; i < kEntries; ++i) {
         const double y = kFirstRowY + i * kRowStep - 2;
         paint::RoundedRect(cr, 152, y, 496, kHudFontHeight + 2, 8);
@@ -51,8 +52,6 @@ RJ_ART_GENERATOR(DrawHighScoreScreen) {
             i == 0 ? Hex(0xffd23c) : (i == 1 ? Hex(0xdfe6ee) : (i == 2 ? Hex(0xe59a58) : Hex(0x9fc4d8)));
         bold.DrawOutlined(cr, rank, kNameX - 14 - w, y + 24, 18, medal, Hex(0x14202a), 2.0, false);
     }
-    bold.DrawCentered(cr, "Neuer Rekord? Namen tippen, mit Enter best\xe4tigen.", 400, 513, 14, screen::kLetters,
-                      screen::kLettersOutline, 2.0, false);
     screen::Panel(cr, 330, 518, 140, 52, 14);
     screen::ButtonPlate(cr, bold, kBack.left, kBack.top, kBack.Width(), kBack.Height(),
                         "Zur\xfc"

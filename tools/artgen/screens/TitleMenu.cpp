@@ -11,6 +11,7 @@
 #include "ScreenStyle.h"
 #include "ScreenText.h"
 #include "WorldLayout.h"
+#include "game/VolumePanelLayout.h"
 
 namespace {
 
@@ -102,6 +103,53 @@ void DrawTick(cairo_t* cr) {
     cairo_stroke(cr);
 }
 
+// A − or + button of the volume rows: a small plate with the sign on it.
+void StepButton(cairo_t* cr, const volume_panel::Box& box, bool plus) {
+    const double x = box.left + 1;
+    const double y = box.top + 1;
+    const double size = box.Width() - 2;
+    paint::RoundedRect(cr, x, y, size, size, 6);
+    paint::ShadedOutlined(cr, Hex(0x8fd16a), x, y, size, size);
+    const double cx = x + size / 2;
+    const double cy = y + size / 2;
+    const double arm = size * 0.28;
+    cairo_move_to(cr, cx - arm, cy);
+    cairo_line_to(cr, cx + arm, cy);
+    if (plus) {
+        cairo_move_to(cr, cx, cy - arm);
+        cairo_line_to(cr, cx, cy + arm);
+    }
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cr, 5);
+    paint::Set(cr, Hex(0x14400c));
+    cairo_stroke_preserve(cr);
+    cairo_set_line_width(cr, 2.5);
+    paint::Set(cr, Hex(0xfffdf5));
+    cairo_stroke(cr);
+}
+
+// The volume rows under the options: a label, − and + on either side of the value the menu
+// draws, and a line naming the keys.
+void VolumePanel(cairo_t* cr, const ScreenText& text) {
+    using volume_panel::Row;
+    const volume_panel::Box& p = volume_panel::kPanel;
+    screen::Panel(cr, p.left, p.top, p.Width(), p.Height(), 16);
+    const char* labels[2] = {"Musik", "Effekte"};
+    for (const Row row : {Row::Music, Row::Effects}) {
+        const int top = volume_panel::kRowTop[static_cast<int>(row)];
+        text.DrawOutlined(cr, labels[static_cast<int>(row)], volume_panel::kLabelLeft, top + 22, 18, screen::kLetters,
+                          screen::kLettersOutline, 2.0, false);
+        StepButton(cr, volume_panel::MinusBox(row), false);
+        StepButton(cr, volume_panel::PlusBox(row), true);
+    }
+    const std::string keys = "Tasten: 1 2 und 3 4";
+    cairo_save(cr);
+    text.Use(cr, 15);
+    const double width = ScreenText::Width(cr, keys);
+    cairo_restore(cr);
+    text.DrawPlain(cr, keys, (p.left + p.right - width) / 2.0, volume_panel::kKeysLineTop + 17, 15, screen::kPanelEdge);
+}
+
 }  // namespace
 
 RJ_ART_GENERATOR(DrawTitleMenu) {
@@ -142,6 +190,7 @@ RJ_ART_GENERATOR(DrawTitleMenu) {
     ShadowIcon(cr, 664, 194, false);
     DrawCheckBox(cr, kCheckX, kMusicCheckY);
     DrawCheckBox(cr, kCheckX, kShadowCheckY);
+    VolumePanel(cr, text);
 
     // The board the buttons stand on.
     screen::Panel(cr, 44, 498, 712, 100, 20);

@@ -1,5 +1,6 @@
 // How the frog dies: run over, drowned, eaten, and the kill boxes' and trucks' work.
 #include <cmath>
+#include <vector>
 
 #include "ArtContext.h"
 #include "ArtRegistry.h"
@@ -26,21 +27,33 @@ void Write(ArtContext& ctx, const char* sprite, const ObjectFrame& frame, int co
 
 RJ_ART_GENERATOR(DrawFrogKnockedOver) {
     const ObjectFrame frame = FrogStateFrame(ctx, "frogknockedover");
+    constexpr int kFrames = 3;
+    constexpr int kStars = 4;
+    // Flattened with all fours spread; the body still wobbles and the stars circle its head.
+    // Each picture turns the stars on by a third of their spacing, so played 0, 1, 2, 0, … they
+    // go round steadily instead of jumping back.
     FrogFrameArt art;
-    // Three stages of a pancake: hit, flattened, flat with the stars going round.
     art.pose = [&](int i, double) {
         FrogPose pose = SittingFrog(frame);
-        pose.splay = 0.6 + 0.12 * i;
-        pose.stretchX = 1.0 + 0.03 * i;
-        pose.stretchY = 0.9 - 0.05 * i;
-        pose.eyes = i == 0 ? FrogPose::Eyes::Wide : FrogPose::Eyes::Dead;
-        pose.mouth = i == 0 ? 0.6 : 0.2;
+        const double wobble = std::sin(2 * 3.14159265358979 * i / kFrames);
+        pose.splay = 0.85;
+        pose.stretchX = 1.1 + 0.04 * wobble;
+        pose.stretchY = 0.78 - 0.04 * wobble;
+        pose.angle = 0.06 * wobble;
+        pose.eyes = FrogPose::Eyes::Dead;
+        pose.mouth = 0.25;
         return pose;
     };
     art.over = [&](cairo_t* cr, int i, double) {
-        if (i > 0) effects::DizzyStars(cr, frame.cx, frame.cy - 16, 16, 5, i * 0.17);
+        effects::DizzyStars(cr, frame.cx, frame.cy - 18, 17, 6, double(i) / (kFrames * kStars), kStars);
     };
-    Write(ctx, "FROG_KNOCKED_OVER", frame, 3, art);
+    Write(ctx, "FROG_KNOCKED_OVER", frame, kFrames, art);
+    // Four turns of the three pictures over the death's time.
+    std::vector<int> order;
+    for (int turn = 0; turn < 4; ++turn) {
+        for (int i = 0; i < kFrames; ++i) order.push_back(i);
+    }
+    ctx.WriteFrames("FROG_KNOCKED_OVER", order);
 }
 
 RJ_ART_GENERATOR(DrawFrogDrown) {

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "game/VolumePanelLayout.h"
+
+// The volume rows of the title menu at run time: the values in the HUD font, a frame round the
+// button under the mouse, and which button a click hits. The panel itself is part of the menu's
+// picture.
+class VolumePanel final {
+public:
+    // The button holding (x, y), or null.
+    static const volume_panel::Button* ButtonAt(int x, int y);
+    static void Draw(int musicStep, int effectsStep, int mouseX, int mouseY);
+};
