@@ -27,8 +27,9 @@ make_data() {
 
 make_data "$work/won" "inGoalDistance 100000" "numFrogsToGoal 3" "levelTimeSeconds 60.0"
 printf '2 key 83\n' >"$work/won.txt"
-"$build/reedjumper" --headless --seed 7 --data "$work/won" --input "$work/won.txt" --ticks 2400 \
-    --mix "$out/won.wav"
+# Each game keeps its scores and options in a folder of its own, starting from the defaults.
+"$build/reedjumper" --headless --seed 7 --data "$work/won" --userdir "$work/won-user" --input "$work/won.txt" \
+    --ticks 2400 --mix "$out/won.wav"
 
 make_data "$work/rough"
 # Keys: up most of the time, some sideways, now and then Space; one every 6 to 17 ticks.
@@ -36,6 +37,6 @@ awk 'BEGIN { srand(11); t = 2; print t " key 83";
              keys[0] = 38; keys[1] = 38; keys[2] = 38; keys[3] = 37; keys[4] = 39; keys[5] = 40; keys[6] = 32;
              while (t < 11000) { t += 6 + int(rand() * 12); print t " key " keys[int(rand() * 7)] } }' \
     >"$work/rough.txt"
-"$build/reedjumper" --headless --seed 3 --data "$work/rough" --input "$work/rough.txt" --ticks 11000 \
-    --mix "$out/rough.wav"
+"$build/reedjumper" --headless --seed 3 --data "$work/rough" --userdir "$work/rough-user" --input "$work/rough.txt" \
+    --ticks 11000 --mix "$out/rough.wav"
 echo "WAVE files in $out"

@@ -24,8 +24,8 @@ constexpr int kRowTop[2] = {264, 304};
 constexpr int kRowHeight = 32;
 constexpr int kLabelLeft = 564;
 constexpr int kButtonSize = 26;
-constexpr int kMinusLeft = 652;
-constexpr int kPlusLeft = 756;
+constexpr int kMinusLeft = 644;
+constexpr int kPlusLeft = 764;
 // The value is centred between the two buttons.
 constexpr int kValueCentre = (kMinusLeft + kButtonSize + kPlusLeft) / 2;
 // The line naming the keys, under the rows.
