@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
+
 namespace {
 
 platform::FrameView View565(const std::vector<uint16_t>& pixels, int width, int height, int pitchPixels) {
@@ -41,11 +43,11 @@ TEST(FrameCaptureTest, WritesABottomUpTwentyFourBitBmp) {
     const std::vector<uint16_t> pixels{0xF800, 0x07E0, 0x001F, 0xFFFF, 0x0000, 0x0000};
     FrameCapture capture;
     capture.Take(View565(pixels, 3, 2, 3));
-    const std::string path = ::testing::TempDir() + "frame_capture_test.bmp";
+    const TempFolder folder("rj-frame-capture");
+    const std::string path = folder.File("frame.bmp");
     ASSERT_TRUE(capture.WriteBmp(path));
     std::ifstream in(path, std::ios::binary);
     const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::remove(path.c_str());
     // 54 header bytes, two rows of 9 bytes padded to 12.
     ASSERT_EQ(bytes.size(), 54u + 24u);
     EXPECT_EQ(bytes[0], 'B');

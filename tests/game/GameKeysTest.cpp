@@ -9,6 +9,7 @@
 #include "game/VolumeSteps.h"
 #include "platform/Messages.h"
 #include "platform/VirtualKeys.h"
+#include "TempFolder.h"
 
 namespace {
 
@@ -192,7 +193,8 @@ TEST_F(GameKeysTest, EnteringCreditsRestartsTheRollEachTime) {
 
 TEST_F(GameKeysTest, MIsALetterOfTheNameWhileOneIsTypedAndEscapeStillLeaves) {
     HighScore& table = HighScore::Instance();
-    table.SetFilePath(::testing::TempDir() + "game_keys_highscore.txt");
+    const TempFolder folder("rj-game-keys");
+    table.SetFilePath(folder.File("HighScore.txt"));
     table.SetDefaults();
     ASSERT_TRUE(table.Submit(5000));
     ASSERT_TRUE(table.IsEditing());
@@ -205,7 +207,6 @@ TEST_F(GameKeysTest, MIsALetterOfTheNameWhileOneIsTypedAndEscapeStillLeaves) {
     EXPECT_FALSE(table.IsEditing()) << "leaving commits the name";
     EXPECT_EQ(table.Entries().front().score, 5000);
     EXPECT_EQ(table.Entries().front().name.back(), 'M');
-    std::remove((::testing::TempDir() + "game_keys_highscore.txt").c_str());
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "platform/DisplaySurface.h"
 #include "platform/Headless.h"
 #include "platform/Messages.h"
+#include "TempFolder.h"
 
 namespace spritetest {
 
@@ -130,14 +131,10 @@ public:
     int restores = 0;
 };
 
-// A folder of data files for one test, removed again at the end.
+// A folder of data files for one test, its own and removed again at the end.
 class DataFolder {
 public:
-    explicit DataFolder(const std::string& name) : path_(std::filesystem::path(::testing::TempDir()) / ("rj_" + name)) {
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~DataFolder() { std::filesystem::remove_all(path_); }
+    explicit DataFolder(const std::string& name) : folder_("rj_" + name), path_(folder_.Path()) {}
     std::string Path() const { return path_.string(); }
 
     void WriteText(const std::string& name, const std::string& text) const {
@@ -183,6 +180,7 @@ public:
     }
 
 private:
+    TempFolder folder_;
     std::filesystem::path path_;
 };
 

@@ -16,17 +16,17 @@
 #include "world/FrogState.h"
 #include "world/GameContext.h"
 #include "world/World.h"
+#include "TempFolder.h"
 
 namespace worldtest {
 
-// The data folder of this test process (a fresh temporary folder).
+// The data folder of this test process: a fresh temporary folder, removed when the process ends.
 inline const std::string& DataDir() {
+    static const TempFolder folder("rj-world-test");
     static const std::string dir = [] {
-        char pattern[] = "/tmp/rj-world-test-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        std::string folder = made != nullptr ? made : "/tmp";
-        FileLoader::SetDataRoot(folder);
-        return folder;
+        std::string path = folder.Path().string();
+        FileLoader::SetDataRoot(path);
+        return path;
     }();
     return dir;
 }
