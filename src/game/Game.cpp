@@ -84,6 +84,9 @@ void Game::NewGame() {
     // The view starts where the frog stands, not at the bottom of the world.
     world_->GetScroller().UpdateScroll(kNewGameScrollSeconds);
     ScreenMessage::Instance().Clear();
+    // A game left with Escape may have stopped any of them half-way.
+    deathWaitTimer_ = 0.0f;
+    gameOverTimer_ = 0.0f;
     finalScrollTimer_ = 0.0f;
     showDownTimer_ = 0.0f;
 }

@@ -17,6 +17,8 @@ namespace {
 
 constexpr uint32_t Bit(int state) { return 1u << state; }
 constexpr uint32_t kAnyState = 0xFFFFFFFFu;
+// The frog's keys: in the pause they are dropped, not kept for after it.
+constexpr uint32_t kUnlessPaused = kAnyState & ~Bit(kStatePaused);
 
 enum class KeyAction {
     Quit,
@@ -53,11 +55,11 @@ constexpr std::array kKeyTable{
     KeyBinding{platform::VK_ESCAPE, Bit(kStateLoading) | Bit(kStateTitleMenu), KeyAction::Quit},
     KeyBinding{platform::VK_ESCAPE, Bit(kStateHighScoreTable), KeyAction::LeaveHighScores},
     KeyBinding{platform::VK_ESCAPE, kAnyState, KeyAction::ToTitle},
-    KeyBinding{platform::VK_SPACE, kAnyState, KeyAction::CatchInsects},
-    KeyBinding{platform::VK_LEFT, kAnyState, KeyAction::MoveLeft},
-    KeyBinding{platform::VK_UP, kAnyState, KeyAction::MoveUp},
-    KeyBinding{platform::VK_RIGHT, kAnyState, KeyAction::MoveRight},
-    KeyBinding{platform::VK_DOWN, kAnyState, KeyAction::MoveDown},
+    KeyBinding{platform::VK_SPACE, kUnlessPaused, KeyAction::CatchInsects},
+    KeyBinding{platform::VK_LEFT, kUnlessPaused, KeyAction::MoveLeft},
+    KeyBinding{platform::VK_UP, kUnlessPaused, KeyAction::MoveUp},
+    KeyBinding{platform::VK_RIGHT, kUnlessPaused, KeyAction::MoveRight},
+    KeyBinding{platform::VK_DOWN, kUnlessPaused, KeyAction::MoveDown},
     KeyBinding{'C', Bit(kStateHelp), KeyAction::ToCredits},
     KeyBinding{'E', Bit(kStateTitleMenu), KeyAction::Quit},
     KeyBinding{'G', Bit(kStateTitleMenu), KeyAction::ToHighScores},

@@ -1,7 +1,6 @@
 #include "game/Game.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "settings/SettingsManager.h"
 #include "game/AmbientVolume.h"
@@ -9,7 +8,6 @@
 #include "game/ScreenMessage.h"
 #include "gfx/DirectDraw.h"
 #include "world/objects/Insect.h"
-#include "world/objects/WaterLilyGoal.h"
 #include "sound/SoundHelpers.h"
 #include "world/Area.h"
 #include "world/Frog.h"
@@ -21,7 +19,6 @@ namespace {
 
 constexpr int kUndergroundAreaType = 0;
 
-constexpr float kPreRollStep = 0.1f;
 constexpr int kCountDownSeconds = 10;
 constexpr float kGameOverSeconds = 2.0f;
 constexpr float kShowDownSeconds = 15.0f;
@@ -47,10 +44,7 @@ void Game::StartLevel() {
     world.GetScroller().ResetScrollTarget();
     DirectDraw::Instance().StartTransition(true);
     // The tracks start filled with traffic; no frame is shown meanwhile.
-    for (float t = SettingsManager::Instance().GetFloat("initInterval"); t > 0.0f;) {
-        t -= kPreRollStep;
-        world.UpdateAreas(kPreRollStep, true);
-    }
+    world.PreRun();
     const LevelInfo& level = world.GetLevelInfo();
     overlays_.AnnounceLevel(level.levelIndex + 1, level.numFrogsToGoal);
 }
@@ -65,15 +59,7 @@ void Game::UpdateLevelTime(float dt) {
     if (newWhole < oldWhole && newWhole < kCountDownSeconds) PlaySfx("SOUND_COUNT_DOWN");
 }
 
-bool Game::FrogDrawnUnderTraffic() const {
-    if (!frog_ || !world_) return false;
-    const IntPoint position = frog_->GetRoundedPosition();
-    const Area* area = world_->FindAreaAt(position.x, position.y);
-    const int state = frog_->GetState();
-    const bool truckJump = state == FS_MOVE_DOWN_TRUCK_DOWN || state == FS_MOVE_UP_TRUCK_DOWN ||
-                           state == FS_ROCKET_JUMP || state == FS_ROCKET_JUMP_BOARDING;
-    return area && !area->IsRiver() && !frog_->GetCarrier() && !frog_->GetTarget() && !truckJump;
-}
+bool Game::FrogDrawnUnderTraffic() const { return frog_ && world_ && world_->DrawsFrogUnderTraffic(*frog_); }
 
 bool Game::UpdateScene(float dt, bool forceMove, bool checkCollisions) {
     if (!world_) return false;
@@ -92,11 +78,7 @@ bool Game::UpdateScene(float dt, bool forceMove, bool checkCollisions) {
 }
 
 bool Game::CheckGoal() {
-    const WaterLilyGoal* goal = world_->GetGoal();
-    if (!frog_ || !goal) return false;
-    const float dx = frog_->GetX() - goal->GetX();
-    const float dy = frog_->GetY() - goal->GetY();
-    if (std::sqrt(dx * dx + dy * dy) > inGoalDistance_) return false;
+    if (!frog_ || !world_->IsWithinGoalDistance({frog_->GetX(), frog_->GetY()}, inGoalDistance_)) return false;
     LevelInfo& level = world_->GetLevelInfo();
     const int frogState = frog_->GetState();
     if (frogState == FS_IDLE) {
@@ -168,8 +150,9 @@ void Game::UpdateFinalScroll(float dt) {
     scroller.UpdateScroll(dt);
     world_->UpdateBackground(dt);
     if (finalScrollTimer_ < waitBeforeScrollUpEndLevel_) {
+        // Held idle and only drawn: an idle step would restart its croak every frame.
         frog_->SetState(FS_IDLE);
-        frog_->Update(0.0f);
+        frog_->Redraw();
     } else {
         SettingsManager& settings = SettingsManager::Instance();
         scroller.ScrollToTop();
@@ -225,10 +208,11 @@ void Game::UpdateAfterDeath(float dt) {
 void Game::UpdatePaused(float) {
     StopIdleSound();
     if (world_ && frog_) {
-        // The frozen scene, drawn where everything stood.
+        // The frozen scene, drawn where everything stood. The frog is only drawn: its idle step
+        // would take queued moves, catch insects and restart its croak.
         world_->UpdateBackground(0.0f);
         world_->UpdateAreas(0.0f, true);
-        frog_->Update(0.0f);
+        frog_->Redraw();
         world_->DrawTopLayer();
         UpdateInsects(0.0f);
     }

@@ -309,6 +309,10 @@ void Frog::Update(float dt) {
         break;
     default: Impossible("state", state_); return;
     }
+    Redraw();
+}
+
+void Frog::Redraw() {
     const IntPoint offset = GetStateOffset();
     SetOffset(offset.x, offset.y);
     Draw(stateTime_, false);

@@ -35,6 +35,9 @@ public:
     int SetState(int s) override;
     // One frame of play: the state's step, then the drawing.
     void Update(float dt) override;
+    // The drawing alone, where and as the frog stands: a frozen frame (the pause, the closing
+    // scroll) takes no command, catches nothing and starts no sound.
+    void Redraw();
     const std::string& GetSpriteName() const override;
 
     // Direction keys (commands 2 … 5): dropped during the first 40 % of a jump.

@@ -13,6 +13,8 @@
 #include "world/objects/WaterLilyGoal.h"
 #include "world/Area.h"
 #include "world/BlockInfo.h"
+#include "world/Frog.h"
+#include "world/FrogState.h"
 #include "world/GameContext.h"
 #include "world/LevelObjectsFile.h"
 #include "world/ObjectTrack.h"
@@ -206,6 +208,16 @@ bool World::IsWithinGoalDistance(FloatPoint frogPosition, float inGoalDistance) 
     const float dx = goal_->GetX() - frogPosition.x;
     const float dy = goal_->GetY() - frogPosition.y;
     return std::sqrt(dx * dx + dy * dy) <= inGoalDistance;
+}
+
+bool World::DrawsFrogUnderTraffic(const Frog& frog) const {
+    const IntPoint position = frog.GetRoundedPosition();
+    const Area* area = FindAreaAt(position.x, position.y);
+    const int state = frog.GetState();
+    const bool truckJump = state == FS_MOVE_DOWN_TRUCK_DOWN || state == FS_MOVE_UP_TRUCK_DOWN ||
+                           state == FS_ROCKET_JUMP || state == FS_ROCKET_JUMP_BOARDING;
+    return area != nullptr && !area->IsRiver() && frog.GetCarrier() == nullptr && frog.GetTarget() == nullptr &&
+           !truckJump;
 }
 
 std::vector<std::vector<std::vector<int>>> World::DescribeTracks() const {

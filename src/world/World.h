@@ -12,6 +12,7 @@
 #include "world/WorldGrid.h"
 
 class Area;
+class Frog;
 class GameContext;
 class GameObject;
 class TrackObject;
@@ -24,7 +25,7 @@ class WaterLilyGoal;
 //   LoadTopLayers, GetScroller().ResetScrollTarget(), PreRun.
 // A frame of play, as far as the world goes:
 //   GetScroller().FollowFrog(frog visible position), GetScroller().UpdateScroll(dt),
-//   UpdateBackground(dt), (frog, when it is drawn under the traffic), UpdateAreas(dt, true),
+//   UpdateBackground(dt), (frog, when DrawsFrogUnderTraffic), UpdateAreas(dt, true),
 //   (frog otherwise), (collision check), DrawTopLayer().
 class World {
 public:
@@ -68,6 +69,10 @@ public:
     TrackObject* FindTrackObjectAfter(int x, int y, float dt) const;
     // Distance from a frog position (without jump offset) to the goal; false without a goal.
     bool IsWithinGoalDistance(FloatPoint frogPosition, float inGoalDistance) const;
+    // Whether the frog is updated and drawn before the areas, so that the traffic passes over it:
+    // on a road, standing on its own, and not jumping off or between trucks. A riding or boarding
+    // frog, and one on the river, is drawn on top.
+    bool DrawsFrogUnderTraffic(const Frog& frog) const;
 
     GameContext& GetContext() const { return game_; }
     LevelInfo& GetLevelInfo() { return levelInfo_; }

@@ -173,4 +173,55 @@ TEST_F(PlayFlowTest, PauseFreezesEverythingIncludingTheClock) {
     EXPECT_LT(TimeAt(r, 151), TimeAt(r, 149)) << "the clock runs again after the pause";
 }
 
+TEST_F(PlayFlowTest, NothingOfThePlayChangesInThePauseAndItsKeysAreDropped) {
+    const PlayData data;
+    // Up, space and left in the pause; nothing after it.
+    const ScenarioResult r =
+        data.Run(std::string(kStartGame) + "50 key 80\n60 key 38\n70 key 32\n80 key 37\n150 key 80\n", 175);
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+    ASSERT_EQ(r.IntAt(50, "state"), kPaused);
+    ASSERT_EQ(r.IntAt(150, "state"), kPlaying);
+    for (int tick = 51; tick < 150; ++tick) {
+        EXPECT_EQ(FieldAt(r, tick, "frog"), FieldAt(r, 50, "frog")) << "tick " << tick;
+        EXPECT_EQ(FieldAt(r, tick, "score"), FieldAt(r, 50, "score")) << "tick " << tick;
+        EXPECT_EQ(FieldAt(r, tick, "sounds"), "[]") << "tick " << tick;
+    }
+    for (int tick = 150; tick <= 175; ++tick) {
+        EXPECT_EQ(FieldAt(r, tick, "frog").rfind("{\"state\":1,", 0), 0u)
+            << "tick " << tick << ": a key of the pause acted";
+    }
+    EXPECT_EQ(FieldAt(r, 175, "frog"), FieldAt(r, 50, "frog"));
+}
+
+// Escape in the middle of a timed phase, then a new game: that game's same phase lasts as long.
+TEST_F(PlayFlowTest, ANewGameStartsItsTimersFromZero) {
+    struct Case {
+        const char* lives;
+        int phase;
+    };
+    const Case cases[] = {{"3", kAfterDeath}, {"1", kGameOver}};
+    for (const Case& c : cases) {
+        const PlayData data({{"levelTimeSeconds", "1.0"}, {"numFrogLifes", c.lives}});
+        const ScenarioResult first = data.Run(kStartGame, 400);
+        ASSERT_EQ(first.exitStatus, 0) << first.errors;
+        const int start = FirstTickWith(first, "state", c.phase);
+        ASSERT_GT(start, 0) << c.phase;
+        int end = start;
+        while (first.IntAt(end, "state") == c.phase) ++end;
+        ASSERT_GT(end - start, 30) << c.phase;
+
+        const int escape = start + 20;
+        const ScenarioResult again = data.Run(
+            std::string(kStartGame) + std::to_string(escape) + " key 27\n" + std::to_string(escape + 5) + " key 83\n",
+            escape + 400);
+        ASSERT_EQ(again.exitStatus, 0) << again.errors;
+        ASSERT_EQ(again.IntAt(escape, "state"), kTitleMenu);
+        const int secondStart = FirstTickWith(again, "state", c.phase, escape + 5);
+        ASSERT_GT(secondStart, 0) << c.phase;
+        int secondEnd = secondStart;
+        while (again.IntAt(secondEnd, "state") == c.phase) ++secondEnd;
+        EXPECT_EQ(secondEnd - secondStart, end - start) << "phase " << c.phase;
+    }
+}
+
 }  // namespace

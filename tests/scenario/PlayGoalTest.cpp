@@ -92,6 +92,9 @@ TEST_F(PlayGoalTest, TheLastLevelEndsInTheFinalScrollAndTheShowDown) {
     const int showDown = FirstTickWith(r, "state", kFinalShowDown, scroll);
     ASSERT_GT(showDown, scroll);
     EXPECT_NEAR(showDown - scroll, 125, 1) << "2.5 seconds of closing scroll";
+    for (int tick = scroll + 1; tick < showDown; ++tick) {
+        EXPECT_FALSE(r.SoundStartedAt(tick, "SOUND_FROG_IDLE")) << "the held frog croaks again at tick " << tick;
+    }
     const int submit = FirstTickWith(r, "state", kHighScoreSubmit, showDown);
     ASSERT_GT(submit, showDown);
     EXPECT_NEAR(submit - showDown, 750, 1) << "15 seconds of show-down";

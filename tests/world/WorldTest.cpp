@@ -7,6 +7,7 @@
 #include "core/Randomizer.h"
 #include "world/objects/InvisibleBlockObject.h"
 #include "world/objects/TrackObject.h"
+#include "world/objects/Truck.h"
 #include "world/objects/WaterLilyGoal.h"
 #include "world/Area.h"
 #include "world/BlockInfo.h"
@@ -227,4 +228,41 @@ TEST_F(WorldTest, FrogSpeedFactorsMultiplyUpOverALevel) {
     EXPECT_FLOAT_EQ(track.GetSpeed(), 600.0f);
     game.world.BuildAreas();
     EXPECT_FLOAT_EQ(game.world.GetAreas()[1]->GetTracks()[1]->GetSpeed(), 100.0f);
+}
+
+TEST_F(WorldTest, TheTrafficPassesOverAFrogOnTheRoadUnlessItRidesOrBoards) {
+    UseConfig();
+    struct Case {
+        const char* why;
+        float y;
+        int state;
+        bool carrier;  // rides the truck
+        bool target;   // jumps onto the truck
+        bool under;
+    };
+    // Road rows 1 … 4 (y 112 … 337), river rows 6 … 9 (y 487 …).
+    const Case cases[] = {
+        {"idle on the road", 112.0f, FS_IDLE, false, false, true},
+        {"jumping up on the road", 112.0f, FS_MOVE_UP, false, false, true},
+        {"riding a truck", 112.0f, FS_IDLE, true, false, false},
+        {"jumping onto a truck", 112.0f, FS_MOVE_UP_TRUCK_UP, false, true, false},
+        {"jumping down off a truck", 112.0f, FS_MOVE_DOWN_TRUCK_DOWN, false, false, false},
+        {"hopping off a truck", 112.0f, FS_MOVE_UP_TRUCK_DOWN, false, false, false},
+        {"rocket jump", 112.0f, FS_ROCKET_JUMP, false, false, false},
+        {"rocket jump boarding", 112.0f, FS_ROCKET_JUMP_BOARDING, false, false, false},
+        {"idle on the river", 487.0f, FS_IDLE, false, false, false},
+    };
+    for (const Case& c : cases) {
+        TestContext game;
+        game.BuildLevel();
+        auto* truck = game.world.GetAreas()[0]->GetTracks()[0]->AddObject(
+            std::make_unique<Truck>("Truck", KIND_TRUCK_GARBAGE), false);
+        truck->SetX(400.0f);
+        Frog& frog = game.MakeFrog(400.0f, c.y);
+        frog.SetState(c.state);
+        if (c.carrier) frog.SetCarrier(truck);
+        if (c.target) frog.SetTarget(truck);
+        EXPECT_EQ(game.world.DrawsFrogUnderTraffic(frog), c.under) << c.why;
+        frog.SetCarrier(nullptr);
+    }
 }
