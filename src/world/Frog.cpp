@@ -301,7 +301,10 @@ void Frog::Update(float dt) {
     case FS_KILL_BOX_BOMB:
     case FS_KILL_BOX_HAMMER:
     case FS_KILL_BOX_RED_BUTTON:
-        if (carrier_ != nullptr) carrier_->SetState(kCarrierStateHeld);
+        // The carrier is held swimming, unless it is the killing box itself (the frog jumped
+        // onto the box that struck it from below): holding that one would cancel its kill
+        // animation, whose end is what ends this death.
+        if (carrier_ != nullptr && carrier_ != killingBox_) carrier_->SetState(kCarrierStateHeld);
         if (killingBox_ == nullptr) animationDone_ = true;
         break;
     case FS_SHOW_DOWN_WAIT:
@@ -375,6 +378,8 @@ void Frog::BoxDrowningStep() {
 }
 
 void Frog::Refuse() {
+    // A refused move lands on nothing: a target kept from it would shield the frog from traffic.
+    target_ = nullptr;
     SetState(FS_IDLE);
     if (context_ != nullptr) context_->PlaySound("SOUND_FROG_BLOCKED_MOVE");
 }

@@ -314,3 +314,85 @@ TEST_F(FrogTest, ImpossibleCommandsSayWhichAndQuit) {
     frog.Update(0.0f);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("frog: impossible command 99"), std::string::npos);
 }
+
+TEST_F(FrogTest, ABoxKillOfAFrogOnThatBoxEnds) {
+    struct Case {
+        const char* why;
+        float frogY;    // row 5 grass, row 6 the trunk lane, row 7 the box lane
+        int boxTrack;   // river track of the box
+        bool onTrunk;   // the frog rides a trunk on track 0 of the river
+        bool ridesBox;  // the frog already rides the box when its kill arrives
+    };
+    const Case cases[] = {
+        {"jumping up from the grass below", 412.0f, 0, false, false},
+        {"jumping up from a trunk below", kRiver0, 1, true, false},
+        {"riding the box", kRiver0 + 75.0f, 1, false, true},
+    };
+    for (const Case& c : cases) {
+        BlockInfo::Instance().ClearBlockers();
+        game.BuildLevel();
+        game.gameState = kStatePlaying;
+        game.dyingCalls = 0;
+        game.AddSprite("BOX_HAMMER_KILL", 60, 60, 1.5f);  // outlasts the frog's jump
+        Frog& frog = MakeFrog(400.0f, c.frogY);
+        if (c.onTrunk) frog.SetCarrier(&Add<Trunk>(1, 0, 400.0f, "Trunk"));
+        Box& box = Add<Box>(1, c.boxTrack, 400.0f, "BoxHammer", KIND_BOX_HAMMER);
+        if (c.ridesBox) {
+            frog.SetCarrier(&box);
+            // What the pass-over strike does.
+            frog.QueueCommand(box.KillCommand());
+            frog.SetKillingBox(&box);
+            box.SetState(Box::kStateKilling);
+        } else {
+            // Where the box will be when the one-second jump lands, the frog jumps.
+            box.SetX(400.0f - box.GetSpeed() * 1.0f);
+            frog.QueueCommand(FS_MOVE_UP);
+        }
+        // Frames as the game plays them; once the frog dies, the tracks stand unless forced.
+        bool dying = false;
+        for (int frame = 0; frame < 250 && !frog.IsAnimationDone(); ++frame) {
+            const bool first = game.world.DrawsFrogUnderTraffic(frog);
+            if (first) frog.Update(0.02f);
+            game.world.UpdateAreas(0.02f, !dying);
+            if (!first) frog.Update(0.02f);
+            if (!dying && (game.dyingCalls > 0 || CheckFrogCollisions(frog, game.world, game))) {
+                dying = true;
+                game.gameState = kStateFrogDying;
+            }
+        }
+        EXPECT_EQ(frog.GetState(), FS_KILL_BOX_HAMMER) << c.why;
+        EXPECT_TRUE(frog.IsAnimationDone()) << c.why;
+        EXPECT_EQ(frog.GetKillingBox(), nullptr) << c.why;
+        EXPECT_EQ(game.dyingCalls, 1) << c.why;
+    }
+}
+
+TEST_F(FrogTest, ARefusedJumpOntoATruckLeavesTheFrogOpenToTraffic) {
+    struct Case {
+        const char* why;
+        int track;        // road track the frog stands on; the truck runs on track 0
+        bool fromBehind;  // beside the truck's rear rather than above it
+        int command;
+    };
+    const Case cases[] = {
+        {"sideways onto the rear", 0, true, 0},
+        {"down onto the rear", 1, false, FS_MOVE_DOWN},
+    };
+    for (const Case& c : cases) {
+        BlockInfo::Instance().ClearBlockers();
+        game.BuildLevel();
+        Truck& truck = Add<Truck>(0, 0, 400.0f, "Truck", KIND_TRUCK_GARBAGE);
+        const bool right = truck.GetSpeed() > 0.0f;
+        const float rear = right ? 380.0f : 420.0f;
+        const float x = c.fromBehind ? rear + (right ? -40.0f : 40.0f) : rear;
+        Frog& frog = MakeFrog(x, static_cast<float>(Track(0, c.track).GetCenterY()));
+        frog.QueueCommand(c.fromBehind ? (right ? FS_MOVE_RIGHT : FS_MOVE_LEFT) : c.command);
+        frog.Update(0.0f);
+        EXPECT_EQ(frog.GetState(), FS_IDLE) << c.why;
+        EXPECT_EQ(frog.GetTarget(), nullptr) << c.why;
+        // A car that reaches the frog now knocks it over.
+        Add<Car>(0, c.track, x, "SmallCar", KIND_SMALL_CAR);
+        EXPECT_TRUE(CheckFrogCollisions(frog, game.world, game)) << c.why;
+        EXPECT_EQ(frog.GetState(), FS_KNOCKED_OVER) << c.why;
+    }
+}
