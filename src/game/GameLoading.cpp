@@ -54,9 +54,11 @@ bool Game::LoadSettings() {
     const std::string folder = FileLoader::Instance().GetDataFolder();
     const std::string configPath = folder + "config.txt";
     if (!SettingsManager::Instance().Load(configPath)) {
-        // Every look-up below reports its key; this line says why they are all missing.
+        // Without its settings the game cannot run: every value would be 0.
         std::fprintf(stderr, "reedjumper: cannot read the settings file %s\n",
                      FileLoader::DiskPath(configPath).c_str());
+        platform::PostQuitMessage(kFatalExitCode);
+        return false;
     }
     if (SettingsManager::Instance().RefusedValues()) {
         // The values are named already; the world they describe cannot be built.
@@ -118,7 +120,8 @@ bool Game::LoadResources() {
             if (!ShowPreload(static_cast<float>(step++) / total)) return false;
         }
         ApplyVolumes();
-        if (musicOn_) PlaySfxLooped("SOUND_THEME");  // the player may have turned it off last time
+        // The player may have turned the music off last time, or with U while the sounds loaded.
+        if (musicOn_ && !IsSfxPlaying("SOUND_THEME", false)) PlaySfxLooped("SOUND_THEME");
     }
     for (const SpriteSpec& spec : specs) {
         sprites.GetSprite(spec.name, false);

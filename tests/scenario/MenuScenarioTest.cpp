@@ -115,6 +115,16 @@ TEST_F(MenuScenarioTest, MusicOptionStopsAndRestartsTheTheme) {
     EXPECT_TRUE(r.SoundStartedAt(5, "SOUND_THEME"));
 }
 
+TEST_F(MenuScenarioTest, MusicSwitchedOffDuringLoadingStaysOffAndTheCheckBoxAgrees) {
+    // U while loading, then U on the title menu: off, then on again.
+    const ScenarioResult r = RunScenario("0 key 85\n3 key 85\n", {"--ticks", "4"});
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+    EXPECT_FALSE(r.BoolAt(1, "music"));
+    EXPECT_FALSE(r.BoolAt(2, "music"));
+    EXPECT_TRUE(r.BoolAt(3, "music"));
+    EXPECT_TRUE(r.SoundStartedAt(3, "SOUND_THEME"));
+}
+
 TEST_F(MenuScenarioTest, PauseOnlyInPlay) {
     const ScenarioResult r = RunScenario("2 key 80\n3 key 83\n5 key 80\n7 key 80\n", {"--ticks", "8"});
     ASSERT_EQ(r.exitStatus, 0) << r.errors;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "ScenarioRun.h"
+#include "TempFolder.h"
 
 namespace {
 
@@ -36,6 +36,42 @@ TEST(StartupFailureTest, AMissingFileIsNamedAndTheRunEnds) {
     }
 }
 
+TEST(StartupFailureTest, WithoutItsSettingsFileTheGameSaysSoOnceAndEnds) {
+    if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
+    const ScenarioResult r = RunScenario("2 key 83\n", {"--ticks", "5"}, {"config.txt", "ReedJumper.dat"});
+    EXPECT_EQ(r.exitStatus, 255) << r.errors;
+    EXPECT_TRUE(r.states.empty()) << "no frame runs without settings";
+    ASSERT_FALSE(r.errors.empty());
+    EXPECT_EQ(r.errors.find('\n'), r.errors.size() - 1) << "one line:\n" << r.errors;
+    EXPECT_NE(r.errors.find("config.txt"), std::string::npos) << r.errors;
+}
+
+TEST(StartupFailureTest, WithoutItsSettingsFileTheWindowedGameEndsToo) {
+    if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
+    if (std::system("command -v xvfb-run > /dev/null 2>&1") != 0) GTEST_SKIP() << "xvfb-run is not installed";
+    const TempFolder folder("rj-no-settings");
+    const std::filesystem::path data = folder.Path() / "data";
+    std::filesystem::create_directories(data);
+    for (const auto& entry : std::filesystem::directory_iterator(RJ_DATA_DIR)) {
+        const std::string name = entry.path().filename().string();
+        if (name != "config.txt" && name != "ReedJumper.dat")
+            std::filesystem::create_symlink(entry.path(), data / name);
+    }
+    const std::string errors = folder.File("stderr.txt");
+    const std::string command = "SDL_AUDIODRIVER=dummy timeout 60 xvfb-run -a -s '-screen 0 1024x768x24' '" +
+                                std::string(RJ_BINARY_DIR) + "/reedjumper' --windowed --data '" + data.string() +
+                                "' --userdir '" + folder.File("user") + "' 2> '" + errors + "'";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 255);
+    std::ifstream in(errors);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_NE(line.find("config.txt"), std::string::npos) << line;
+    std::string more;
+    EXPECT_FALSE(std::getline(in, more)) << "a second line: " << more;
+}
+
 TEST(StartupFailureTest, AMissingDataFolderIsNamed) {
     const ScenarioResult r = RunScenario("", {"--ticks", "5", "--data", "/nonexistent/rj-data"});
     EXPECT_EQ(r.exitStatus, 255);
@@ -51,8 +87,9 @@ TEST(StartupFailureTest, UnknownOptionPrintsTheUsageWithStatusTwo) {
 }
 
 TEST(StartupFailureTest, WithoutADisplayTheGameSaysSoAndEndsWithStatusOne) {
-    const std::string errors = ::testing::TempDir() + "no_display_stderr_" + std::to_string(getpid()) + ".txt";
-    const std::string user = ::testing::TempDir() + "no_display_user_" + std::to_string(getpid());
+    const TempFolder folder("rj-no-display");
+    const std::string errors = folder.File("stderr.txt");
+    const std::string user = folder.File("user");
     const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER '" + std::string(RJ_BINARY_DIR) +
                                 "/reedjumper' --data '" + RJ_DATA_DIR + "' --userdir '" + user + "' 2> '" + errors +
                                 "'";
@@ -63,8 +100,6 @@ TEST(StartupFailureTest, WithoutADisplayTheGameSaysSoAndEndsWithStatusOne) {
     std::string line;
     std::getline(in, line);
     EXPECT_EQ(line.rfind("cannot open a window: ", 0), 0u) << line;
-    std::remove(errors.c_str());
-    std::filesystem::remove_all(user);
 }
 
 }  // namespace
