@@ -70,14 +70,17 @@ void ObjectTrack::Spawn(float dt) {
     if (spawn_.attemptTimer <= spawn_.attemptInterval) return;
 
     spawn_.attemptTimer = 0.0f;
-    // A track whose interval span is empty spawns at every attempt past the minimum.
-    int chance = kChancePercent;
-    const float span = spawn_.maxSpawnInterval - spawn_.minSpawnInterval;
-    if (span > 0.0f) {
-        const float wanted = (spawn_.spawnTimer - spawn_.minSpawnInterval) * static_cast<float>(kChancePercent) / span;
-        if (wanted < static_cast<float>(kChancePercent)) chance = static_cast<int>(wanted);
+    // The chance grows linearly to kChancePercent at the maximum interval, which still leaves one
+    // draw of 0 … kChancePercent refused; past the maximum every attempt spawns, also on a track
+    // whose interval span is empty.
+    constexpr int kCertain = kChancePercent + 1;
+    int chance = kCertain;
+    if (spawn_.spawnTimer <= spawn_.maxSpawnInterval) {
+        const float span = spawn_.maxSpawnInterval - spawn_.minSpawnInterval;
+        chance =
+            static_cast<int>((spawn_.spawnTimer - spawn_.minSpawnInterval) * static_cast<float>(kChancePercent) / span);
     }
-    if (Randomizer::Instance().Next() % (kChancePercent + 1) >= chance) return;
+    if (Randomizer::Instance().Next() % kCertain >= chance) return;
 
     TrackObjectFactory& factory = TrackObjectFactory::Instance();
     std::unique_ptr<TrackObject> object =

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "core/Randomizer.h"
 #include "world/objects/Piranha.h"
@@ -64,17 +65,35 @@ TEST(ObjectTrack, ChanceIsFiftyAtTheMiddleOfTheSpawnInterval) {
     EXPECT_NEAR(spawned / 300.0, 50.0 / 101.0, 0.08);
 }
 
-TEST(ObjectTrack, AnEmptySpawnIntervalGivesChanceOneHundred) {
-    UseConfig({{"MinSpawnInterval_00_00", "2.0"}, {"MaxSpawnInterval_00_00", "2.0"}});
-    for (uint32_t seed = 1; seed <= 100; ++seed) {
-        TestContext game;
-        game.BuildLevel();
-        ObjectTrack& track = Track(game, 0, 0);
+TEST(ObjectTrack, PastTheMaximumIntervalEveryAttemptSpawns) {
+    // The seeds whose draw is 100 of 0 … 100: the one draw a chance of 100 still refuses.
+    std::vector<uint32_t> seeds;
+    for (uint32_t seed = 1; seeds.size() < 3 && seed < 100000; ++seed) {
         Randomizer::Instance().Seed(seed);
-        const bool expected = Randomizer::Instance().Next() % 101 < 100;
-        Randomizer::Instance().Seed(seed);
-        track.Advance(2.5f, true);
-        EXPECT_EQ(Count(track), expected ? 1u : 0u) << "seed " << seed;
+        if (Randomizer::Instance().Next() % 101 == 100) seeds.push_back(seed);
+    }
+    ASSERT_EQ(seeds.size(), 3u);
+    for (uint32_t seed = 1; seed <= 50; ++seed) seeds.push_back(seed);
+    struct Case {
+        const char* why;
+        const char* minimum;
+        const char* maximum;
+        float waited;
+    };
+    const Case cases[] = {
+        {"past the maximum", "1.0", "3.0", 3.5f},
+        {"an empty interval, past it", "2.0", "2.0", 2.5f},
+    };
+    for (const Case& c : cases) {
+        UseConfig({{"MinSpawnInterval_00_00", c.minimum}, {"MaxSpawnInterval_00_00", c.maximum}});
+        for (uint32_t seed : seeds) {
+            TestContext game;
+            game.BuildLevel();
+            ObjectTrack& track = Track(game, 0, 0);
+            Randomizer::Instance().Seed(seed);
+            track.Advance(c.waited, true);
+            EXPECT_EQ(Count(track), 1u) << c.why << ", seed " << seed;
+        }
     }
 }
 
