@@ -202,6 +202,21 @@ TEST(RjPack, CreateListExtractRoundTripsEveryByte) {
     EXPECT_STREQ(line, "numWorlds 1\r\n");
 }
 
+TEST(RjPack, FilesTheGameWritesNeverGoIntoAPack) {
+    TempDataRoot source;
+    source.Write("config.txt", "numWorlds 1\n");
+    for (const char* written : {"HighScore.txt", "HIGHSCORE.TXT.tmp"}) source.Write(written, "a player's table\n");
+    TempDataRoot target;
+    const std::string pack = (target.Path() / "ReedJumper.dat").string();
+    const std::string tool = RJPACK_PATH;
+    ASSERT_EQ(std::system((tool + " create " + pack + " " + source.Path().string()).c_str()), 0);
+    const std::string listing = (target.Path() / "list.txt").string();
+    ASSERT_EQ(std::system((tool + " list " + pack + " > " + listing).c_str()), 0);
+    const std::string text = target.Read("list.txt");
+    EXPECT_NE(text.find("data\\config.txt"), std::string::npos) << text;
+    EXPECT_EQ(text.find("highscore"), std::string::npos) << text;
+}
+
 TEST(RjPack, RefusesWhatCannotBePackedAndWritesNoPack) {
     struct Case {
         const char* why;
@@ -223,7 +238,10 @@ TEST(RjPack, RefusesWhatCannotBePackedAndWritesNoPack) {
     }
     TempDataRoot many;
     for (int i = 0; i < 499; ++i) many.Write("f" + std::to_string(i), "x");
+    TempDataRoot target;
+    const std::string pack = (target.Path() / "many.dat").string();
     const std::string command =
-        std::string(RJPACK_PATH) + " create /tmp/rj-many.dat " + many.Path().string() + " 2>/dev/null";
+        std::string(RJPACK_PATH) + " create " + pack + " " + many.Path().string() + " 2>/dev/null";
     EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 1);
+    EXPECT_FALSE(std::filesystem::exists(pack));
 }

@@ -16,6 +16,18 @@ namespace {
 // The label entry comes first and the zero-size terminator last.
 constexpr int kMaxFiles = pack::kMaxEntries - 2;
 
+// Files the game itself writes into its data folder (the high-score table and the temporary
+// file it is saved through), lower-cased. They belong to the player, never to a pack: a data
+// folder that was played from would otherwise ship that player's table.
+constexpr const char* kWrittenByTheGame[] = {"highscore.txt", "highscore.txt.tmp"};
+
+bool WrittenByTheGame(const std::string& lowerName) {
+    for (const char* name : kWrittenByTheGame) {
+        if (lowerName == name) return true;
+    }
+    return false;
+}
+
 bool ReadWhole(const fs::path& path, std::vector<char>& bytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
@@ -40,6 +52,7 @@ bool CreatePack(const std::string& packPath, const std::string& folder, const st
         const std::string fileName = item.path().filename().string();
         if (!item.is_regular_file() || fileName.empty() || fileName[0] == '.') continue;
         if (fs::absolute(item.path()) == fs::absolute(packPath)) continue;
+        if (WrittenByTheGame(ToLower(fileName))) continue;
         const std::string name = "data\\" + ToLower(fileName);
         if (name.size() >= static_cast<size_t>(PackEntry::kNameSize)) {
             std::fprintf(stderr, "rjpack: %s: name longer than %d bytes in the pack\n", item.path().c_str(),
