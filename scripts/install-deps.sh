@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick sox vorbis-tools
   desktop-file-utils appstream openbox file dpkg-dev
+  clang-16 libclang-rt-16-dev llvm-16
 )
 
 missing=()

@@ -38,6 +38,13 @@ constexpr DefaultEntry kDefaults[HighScore::kNumEntries] = {
     {500, "Ulmaris"},   {400, "Fendar"}, {300, "Orno"},   {200, "Velisto"}, {100, "Kemaril"},
 };
 
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+// The fuzzing build reads tables whatever their check value, so its mutations reach the reader.
+constexpr bool kDemandCheckValue = false;
+#else
+constexpr bool kDemandCheckValue = true;
+#endif
+
 constexpr unsigned char kAllowedLatin1[] = {0xC4, 0xD6, 0xDC, 0xE4, 0xF6, 0xFC, 0xDF};
 
 }  // namespace
@@ -144,7 +151,8 @@ bool HighScore::Load() {
             }
             text += line;
         }
-        ok = sawSeparator && std::fgets(line, sizeof line, file) != nullptr && CheckString(text) == line;
+        ok = sawSeparator && std::fgets(line, sizeof line, file) != nullptr &&
+             (!kDemandCheckValue || CheckString(text) == line);
     }
     std::fclose(file);
     return ok;

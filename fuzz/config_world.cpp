@@ -1,0 +1,12 @@
+// A settings file ("config.txt") with the world built from it: every level laid out, placed and
+// run for a while, as a level start does.
+
+#include "WorldHarness.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::LoadFixedSettings(fuzz::AsText(data, size));
+    fuzz::WorldGame game;
+    game.PlayLevels(2.0f);
+    platform::ResetQuitState();
+    return 0;
+}

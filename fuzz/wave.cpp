@@ -1,0 +1,8 @@
+// A RIFF WAVE effect through the engine's loader, into a device buffer, mixed.
+
+#include "SoundHarness.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::LoadAndPlay("fz.wav", data, size);
+    return 0;
+}

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The test suite under the sanitizers, after ./test.sh has built the normal tree (whose generated
+# data both sanitizer builds use):
+#   1. address + undefined behaviour, leak detection on: every test;
+#   2. thread: the streaming, timer and mixer tests and a short windowed run of the game (Xvfb).
+# Any report fails the run. Build folders: build-asan, build-tsan (ASAN_BUILD_DIR, TSAN_BUILD_DIR).
+#
+#   scripts/ci-sanitizers.sh [asan] [tsan]      (both without arguments)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+steps=("$@")
+[ ${#steps[@]} -eq 0 ] && steps=(asan tsan)
+data_build=${BUILD_DIR:-build}
+if [ ! -f "$data_build/data/config.txt" ] || [ ! -f "$data_build/datapack/ReedJumper.dat" ]; then
+    echo "scripts/ci-sanitizers.sh: no generated data in $data_build (run ./test.sh first)" >&2
+    exit 2
+fi
+data_build=$(cd "$data_build" && pwd)
+jobs=$(nproc)
+suppressions=$PWD/scripts/sanitizers
+
+configure() { # folder option
+    cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -D"$2"=ON -DRJ_WERROR=ON -DRJ_BUILD_BENCH=OFF \
+        -DRJ_DATA_FROM="$data_build" >/dev/null
+}
+
+asan() {
+    local dir=${ASAN_BUILD_DIR:-build-asan}
+    configure "$dir" RJ_SANITIZE_ADDRESS
+    cmake --build "$dir" -j"$jobs"
+    ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1 \
+        LSAN_OPTIONS=suppressions=$suppressions/lsan.supp:print_suppressions=0 \
+        UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+        ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 900
+}
+
+tsan() {
+    local dir=${TSAN_BUILD_DIR:-build-tsan}
+    configure "$dir" RJ_SANITIZE_THREAD
+    cmake --build "$dir" -j"$jobs" --target reedjumper test_sound test_platform test_scenario
+    # The desktop session starts the game in a window under Xvfb and plays through the menus;
+    # TSan ends a process that saw a race with status 66, which fails the session.
+    TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$suppressions/tsan.supp \
+        ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 900 \
+        -R '^(Stream|OggStreaming|SoundEngine|SoundFx|SoundDevice|Mixer|ThreadTimer|VirtualTimer|Timer|RealClock)|scenario\.desktop_session'
+}
+
+for step in "${steps[@]}"; do
+    case "$step" in
+    asan) asan ;;
+    tsan) tsan ;;
+    *) echo "scripts/ci-sanitizers.sh: unknown step $step (asan, tsan)" >&2; exit 2 ;;
+    esac
+done
