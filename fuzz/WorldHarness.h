@@ -44,8 +44,9 @@ public:
     void ResetScrollTarget() override {}
     void AddStar(const VisualObject&) override {}
 
-    // Every level of world 0, each with `seconds` of traffic at the game's step.
-    void PlayLevels(float seconds) {
+    // Every level of world 0, each with `seconds` of traffic at the game's step, after the
+    // level start's pre-run when `preRun` is set.
+    void PlayLevels(float seconds, bool preRun) {
         LevelInfo& level = world_.GetLevelInfo();
         if (!level.LoadLevelSettings()) return;
         for (int levels = 0; levels <= LevelInfo::kLastLevelIndex + 1; ++levels) {
@@ -56,7 +57,7 @@ public:
                 world_.GetScroller().SetAcceleration(2000.0f);
                 world_.GetScroller().ResetScrollTarget();
                 world_.GetScroller().ScrollToTop();
-                world_.PreRun();
+                if (preRun) world_.PreRun();
                 for (float t = 0.0f; t < seconds; t += kStep) {
                     world_.GetScroller().UpdateScroll(kStep);
                     world_.UpdateAreas(kStep, false);

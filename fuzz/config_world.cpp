@@ -6,7 +6,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::LoadFixedSettings(fuzz::AsText(data, size));
     fuzz::WorldGame game;
-    game.PlayLevels(2.0f);
+    game.PlayLevels(0.5f, true);
     platform::ResetQuitState();
     return 0;
 }

@@ -1,5 +1,5 @@
 // A level's placed-objects file ("ArbitraryObjects_00_LL.txt", the same text for every level)
-// read and placed into the shipped world, whose traffic then runs past the objects.
+// read and placed into every level of the shipped world, whose traffic then moves a little.
 
 #include <string>
 
@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::DataFolder::Write(path.substr(std::string(FileLoader::kDataFolder).size()), fuzz::AsText(data, size));
     }
     fuzz::WorldGame game;
-    game.PlayLevels(0.5f);
+    game.PlayLevels(0.2f, false);
     platform::ResetQuitState();
     return 0;
 }

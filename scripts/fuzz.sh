@@ -138,6 +138,7 @@ seed() { # target corpus-folder
 max_len() {
     case "$1" in
     pack) echo 40000 ;;
+    config_world) echo 32768 ;;
     bmp|bmp_shadow|bmp_alpha|bmp_mask|jpeg|wave|ogg|ogg_stream) echo 65536 ;;
     *) echo 8192 ;;
     esac
