@@ -36,7 +36,7 @@ public:
     FloatPoint GetScrollPosition() const override { return world_.GetScroller().GetPosition(); }
     Frog* GetFrog() override { return nullptr; }
     World& GetWorld() override { return world_; }
-    int GetGameState() const override { return kStatePlaying; }
+    GameState GetGameState() const override { return kStatePlaying; }
     bool ShadowsOn() const override { return true; }
     Sprite* GetSprite(std::string_view, bool) override { return &sprite_; }
     void PlaySound(std::string_view) override {}
