@@ -121,7 +121,9 @@ bool FileLoader::CheckDirectory(const std::string& packPath) const {
     for (const PackEntry& entry : directory_) {
         if (entry.size == 0) break;
         const int64_t end = static_cast<int64_t>(entry.offset) + entry.size;
-        if (entry.offset < static_cast<uint32_t>(pack::kDirectoryBytes) || end > packFileSize_) {
+        // The pack's label entry names the directory itself; every other entry lies behind it.
+        const bool label = entry.offset == 0 && entry.size == static_cast<uint32_t>(pack::kDirectoryBytes);
+        if ((!label && entry.offset < static_cast<uint32_t>(pack::kDirectoryBytes)) || end > packFileSize_) {
             if (!first) first = &entry;
             ++outside;
         }

@@ -194,7 +194,13 @@ TEST(RjPack, CreateListExtractRoundTripsEveryByte) {
     EXPECT_EQ(target.Read("out/config.txt"), "numWorlds 1\r\n");
     EXPECT_EQ(target.Read("out/frog.bmp"), std::string("\0\1\2\3binary", 10));
 
-    target.Activate();
+    // A pack the tool made, its label entry over the directory, opens as a sound pack.
+    FileLoader::Instance().Reinitialize();
+    testing::internal::CaptureStderr();
+    const bool opened = FileLoader::Instance().Open();
+    const std::string said = testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(opened) << said;
+    EXPECT_EQ(said, "");
     File file;
     ASSERT_TRUE(file.Open("data\\CONFIG.txt", "r"));
     char line[64];
