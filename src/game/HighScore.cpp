@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/StringUtil.h"
+#include "files/AtomicWrite.h"
 #include "files/FileLoader.h"
 #include "files/UserFolder.h"
 #include "gfx/HUDFont.h"
@@ -165,23 +166,10 @@ std::string HighScore::Text() const {
 }
 
 void HighScore::Save() {
-    // Written to a file beside the table and renamed over it, so a failed write never loses
-    // the scores that were there.
+    // Written beside the table and renamed over it, so a failed write never loses the scores that were there.
     const std::string path = FilePath();
-    const std::string temporary = path + ".tmp";
     const std::string text = Text();
-    const std::string contents = text + kSeparator + CheckString(text);
-    std::FILE* file = std::fopen(temporary.c_str(), "w");
-    bool ok = file != nullptr;
-    if (file) {
-        ok = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
-        ok = std::fflush(file) == 0 && ok;
-        ok = fsync(fileno(file)) == 0 && ok;
-        ok = std::fclose(file) == 0 && ok;
-    }
-    if (ok) ok = std::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        std::remove(temporary.c_str());
+    if (!WriteFileAtomically(path, text + kSeparator + CheckString(text))) {
         if (!saveFailureReported_) std::fprintf(stderr, "%s: cannot write the high scores\n", path.c_str());
         saveFailureReported_ = true;
     }

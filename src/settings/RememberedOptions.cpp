@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "files/AtomicWrite.h"
+
 namespace {
 
 // One remembered option: a yes/no written as 0 or 1, or a whole number within a range.
@@ -140,20 +142,8 @@ bool RememberedOptions::Load() {
 
 bool RememberedOptions::Save() {
     if (path_.empty()) return true;
-    // Written beside the file and renamed over it, so that a failed write never leaves half a file.
-    const std::string temporary = path_ + ".tmp";
-    const std::string contents = Format(values_);
-    std::FILE* file = std::fopen(temporary.c_str(), "w");
-    bool ok = file != nullptr;
-    if (file) {
-        ok = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
-        ok = std::fflush(file) == 0 && ok;
-        ok = fsync(fileno(file)) == 0 && ok;
-        ok = std::fclose(file) == 0 && ok;
-    }
-    if (ok) ok = std::rename(temporary.c_str(), path_.c_str()) == 0;
+    const bool ok = WriteFileAtomically(path_, Format(values_));
     if (!ok) {
-        std::remove(temporary.c_str());
         if (!saveFailureReported_) std::fprintf(stderr, "%s: cannot write the remembered options\n", path_.c_str());
         saveFailureReported_ = true;
     }
