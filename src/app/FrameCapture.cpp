@@ -34,31 +34,37 @@ void FrameCapture::Take(const platform::FrameView& frame) {
     if (frame.bitsPerPixel != 16 && frame.bitsPerPixel != 32) return;
     width_ = frame.width;
     height_ = frame.height;
-    rgb_.resize(static_cast<size_t>(width_) * height_ * 3);
+    bytesPerPixel_ = frame.bitsPerPixel / 8;
+    redMask_ = frame.redMask;
+    greenMask_ = frame.greenMask;
+    blueMask_ = frame.blueMask;
+    const size_t rowBytes = static_cast<size_t>(width_) * static_cast<size_t>(bytesPerPixel_);
+    pixels_.resize(rowBytes * static_cast<size_t>(height_));
     const auto* base = static_cast<const uint8_t*>(frame.pixels);
-    uint8_t* out = rgb_.data();
     for (int y = 0; y < height_; ++y) {
-        const uint8_t* row = base + static_cast<ptrdiff_t>(y) * frame.pitch;
-        for (int x = 0; x < width_; ++x) {
-            uint32_t pixel = 0;
-            if (frame.bitsPerPixel == 16) {
-                uint16_t p16;
-                std::memcpy(&p16, row + x * 2, 2);
-                pixel = p16;
-            } else {
-                std::memcpy(&pixel, row + x * 4, 4);
-            }
-            *out++ = Widen(pixel, frame.redMask);
-            *out++ = Widen(pixel, frame.greenMask);
-            *out++ = Widen(pixel, frame.blueMask);
-        }
+        std::memcpy(&pixels_[rowBytes * static_cast<size_t>(y)], base + static_cast<ptrdiff_t>(y) * frame.pitch,
+                    rowBytes);
     }
+}
+
+uint32_t FrameCapture::RawPixel(int x, int y) const {
+    const size_t at = (static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)) *
+                      static_cast<size_t>(bytesPerPixel_);
+    if (bytesPerPixel_ == 2) {
+        uint16_t p16;
+        std::memcpy(&p16, &pixels_[at], 2);
+        return p16;
+    }
+    uint32_t p32;
+    std::memcpy(&p32, &pixels_[at], 4);
+    return p32;
 }
 
 uint32_t FrameCapture::PixelAt(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
-    const uint8_t* p = &rgb_[(static_cast<size_t>(y) * width_ + x) * 3];
-    return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
+    const uint32_t pixel = RawPixel(x, y);
+    return (uint32_t{Widen(pixel, redMask_)} << 16) | (uint32_t{Widen(pixel, greenMask_)} << 8) |
+           Widen(pixel, blueMask_);
 }
 
 bool FrameCapture::WriteBmp(const std::string& path) const {
@@ -85,11 +91,11 @@ bool FrameCapture::WriteBmp(const std::string& path) const {
     PutLe(bytes, 0, 4);
     PutLe(bytes, 0, 4);
     for (int y = height_ - 1; y >= 0; --y) {
-        const uint8_t* row = &rgb_[static_cast<size_t>(y) * width_ * 3];
         for (int x = 0; x < width_; ++x) {
-            bytes.push_back(row[x * 3 + 2]);
-            bytes.push_back(row[x * 3 + 1]);
-            bytes.push_back(row[x * 3]);
+            const uint32_t pixel = RawPixel(x, y);
+            bytes.push_back(Widen(pixel, blueMask_));
+            bytes.push_back(Widen(pixel, greenMask_));
+            bytes.push_back(Widen(pixel, redMask_));
         }
         for (uint32_t pad = static_cast<uint32_t>(width_) * 3; pad < rowBytes; ++pad) bytes.push_back(0);
     }

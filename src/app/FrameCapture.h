@@ -6,11 +6,12 @@
 
 #include "platform/Present.h"
 
-// Keeps the last presented frame as 8-bit RGB, so that the headless runner can write it as a
-// picture after the tick that showed it.
+// Keeps the last presented frame, so that the headless runner can write it as a picture after the
+// tick that showed it. The frame is kept as presented (a copy of its rows in the display's own
+// format); only a frame that is asked for is converted to 8-bit RGB.
 class FrameCapture {
 public:
-    // Converts a 16-bit (565 or 555) or 32-bit frame.
+    // Copies a 16-bit (565 or 555) or 32-bit frame.
     void Take(const platform::FrameView& frame);
     bool HasFrame() const { return width_ > 0; }
     int Width() const { return width_; }
@@ -21,7 +22,11 @@ public:
     bool WriteBmp(const std::string& path) const;
 
 private:
+    uint32_t RawPixel(int x, int y) const;
+
     int width_ = 0;
     int height_ = 0;
-    std::vector<uint8_t> rgb_;  // rows top-down, 3 bytes per pixel
+    int bytesPerPixel_ = 0;
+    uint32_t redMask_ = 0, greenMask_ = 0, blueMask_ = 0;
+    std::vector<uint8_t> pixels_;  // rows top-down, width × bytesPerPixel each
 };

@@ -27,6 +27,9 @@ HeadlessRunner::HeadlessRunner(const CommandLine& options, std::vector<InputEven
 HeadlessRunner::~HeadlessRunner() { platform::SetPresentHook({}); }
 
 void HeadlessRunner::InstallFrameCapture() {
+    // Without a frame to write, a presented frame goes nowhere: keeping it would be most of a
+    // run's work.
+    if (options_.frames.empty()) return;
     platform::SetPresentHook([this](const platform::FrameView& frame) { capture_.Take(frame); });
 }
 

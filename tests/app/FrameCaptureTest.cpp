@@ -39,6 +39,33 @@ TEST(FrameCaptureTest, WidensSixteenBitChannelsToFullScale) {
     EXPECT_EQ(capture.PixelAt(2, 1), 0x848284u);  // 16, 32, 16 of 31, 63, 31
 }
 
+TEST(FrameCaptureTest, KeepsThePresentedFrameWhenTheSurfaceIsDrawnAgain) {
+    std::vector<uint16_t> pixels{0xF800, 0x07E0, 0x001F, 0xFFFF};
+    FrameCapture capture;
+    capture.Take(View565(pixels, 2, 2, 2));
+    pixels.assign(pixels.size(), 0x0000);  // the game draws its next frame into the same memory
+    EXPECT_EQ(capture.PixelAt(0, 0), 0xFF0000u);
+    EXPECT_EQ(capture.PixelAt(1, 1), 0xFFFFFFu);
+}
+
+TEST(FrameCaptureTest, ConvertsThirtyTwoBitFrames) {
+    const std::vector<uint32_t> pixels{0x00123456, 0x00FFFFFF, 0x00000000, 0x00ABCDEF};
+    platform::FrameView view;
+    view.pixels = pixels.data();
+    view.pitch = 8;
+    view.width = 2;
+    view.height = 2;
+    view.bitsPerPixel = 32;
+    view.redMask = 0x00FF0000;
+    view.greenMask = 0x0000FF00;
+    view.blueMask = 0x000000FF;
+    FrameCapture capture;
+    capture.Take(view);
+    EXPECT_EQ(capture.PixelAt(0, 0), 0x123456u);
+    EXPECT_EQ(capture.PixelAt(1, 1), 0xABCDEFu);
+    EXPECT_EQ(capture.PixelAt(2, 0), 0u);  // outside the frame
+}
+
 TEST(FrameCaptureTest, WritesABottomUpTwentyFourBitBmp) {
     const std::vector<uint16_t> pixels{0xF800, 0x07E0, 0x001F, 0xFFFF, 0x0000, 0x0000};
     FrameCapture capture;
