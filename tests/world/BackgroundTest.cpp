@@ -24,6 +24,30 @@ constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 constexpr int kPicture = 1500;
 
+// A 24-bit world picture whose row r (from the top) is red r & 0xFF, green r >> 8, blue 0x40.
+std::string WorldBmp(int worldRows) {
+    std::string bmp(54 + static_cast<size_t>(kWidth) * 3 * worldRows, '\0');
+    auto put32 = [&](size_t at, uint32_t v) { std::memcpy(&bmp[at], &v, 4); };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put32(2, static_cast<uint32_t>(bmp.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, kWidth);
+    put32(22, worldRows);
+    bmp[26] = 1;
+    bmp[28] = 24;
+    for (int row = 0; row < worldRows; ++row) {
+        const size_t line = 54 + static_cast<size_t>(worldRows - 1 - row) * kWidth * 3;  // bottom-up
+        for (int x = 0; x < kWidth; ++x) {
+            bmp[line + x * 3 + 0] = 0x40;                           // blue
+            bmp[line + x * 3 + 1] = static_cast<char>(row >> 8);    // green
+            bmp[line + x * 3 + 2] = static_cast<char>(row & 0xFF);  // red
+        }
+    }
+    return bmp;
+}
+
 class BackgroundTest : public testing::Test {
 protected:
     void SetUp() override { Open(16); }
@@ -67,6 +91,20 @@ protected:
         for (int k = 0; k < kHeight; ++k) {
             ASSERT_EQ(rows[static_cast<size_t>(k)], kPicture - kHeight - scrollY + k)
                 << "screen row " << k << " at scroll " << scrollY << ", ring offset " << background->GetRingOffset();
+        }
+    }
+
+    // The ring shows the bottom of the installed level picture, row for row.
+    void ExpectShowsPicture(int pictureHeight) {
+        background->Draw();
+        const auto* sprite = static_cast<const BackgroundSprite*>(SpriteManager::Instance().FindSprite("background"));
+        ASSERT_NE(sprite, nullptr);
+        const platform::DisplaySurface& target = *DirectDraw::Instance().GetDrawTarget();
+        for (int k : {0, 299, 599}) {
+            const auto* line =
+                reinterpret_cast<const uint32_t*>(target.Pixels() + static_cast<size_t>(k) * target.Pitch());
+            EXPECT_EQ(line[5] & 0xFFFFFFu, sprite->GetPicture()->GetPixel(5, pictureHeight - kHeight + k) & 0xFFFFFFu)
+                << "screen row " << k;
         }
     }
 
@@ -157,25 +195,7 @@ TEST_F(BackgroundTest, LoadCutsEachLevelFromItsWorldPicture) {
     level.LoadLevelSettings();
     // Level pictures are (2 × 5 + 1 + 1) × 75 = 900 rows; level 4 starts 4 × 375 higher.
     const int worldRows = 900 + 4 * 375 + 10;
-    std::string bmp(54 + static_cast<size_t>(kWidth) * 3 * worldRows, '\0');
-    auto put32 = [&](size_t at, uint32_t v) { std::memcpy(&bmp[at], &v, 4); };
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    put32(2, static_cast<uint32_t>(bmp.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, kWidth);
-    put32(22, worldRows);
-    bmp[26] = 1;
-    bmp[28] = 24;
-    for (int row = 0; row < worldRows; ++row) {
-        const size_t line = 54 + static_cast<size_t>(worldRows - 1 - row) * kWidth * 3;  // bottom-up
-        for (int x = 0; x < kWidth; ++x) {
-            bmp[line + x * 3 + 0] = 0x40;                           // blue
-            bmp[line + x * 3 + 1] = static_cast<char>(row >> 8);    // green
-            bmp[line + x * 3 + 2] = static_cast<char>(row & 0xFF);  // red
-        }
-    }
+    const std::string bmp = WorldBmp(worldRows);
     for (int l : {0, 4}) {
         std::ofstream(worldtest::DataDir() + StringFormat("/backgroundworld%02d.bmp", l), std::ios::binary) << bmp;
     }
@@ -198,6 +218,29 @@ TEST_F(BackgroundTest, LoadCutsEachLevelFromItsWorldPicture) {
     ASSERT_TRUE(background->Load(level, 75));
     EXPECT_EQ(background->GetPictureHeight(), 825);
     EXPECT_FALSE(platform::IsQuitPosted());
+}
+
+TEST_F(BackgroundTest, TheWorldPictureIsDecodedOnceAndTheSpriteTakesEachLevelOver) {
+    Open(32);
+    worldtest::UseConfig();
+    LevelInfo level;
+    level.LoadLevelSettings();
+    const int worldRows = 900 + 4 * 375;
+    const std::string bmp = WorldBmp(worldRows);
+    const std::string path = worldtest::DataDir() + "/backgroundworld00.bmp";
+    std::ofstream(path, std::ios::binary) << bmp;
+    level.levelIndex = 0;
+    ASSERT_TRUE(background->Load(level, 75));
+    const Sprite* first = SpriteManager::Instance().FindSprite("background");
+    ASSERT_NE(first, nullptr);
+    // The files of the later levels are never read: the picture already decoded serves them all.
+    std::remove(path.c_str());
+    for (int l : {1, 2, 3, 4, 0, 4}) {
+        level.levelIndex = l;
+        ASSERT_TRUE(background->Load(level, 75)) << "level " << l;
+        EXPECT_EQ(SpriteManager::Instance().FindSprite("background"), first) << "level " << l;
+        ExpectShowsPicture(background->GetPictureHeight());
+    }
 }
 
 TEST_F(BackgroundTest, NoWorldPictureAtAllLeavesTheGameRunningWithoutBackground) {

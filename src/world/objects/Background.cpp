@@ -22,22 +22,18 @@ Background::~Background() = default;
 std::string Background::PictureName(int levelIndex) { return StringFormat("BACKGROUND_WORLD_%02d", levelIndex); }
 
 bool Background::Load(const LevelInfo& level, int cellHeight) {
-    // Each level may have its own world picture. Without one (the closing scroll after the last
-    // level) the world picture already loaded serves, cut one level higher.
-    const std::string key = MakeAssetKey(PictureName(level.levelIndex));
-    if (!worldPicture_ || worldPictureName_ != key) {
+    // The world picture is decoded once and kept for every later level and game: each level is cut
+    // from it at its own height, and the closing scroll after the last level is cut one level higher.
+    if (!worldPicture_) {
+        const std::string key = MakeAssetKey(PictureName(level.levelIndex));
         FileLoader& files = FileLoader::Instance();
-        const bool exists = files.FileExistsWithExtension(key, ".bmp") || files.FileExistsWithExtension(key, ".jpg");
-        if (exists) {
-            std::unique_ptr<Image> picture = LoadImage(key, true);
-            if (!picture) return false;
-            worldPicture_ = std::move(picture);
-            worldPictureName_ = key;
-        } else if (!worldPicture_) {
+        if (!files.FileExistsWithExtension(key, ".bmp") && !files.FileExistsWithExtension(key, ".jpg")) {
             std::fprintf(stderr, "%s%s.bmp or .jpg: no such picture; the level has no background\n",
                          FileLoader::kDataFolder, key.c_str());
             return false;
         }
+        worldPicture_ = LoadImage(key, true);
+        if (!worldPicture_) return false;
     }
     int height = (level.numVisibleAreas * level.numCellsPerArea + level.numCellsStartStrip) * cellHeight;
     if (level.levelIndex <= LevelInfo::kLastLevelIndex) height += cellHeight;
@@ -64,10 +60,15 @@ bool Background::Load(const LevelInfo& level, int cellHeight) {
 bool Background::Install(std::unique_ptr<Image> levelPicture) {
     if (!levelPicture) return false;
     const int height = levelPicture->GetHeight();
-    auto sprite = std::make_unique<BackgroundSprite>();
-    if (!sprite->Create(std::move(levelPicture), kScreenWidth, kScreenHeight)) return false;
     SpriteManager& catalogue = SpriteManager::Instance();
-    sprite_ = static_cast<BackgroundSprite*>(catalogue.AddSprite(MakeAssetKey(kSpriteName), std::move(sprite)));
+    if (BackgroundSprite* sprite = FindSprite()) {
+        // A new level takes the sprite over: the old level picture goes now, not at exit.
+        sprite->SetPicture(std::move(levelPicture));
+    } else {
+        auto made = std::make_unique<BackgroundSprite>();
+        if (!made->Create(std::move(levelPicture), kScreenWidth, kScreenHeight)) return false;
+        sprite_ = static_cast<BackgroundSprite*>(catalogue.AddSprite(MakeAssetKey(kSpriteName), std::move(made)));
+    }
     pictureHeight_ = height;
     loaded_ = true;
     catalogue.SetRestoreHook([weak = std::weak_ptr<Background*>(self_)] {

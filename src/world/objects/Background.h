@@ -22,11 +22,11 @@ public:
     Background();
     ~Background() override;
 
-    // Cuts the current level's picture from the world picture (loaded when the level has a
-    // picture of another name) and installs it. False when there is no world picture at all;
-    // the old sprite stays.
+    // Cuts the current level's picture from the world picture (decoded at the first call and kept)
+    // and installs it. False when there is no world picture at all; the old sprite stays.
     bool Load(const LevelInfo& level, int cellHeight);
-    // Installs a level picture (display format, screen width wide) and shows its bottom.
+    // Installs a level picture (display format, screen width wide) and shows its bottom. The
+    // catalogue's "BACKGROUND" sprite is made once and takes each later level picture over.
     bool Install(std::unique_ptr<Image> levelPicture);
     // The rounded scroll position; only vertical scrolling moves the picture.
     void SetScroll(int x, int y);
@@ -61,7 +61,6 @@ private:
     int ringOffset_ = 0;
     bool loaded_ = false;
     std::unique_ptr<Image> worldPicture_;
-    std::string worldPictureName_;
     BackgroundSprite* sprite_ = nullptr;
     long rowsCopied_ = 0;
     // The catalogue's restore hook reaches the background through this, so a background that

@@ -18,6 +18,10 @@ bool BackgroundSprite::Create(std::unique_ptr<Image> levelPicture, int width, in
     return surface_.Create(width, height);
 }
 
+void BackgroundSprite::SetPicture(std::unique_ptr<Image> levelPicture) {
+    if (levelPicture) picture_ = std::move(levelPicture);
+}
+
 void BackgroundSprite::Draw(const DrawParams& params) { DrawBand(0, GetHeight(), params.dstY); }
 
 void BackgroundSprite::Restore() { surface_.Restore(); }

@@ -18,6 +18,9 @@ public:
     // Takes the level picture (display format) and makes the ring surface.
     bool Create(std::unique_ptr<Image> levelPicture, int width, int height);
 
+    // Replaces the level picture (same display format); the ring is filled again by the refresh.
+    void SetPicture(std::unique_ptr<Image> levelPicture);
+
     int GetFrameCount() const override { return 1; }
     using Sprite::Draw;
     // Draws the ring's rows as they lie (the background draws bands with DrawBand instead).
