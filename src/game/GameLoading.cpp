@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
@@ -14,6 +15,7 @@
 #include "game/SoundList.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/HUDFont.h"
+#include "gfx/Rect.h"
 #include "gfx/ScoreFont.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
@@ -28,6 +30,9 @@ namespace {
 constexpr int kFatalExitCode = -1;
 constexpr int kBadSettingsExitCode = 1;
 constexpr int kCreditsLineCapacity = 1024;  // 1023 characters and the terminator
+
+// The bar last presented; a step that leaves it as it is presents nothing new.
+std::optional<Rect> g_shownPreloadBar;
 
 bool Fail(const char* what) {
     std::fprintf(stderr, "reedjumper: %s\n", what);
@@ -106,6 +111,7 @@ bool Game::LoadResources() {
     sprites.ForEachSpec([&specs](const SpriteSpec& spec) { specs.push_back(spec); });
     const float total = static_cast<float>(specs.size() + EffectSoundNames().size() + StreamedSoundNames().size());
     int step = 0;
+    g_shownPreloadBar.reset();
 
     const bool soundOn = SettingsManager::Instance().GetBool("enableSound") && soundAvailable_;
     SoundEngine::Instance().SetEnabled(soundOn);
@@ -136,11 +142,14 @@ bool Game::ShowPreload(float progress) {
     Sprite* preload = sprites.GetSprite(MakeAssetKey("PRELOAD"));
     Sprite* bar = sprites.GetSprite(MakeAssetKey("PROGRESS_BAR"));
     if (!preload || !bar) return false;
-    preload->Draw(0, 0);
     const PreloadBarRects rects = ComputePreloadBar(bar->GetWidth(), bar->GetHeight(), progress);
-    bar->DrawRegionStretched(rects.source, rects.destination);
-    sprites.CheckInvalidSprites();
-    DirectDraw::Instance().Present();
+    if (g_shownPreloadBar != rects.destination) {
+        preload->Draw(0, 0);
+        bar->DrawRegionStretched(rects.source, rects.destination);
+        sprites.CheckInvalidSprites();
+        DirectDraw::Instance().Present();
+        g_shownPreloadBar = rects.destination;
+    }
 
     // Keys still work while loading (Escape ends the program, U toggles the music).
     return platform::PumpMessages();

@@ -1,0 +1,94 @@
+// The loading screen through the game's own loading of every sprite from the generated data, with a
+// progress bar only ten rows tall, far fewer than the things loaded: a frame is presented only when
+// the bar has grown, so each presented frame differs from the one before it.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "files/FileLoader.h"
+#include "game/Game.h"
+#include "gfx/DirectDraw.h"
+#include "gfx/SpriteManager.h"
+#include "platform/Headless.h"
+#include "platform/Messages.h"
+#include "platform/Present.h"
+
+namespace {
+
+using Frame = std::vector<uint8_t>;
+namespace fs = std::filesystem;
+
+constexpr int kBarWidth = 800;
+constexpr int kBarRows = 10;
+
+// A 24-bit BMP of kBarWidth × kBarRows, all orange.
+std::string ShortBar() {
+    const size_t rowBytes = kBarWidth * 3;
+    std::string bmp(54 + rowBytes * kBarRows, '\0');
+    auto put32 = [&](size_t at, uint32_t v) { std::memcpy(&bmp[at], &v, 4); };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put32(2, static_cast<uint32_t>(bmp.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, kBarWidth);
+    put32(22, kBarRows);
+    bmp[26] = 1;
+    bmp[28] = 24;
+    for (size_t i = 54; i < bmp.size(); i += 3) {
+        bmp[i] = 0x10;
+        bmp[i + 1] = static_cast<char>(0x80);
+        bmp[i + 2] = static_cast<char>(0xF0);
+    }
+    return bmp;
+}
+
+TEST(LoadingScreenTest, PresentsAFrameOnlyWhenTheBarHasGrown) {
+    // The generated data folder, but for the progress bar.
+    const fs::path folder = fs::temp_directory_path() / ("rj-loading-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    for (const fs::directory_entry& entry : fs::directory_iterator(RJ_DATA_DIR)) {
+        if (entry.path().filename() != "progressbar.bmp")
+            fs::create_symlink(entry.path(), folder / entry.path().filename());
+    }
+    std::ofstream(folder / "progressbar.bmp", std::ios::binary) << ShortBar();
+
+    platform::SetHeadless(true);
+    FileLoader::SetDataRoot(folder.string());
+    FileLoader::Instance().Reinitialize();
+    FileLoader::Instance().Open();
+    ASSERT_TRUE(DirectDraw::Instance().Init(nullptr, 800, 600, 16, true));
+    std::vector<Frame> frames;
+    platform::SetPresentHook([&frames](const platform::FrameView& view) {
+        Frame frame(static_cast<size_t>(view.width) * 2 * static_cast<size_t>(view.height));
+        for (int y = 0; y < view.height; ++y) {
+            std::memcpy(&frame[static_cast<size_t>(y) * view.width * 2],
+                        static_cast<const uint8_t*>(view.pixels) + static_cast<ptrdiff_t>(y) * view.pitch,
+                        static_cast<size_t>(view.width) * 2);
+        }
+        frames.push_back(std::move(frame));
+    });
+    Game& game = Game::Instance();
+    ASSERT_TRUE(game.LoadSettings());
+    EXPECT_TRUE(game.LoadResources());
+    platform::SetPresentHook({});
+
+    ASSERT_GE(frames.size(), 2u);
+    EXPECT_LE(frames.size(), static_cast<size_t>(kBarRows));
+    for (size_t i = 1; i < frames.size(); ++i) EXPECT_TRUE(frames[i] != frames[i - 1]) << "frame " << i;
+
+    SpriteManager::Instance().ReleaseAll();
+    DirectDraw::Instance().Release();
+    FileLoader::Instance().Close();
+    platform::ResetQuitState();
+    fs::remove_all(folder);
+}
+
+}  // namespace
