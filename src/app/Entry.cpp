@@ -1,10 +1,12 @@
 #include "app/Entry.h"
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "app/CommandLine.h"
 #include "game/Game.h"
@@ -43,6 +45,8 @@ constexpr int kScreenHeight = 600;
 constexpr int kColourDepth = 16;
 constexpr int kFatalExitCode = -1;
 constexpr int kNoWindowExitCode = 1;
+// The main loop waits for input until this close to the next frame, then sleeps the rest.
+constexpr uint64_t kPreciseSleepUs = 1500;
 
 // Window and display; null (after saying why, with the exit status in `failureStatus`) when
 // either cannot be set up.
@@ -88,10 +92,19 @@ void RunMainLoop(Game& game) {
             quitting = true;  // one last tick runs
         }
         // A tick that did not run leaves time until the next one: wait for input meanwhile
-        // instead of spinning, so that a menu does not keep a core busy.
+        // instead of spinning, so that a menu does not keep a core busy. The last stretch is
+        // slept precisely, since the event wait counts whole milliseconds.
         if (!game.Tick(HasFocus()) && !quitting) {
-            const uint32_t wait = HasFocus() ? game.MillisecondsToNextTick() : Game::kMinFrameMs;
-            platform::WaitMessage(wait);
+            if (!HasFocus()) {
+                platform::WaitMessage(Game::kMinFrameMs);
+                continue;
+            }
+            const uint64_t remainingUs = game.MicrosecondsToNextTick();
+            if (remainingUs >= kPreciseSleepUs + 1000) {
+                platform::WaitMessage(static_cast<uint32_t>((remainingUs - kPreciseSleepUs) / 1000));
+            } else if (remainingUs > 0) {
+                std::this_thread::sleep_for(std::chrono::microseconds(remainingUs));
+            }
         }
     }
 }

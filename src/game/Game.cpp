@@ -41,21 +41,21 @@ void Game::SetState(GameState newState) {
     if (newState == kStateCredits) creditsPosition_ = 0.0f;
 }
 
-void Game::StartClock() { lastTickTime_ = platform::TimeGetTime(); }
+void Game::StartClock() { pacer_.Restart(platform::TimeGetMicroseconds()); }
 
 bool Game::Tick(bool hasFocus) {
-    const uint32_t now = platform::TimeGetTime();
-    if (!lastTickTime_) lastTickTime_ = now;
+    const uint64_t now = platform::TimeGetMicroseconds();
     if (!hasFocus) {
         PauseForLostFocus();
         // The time spent without focus is never seen by the game: it resumes with a small step.
-        lastTickTime_ = now;
+        pacer_.Restart(now);
         return false;
     }
-    // Signed difference of the wrapping millisecond counter.
-    const float dt = static_cast<float>(static_cast<int32_t>(now - *lastTickTime_)) * 0.001f;
-    if (dt < kMinFrameSeconds) return false;
-    lastTickTime_ = now;
+    const std::optional<uint64_t> elapsedUs = pacer_.Take(now);
+    if (!elapsedUs) return false;
+    // Milliseconds with their fraction, times the millisecond factor, so that a whole number of
+    // milliseconds gives the very same step as a millisecond clock.
+    const float dt = static_cast<float>(static_cast<double>(*elapsedUs) / 1000.0) * 0.001f;
 
     RunFrameHandler(dt);
     SpriteManager::Instance().CheckInvalidSprites();
@@ -65,11 +65,11 @@ bool Game::Tick(bool hasFocus) {
     return true;
 }
 
+uint64_t Game::MicrosecondsToNextTick() const { return pacer_.Remaining(platform::TimeGetMicroseconds()); }
+
 uint32_t Game::MillisecondsToNextTick() const {
-    if (!lastTickTime_) return 0;
-    const auto elapsed = static_cast<int32_t>(platform::TimeGetTime() - *lastTickTime_);
-    if (elapsed < 0 || elapsed >= static_cast<int32_t>(kMinFrameMs)) return 0;
-    return kMinFrameMs - static_cast<uint32_t>(elapsed);
+    constexpr uint64_t kMicrosecondsPerMs = 1000;
+    return static_cast<uint32_t>((MicrosecondsToNextTick() + kMicrosecondsPerMs - 1) / kMicrosecondsPerMs);
 }
 
 void Game::NewGame() {

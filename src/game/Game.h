@@ -10,6 +10,7 @@
 #include "game/PlayOverlays.h"
 #include "game/VolumeSteps.h"
 #include "core/Singleton.h"
+#include "platform/FramePacer.h"
 #include "world/objects/InsectFactory.h"
 #include "world/GameContext.h"
 #include "world/GameState.h"
@@ -46,11 +47,13 @@ public:
     void SetState(GameState newState);
     GameState GetState() const { return state_; }
     GameState GetSavedState() const { return savedState_; }
-    // One frame if at least kMinFrameMs passed since the last one and the window has the focus.
+    // One frame when its deadline has come (every kMinFrameMs, on absolute deadlines) and the
+    // window has the focus; the frame's step is the time elapsed since the frame before.
     // True when a frame ran.
     bool Tick(bool hasFocus);
-    // Milliseconds until the next frame may run (0: now); the main loop's idle wait.
+    // Time until the next frame may run (0: now); the main loop's idle wait.
     uint32_t MillisecondsToNextTick() const;
+    uint64_t MicrosecondsToNextTick() const;
     // The frame clock starts now (the headless runner, before its first tick).
     void StartClock();
     void NewGame();
@@ -170,7 +173,7 @@ private:
     GameState state_ = kStateTitleMenu;
     GameState savedState_ = kStateTitleMenu;
     int padHighlight_ = -1;
-    std::optional<uint32_t> lastTickTime_;
+    platform::FramePacer pacer_{uint64_t{kMinFrameMs} * 1000u};
 
     bool soundAvailable_ = false;
     bool musicOn_ = true;

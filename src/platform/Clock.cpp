@@ -23,6 +23,12 @@ uint32_t TimeGetTime() {
     return static_cast<uint32_t>(elapsed.count());
 }
 
+uint64_t TimeGetMicroseconds() {
+    if (g_virtual) return g_virtualNow.load() * 1000u;
+    const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(SteadyClock::now() - g_start);
+    return static_cast<uint64_t>(elapsed.count());
+}
+
 void UseVirtualClock(bool on) { g_virtual = on; }
 bool IsVirtualClock() { return g_virtual; }
 

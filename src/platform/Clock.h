@@ -10,6 +10,8 @@
 namespace platform {
 
 uint32_t TimeGetTime();
+// The same clock in microseconds, 64-bit (no wrap): the frame pacing's sub-millisecond time.
+uint64_t TimeGetMicroseconds();
 
 void UseVirtualClock(bool on);
 bool IsVirtualClock();

@@ -29,11 +29,18 @@ protected:
     Game& game_ = Game::Instance();
 };
 
-TEST_F(GameTickTest, NineteenMillisecondsAreTooFewAndTheNextFrameGetsTheFullTime) {
+TEST_F(GameTickTest, NineteenMillisecondsAreTooFewAndALateFrameShortensTheNextWait) {
     EXPECT_EQ(StepOf(19, true), 0.0f);
     EXPECT_EQ(game_.MillisecondsToNextTick(), 1u);
     EXPECT_NEAR(StepOf(2, true), 0.021f, 1e-4f);
-    EXPECT_EQ(game_.MillisecondsToNextTick(), 20u);
+    // The next deadline stands 20 ms after the last one, not after the late frame.
+    EXPECT_EQ(game_.MillisecondsToNextTick(), 19u);
+    EXPECT_NEAR(StepOf(19, true), 0.019f, 1e-4f);
+}
+
+TEST_F(GameTickTest, WholeMillisecondStepsAreTheMillisecondClocksSteps) {
+    // The headless runner's 20 ms steps must give the game the same float as ever.
+    EXPECT_EQ(StepOf(20, true) * Game::kCreditsScrollSpeed, 20.0f * 0.001f * Game::kCreditsScrollSpeed);
 }
 
 TEST_F(GameTickTest, AStallReachesTheHandlerWholeButTheTransitionOnlyByATenth) {
