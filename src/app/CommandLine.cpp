@@ -53,6 +53,10 @@ const char* UsageText() {
            "                      else the install folder)\n"
            "  --userdir DIR       keep the high scores and remembered options in DIR (default:\n"
            "                      $XDG_DATA_HOME/reedjumper, else ~/.local/share/reedjumper)\n"
+           "  --integer-scale     scale the picture by whole factors only (crisp pixels);\n"
+           "                      remembered until --smooth-scale\n"
+           "  --smooth-scale      scale the picture to fill the window (the default)\n"
+           "  F11 or Alt+Enter switch between full screen and window while playing\n"
            "  --nosound           play without sound\n"
            "headless runs (no window, no audio, virtual clock):\n"
            "  --headless [--seed N] [--dt S] [--ticks N] [--input FILE] [--state FILE]\n"
@@ -94,6 +98,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (arg == "--windowed") {
             result.windowed = true;
             result.displayModeGiven = true;
+        } else if (arg == "--integer-scale") {
+            result.integerScale = true;
+        } else if (arg == "--smooth-scale") {
+            result.integerScale = false;
         } else if (arg == "--fullscreen") {
             result.windowed = false;
             result.displayModeGiven = true;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <optional>
 #include <vector>
 
 // The program's options. Without any it is the game in full screen; --headless makes it its own
@@ -19,6 +20,9 @@ struct CommandLine {
 
     bool windowed = false;
     bool displayModeGiven = false;  // --windowed or --fullscreen; otherwise the remembered choice
+    // --integer-scale (whole scaling factors only, for crisp pixels) or --smooth-scale; otherwise
+    // the remembered choice.
+    std::optional<bool> integerScale;
     bool noSound = false;
     std::string dataDir;
     std::string userDir;  // high scores and remembered options; empty: the desktop's folder

@@ -57,6 +57,8 @@ std::unique_ptr<platform::Window> InitInstance(const CommandLine& options, int& 
     windowOptions.height = kScreenHeight;
     windowOptions.fullScreen =
         options.displayModeGiven ? !options.windowed : RememberedOptions::Instance().Get().fullScreen;
+    if (options.integerScale) RememberedOptions::Instance().Get().integerScale = *options.integerScale;
+    windowOptions.integerScale = RememberedOptions::Instance().Get().integerScale;
     std::unique_ptr<platform::Window> window;
     if (options.headless) {
         window = platform::Window::CreateHeadless(windowOptions, WndProc);
@@ -69,6 +71,12 @@ std::unique_ptr<platform::Window> InitInstance(const CommandLine& options, int& 
             return nullptr;
         }
     }
+    // The player's switch between full screen and window is kept for the next start.
+    window->SetFullScreenListener([](bool fullScreen) {
+        RememberedOptions& remembered = RememberedOptions::Instance();
+        remembered.Get().fullScreen = fullScreen;
+        remembered.Save();
+    });
     window->Show();
     if (!options.headless) platform::OpenGamepads(window.get());
     // The display reports its own failures (the error box names the step).

@@ -161,6 +161,7 @@ void Game::DrawHighlights() {
 }
 
 void Game::DrawCursor() {
+    if (!platform::IsPointerShown()) return;
     const platform::GamePoint mouse = platform::GetCursorPos();
     DrawSprite(platform::IsLeftButtonDown() ? "CURSOR_DOWN" : "CURSOR", mouse.x - kCursorOffsetX, mouse.y);
 }

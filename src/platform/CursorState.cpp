@@ -37,6 +37,11 @@ void ShowCursor(bool show) {
     }
 }
 
+bool IsPointerShown() {
+    const Window* window = Window::Main();
+    return !window || window->IsPointerShown();
+}
+
 void NoteMouseMessage(uint32_t message, LPARAM lParam) {
     g_noteX = SignedWord(LoWord(lParam));
     g_noteY = SignedWord(HiWord(lParam));

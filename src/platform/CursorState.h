@@ -13,6 +13,8 @@ namespace platform {
 GamePoint GetCursorPos();
 bool IsLeftButtonDown();
 void ShowCursor(bool show);
+// False in full screen once the pointer has rested a few seconds: the menus then draw none.
+bool IsPointerShown();
 
 // Records a mouse message's position and button (the queue calls it for every posted one).
 void NoteMouseMessage(uint32_t message, LPARAM lParam);

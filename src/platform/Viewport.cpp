@@ -1,5 +1,6 @@
 #include "platform/Viewport.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace platform {
@@ -24,6 +25,18 @@ Viewport LetterboxViewport(int outputWidth, int outputHeight, int gameWidth, int
         viewport.width = outputWidth;
         viewport.height = static_cast<int>(static_cast<int64_t>(outputWidth) * gameHeight / gameWidth);
     }
+    viewport.x = (outputWidth - viewport.width) / 2;
+    viewport.y = (outputHeight - viewport.height) / 2;
+    return viewport;
+}
+
+Viewport IntegerViewport(int outputWidth, int outputHeight, int gameWidth, int gameHeight) {
+    if (gameWidth <= 0 || gameHeight <= 0) return {};
+    const int factor = std::min(outputWidth / gameWidth, outputHeight / gameHeight);
+    if (factor < 1) return LetterboxViewport(outputWidth, outputHeight, gameWidth, gameHeight);
+    Viewport viewport;
+    viewport.width = gameWidth * factor;
+    viewport.height = gameHeight * factor;
     viewport.x = (outputWidth - viewport.width) / 2;
     viewport.y = (outputHeight - viewport.height) / 2;
     return viewport;

@@ -17,6 +17,9 @@ struct GamePoint {
 };
 
 Viewport LetterboxViewport(int outputWidth, int outputHeight, int gameWidth, int gameHeight);
+// The picture at the largest whole factor that fits (crisp pixels), centred with black around it;
+// an output smaller than the picture gets the letterbox instead.
+Viewport IntegerViewport(int outputWidth, int outputHeight, int gameWidth, int gameHeight);
 
 // A window point in game pixels. Points on the bars lie outside 0 … gameWidth − 1 (negative to
 // the left and above).

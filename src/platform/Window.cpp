@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,9 @@ bool IsEmulatedOpenGl(SDL_Renderer* renderer) {
     const auto* name = reinterpret_cast<const char*>(getString(kGlRenderer));
     return name && (SDL_strstr(name, "llvmpipe") || SDL_strstr(name, "softpipe") || SDL_strstr(name, "Software"));
 }
+
+// In full screen the menus stop drawing the pointer after it has rested this long.
+constexpr uint32_t kPointerRestMs = 3000;
 
 // The key-message lParam: repeat count 1, bit 30 set when the key was already down.
 constexpr LPARAM kKeyRepeatCount = 1;
@@ -78,33 +82,37 @@ bool Window::OpenVideo(std::string& error) {
         error = "cannot open a window: no display (neither X11 nor Wayland is available)";
         return false;
     }
-    // A picture stretched by a factor like 1.8 looks even when filtered; at 1:1 nothing changes.
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
-    flags |= options_.fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_RESIZABLE;
+    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE;
+    if (options_.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     window_ = SDL_CreateWindow(options_.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, options_.width,
                                options_.height, flags);
     if (!window_) {
         error = std::string("cannot open a window: ") + SDL_GetError();
         return false;
     }
-    // No vertical sync: the game paces itself at 50 frames a second, and waiting for a 60 Hz
-    // blank would round every frame up to two blanks.
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (renderer_ && !SDL_GetHint(SDL_HINT_RENDER_DRIVER) && IsEmulatedOpenGl(renderer_)) {
-        SDL_DestroyRenderer(renderer_);
-        renderer_ = nullptr;
+    // A real graphics processor scales for free: then an SDL renderer shows the frame. Without one
+    // (OpenGL emulated on the processor, as on a virtual X server, or no renderer at all, or the
+    // software renderer asked for by name) the frame goes straight into the window's own pixels
+    // through our scaler. No vertical sync: the game paces itself at 50 frames a second, and
+    // waiting for a 60 Hz blank would round every frame up to two blanks.
+    const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    if (!asked || SDL_strcasecmp(asked, "software") != 0) {
+        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+        if (renderer_ && !asked && IsEmulatedOpenGl(renderer_)) {
+            SDL_DestroyRenderer(renderer_);
+            renderer_ = nullptr;
+        }
     }
     if (!renderer_) {
-        // Straight to the window's pixels, not through an emulated OpenGL texture.
+        // The window's pixels themselves, not an emulated OpenGL texture behind them.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    }
-    if (!renderer_) {
-        error = std::string("cannot open a window: ") + SDL_GetError();
-        return false;
+        if (!SDL_GetWindowSurface(window_)) {
+            error = std::string("cannot open a window: ") + SDL_GetError();
+            return false;
+        }
     }
     SDL_GetWindowSize(window_, &clientWidth_, &clientHeight_);
+    pointerMovedMs_ = SDL_GetTicks();
     SetIcon();
     SDL_StartTextInput();
     return true;
@@ -130,6 +138,7 @@ Window::~Window() {
     }
     if (texture_) SDL_DestroyTexture(texture_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (staging_) SDL_FreeSurface(staging_);
     if (window_) SDL_DestroyWindow(window_);
     if (videoInitialised_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
@@ -155,9 +164,72 @@ LRESULT Window::CallProc(uint32_t message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProc(this, message, wParam, lParam);
 }
 
+Viewport Window::PictureViewport(int outputWidth, int outputHeight) const {
+    return options_.integerScale ? IntegerViewport(outputWidth, outputHeight, options_.width, options_.height)
+                                 : LetterboxViewport(outputWidth, outputHeight, options_.width, options_.height);
+}
+
 GamePoint Window::ToGame(int windowX, int windowY) const {
-    const Viewport viewport = LetterboxViewport(clientWidth_, clientHeight_, options_.width, options_.height);
-    return WindowToGame(viewport, options_.width, options_.height, windowX, windowY);
+    // The picture is placed in output pixels, which a high-density screen has more of than
+    // window coordinates.
+    int outputWidth = clientWidth_, outputHeight = clientHeight_;
+    if (window_) SDL_GetWindowSizeInPixels(window_, &outputWidth, &outputHeight);
+    int x = windowX, y = windowY;
+    if (clientWidth_ > 0 && clientHeight_ > 0 && (outputWidth != clientWidth_ || outputHeight != clientHeight_)) {
+        x = static_cast<int>(static_cast<int64_t>(windowX) * outputWidth / clientWidth_);
+        y = static_cast<int>(static_cast<int64_t>(windowY) * outputHeight / clientHeight_);
+    }
+    return WindowToGame(PictureViewport(outputWidth, outputHeight), options_.width, options_.height, x, y);
+}
+
+void Window::SetFullScreen(bool fullScreen) {
+    if (fullScreen == options_.fullScreen) return;
+    if (window_) {
+        if (fullScreen) {
+            SDL_GetWindowPosition(window_, &windowedX_, &windowedY_);
+            SDL_GetWindowSize(window_, &windowedWidth_, &windowedHeight_);
+            haveWindowedPlace_ = true;
+            if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return;
+        } else {
+            if (SDL_SetWindowFullscreen(window_, 0) != 0) return;
+            // Back to the size and place the window had; a game started full screen gets the
+            // picture's own size, centred.
+            if (haveWindowedPlace_) {
+                SDL_SetWindowSize(window_, windowedWidth_, windowedHeight_);
+                SDL_SetWindowPosition(window_, windowedX_, windowedY_);
+            } else {
+                SDL_SetWindowSize(window_, options_.width, options_.height);
+                SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+            }
+        }
+        pointerMovedMs_ = SDL_GetTicks();
+    }
+    options_.fullScreen = fullScreen;
+    barsStale_ = true;
+    if (fullScreenListener_) fullScreenListener_(fullScreen);
+}
+
+void Window::SetIntegerScale(bool integerScale) {
+    options_.integerScale = integerScale;
+    barsStale_ = true;
+    if (texture_) SDL_SetTextureScaleMode(texture_, integerScale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+}
+
+bool Window::IsPointerShown() const {
+    if (!window_ || !options_.fullScreen) return true;
+    return SDL_GetTicks() - pointerMovedMs_ < kPointerRestMs;
+}
+
+void Window::NotePointerMoved() { pointerMovedMs_ = SDL_GetTicks(); }
+
+bool Window::TakeFullScreenKey(const SDL_Event& event) {
+    if (event.type != SDL_KEYDOWN) return false;
+    const SDL_Keycode key = event.key.keysym.sym;
+    const bool altEnter = (key == SDLK_RETURN || key == SDLK_KP_ENTER) && (event.key.keysym.mod & KMOD_ALT) != 0;
+    if (key != SDLK_F11 && !altEnter) return false;
+    // A held key switches once; its repeats are swallowed too, so Enter never reaches the game.
+    if (!event.key.repeat) SetFullScreen(!options_.fullScreen);
+    return true;
 }
 
 void Window::PollEvents() {
@@ -192,6 +264,7 @@ void Window::TranslateEvent(const SDL_Event& event) {
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
+        if (TakeFullScreenKey(event)) break;
         if (const uint32_t key = VirtualKeyFromKeycode(event.key.keysym.sym); key != 0) {
             LPARAM lParam = kKeyRepeatCount;
             if (event.key.repeat) lParam |= kKeyWasDown;
@@ -202,11 +275,13 @@ void Window::TranslateEvent(const SDL_Event& event) {
         for (uint8_t character : Latin1FromUtf8(event.text.text)) PostMessage(this, WM_CHAR, character, 1);
         break;
     case SDL_MOUSEMOTION:
+        NotePointerMoved();
         PostMessage(this, WM_SETCURSOR, 0, 0);
         PostMouse(WM_MOUSEMOVE, event.motion.x, event.motion.y);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
+        NotePointerMoved();
         if (event.button.button == SDL_BUTTON_LEFT) {
             PostMouse(event.type == SDL_MOUSEBUTTONDOWN ? WM_LBUTTONDOWN : WM_LBUTTONUP, event.button.x,
                       event.button.y);
@@ -227,10 +302,12 @@ void Window::TranslateEvent(const SDL_Event& event) {
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             clientWidth_ = event.window.data1;
             clientHeight_ = event.window.data2;
+            barsStale_ = true;
             Redraw();
             break;
         case SDL_WINDOWEVENT_EXPOSED:
             // An unfocused game draws nothing; show its last frame again.
+            barsStale_ = true;
             Redraw();
             break;
         default: break;
@@ -241,34 +318,102 @@ void Window::TranslateEvent(const SDL_Event& event) {
 }
 
 void Window::Present(const FrameView& frame) {
-    if (destroyed_ || !renderer_ || !frame.pixels || frame.width <= 0 || frame.height <= 0) return;
-    const Uint32 format =
-        SDL_MasksToPixelFormatEnum(frame.bitsPerPixel, frame.redMask, frame.greenMask, frame.blueMask, 0);
-    if (format == SDL_PIXELFORMAT_UNKNOWN) return;
-    if (!texture_ || format != textureFormat_ || frame.width != textureWidth_ || frame.height != textureHeight_) {
-        if (texture_) SDL_DestroyTexture(texture_);
-        texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, frame.width, frame.height);
-        if (!texture_) return;
-        textureFormat_ = format;
-        textureWidth_ = frame.width;
-        textureHeight_ = frame.height;
+    if (destroyed_ || !window_ || !frame.pixels || frame.width <= 0 || frame.height <= 0) return;
+    if (frame.bitsPerPixel != 16 && frame.bitsPerPixel != 32) return;
+    if (renderer_) {
+        if (!texture_ || frame.width != textureWidth_ || frame.height != textureHeight_) {
+            if (texture_) SDL_DestroyTexture(texture_);
+            texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING, frame.width,
+                                         frame.height);
+            if (!texture_) return;
+            textureWidth_ = frame.width;
+            textureHeight_ = frame.height;
+            SDL_SetTextureScaleMode(texture_, options_.integerScale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+        }
+        void* pixels = nullptr;
+        int pitch = 0;
+        if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) return;
+        for (int y = 0; y < frame.height; ++y) {
+            FrameScaler::ConvertRow(frame, y, reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(pixels) + y * pitch));
+        }
+        SDL_UnlockTexture(texture_);
+    } else {
+        // Kept as it came, for a redraw after a resize while the game draws nothing new.
+        const int bytesPerPixel = frame.bitsPerPixel / 8;
+        const size_t rowBytes = static_cast<size_t>(frame.width) * static_cast<size_t>(bytesPerPixel);
+        frame_.resize(rowBytes * static_cast<size_t>(frame.height));
+        const auto* source = static_cast<const uint8_t*>(frame.pixels);
+        for (int y = 0; y < frame.height; ++y) {
+            std::memcpy(&frame_[rowBytes * static_cast<size_t>(y)], source + static_cast<ptrdiff_t>(y) * frame.pitch,
+                        rowBytes);
+        }
+        frameView_ = frame;
+        frameView_.pixels = frame_.data();
+        frameView_.pitch = static_cast<int>(rowBytes);
     }
-    SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch);
     Redraw();
 }
 
 void Window::Redraw() {
-    if (destroyed_ || !renderer_) return;
+    if (destroyed_ || !window_) return;
+    if (renderer_) {
+        RedrawRenderer();
+    } else {
+        RedrawSurface();
+    }
+}
+
+void Window::RedrawRenderer() {
     int outputWidth = 0, outputHeight = 0;
     SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     if (texture_) {
-        const Viewport viewport = LetterboxViewport(outputWidth, outputHeight, options_.width, options_.height);
+        const Viewport viewport = PictureViewport(outputWidth, outputHeight);
         const SDL_Rect target{viewport.x, viewport.y, viewport.width, viewport.height};
         SDL_RenderCopy(renderer_, texture_, nullptr, &target);
     }
     SDL_RenderPresent(renderer_);
+}
+
+void Window::RedrawSurface() {
+    SDL_Surface* surface = SDL_GetWindowSurface(window_);
+    if (!surface) return;
+    const SDL_PixelFormat& format = *surface->format;
+    // Most desktops keep 32-bit pixels in this order: the scaler writes straight into them.
+    const bool direct = format.BytesPerPixel == 4 && format.Rmask == 0x00FF0000 && format.Gmask == 0x0000FF00 &&
+                        format.Bmask == 0x000000FF;
+    SDL_Surface* target = surface;
+    if (!direct) {
+        if (!staging_ || staging_->w != surface->w || staging_->h != surface->h) {
+            if (staging_) SDL_FreeSurface(staging_);
+            staging_ = SDL_CreateRGBSurfaceWithFormat(0, surface->w, surface->h, 32, SDL_PIXELFORMAT_XRGB8888);
+            if (!staging_) return;
+        }
+        target = staging_;
+    }
+    const bool whole = barsStale_ || surface->w != clearedWidth_ || surface->h != clearedHeight_;
+    if (whole) {
+        // The bars are drawn once per size; later frames write only the picture.
+        SDL_FillRect(target, nullptr, 0);
+        clearedWidth_ = surface->w;
+        clearedHeight_ = surface->h;
+        barsStale_ = false;
+    }
+    const Viewport viewport = PictureViewport(surface->w, surface->h);
+    if (frameView_.pixels) {
+        if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
+        const PixelTarget pixels{static_cast<uint32_t*>(target->pixels), target->pitch, target->w, target->h};
+        scaler_.Draw(frameView_, pixels, viewport);
+        if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+    }
+    SDL_Rect picture{viewport.x, viewport.y, viewport.width, viewport.height};
+    if (!direct) SDL_BlitSurface(staging_, whole ? nullptr : &picture, surface, whole ? nullptr : &picture);
+    if (whole) {
+        SDL_UpdateWindowSurface(window_);
+    } else {
+        SDL_UpdateWindowSurfaceRects(window_, &picture, 1);
+    }
 }
 
 }  // namespace platform

@@ -15,6 +15,7 @@ TEST(CommandLineTest, DefaultIsTheFullScreenGame) {
     EXPECT_EQ(c.action, Action::Run);
     EXPECT_FALSE(c.windowed);
     EXPECT_FALSE(c.displayModeGiven) << "the remembered choice decides";
+    EXPECT_FALSE(c.integerScale.has_value()) << "the remembered choice decides";
     EXPECT_FALSE(c.headless);
     EXPECT_EQ(c.ticks, -1);
     EXPECT_DOUBLE_EQ(c.dt, 0.02);
@@ -25,7 +26,7 @@ TEST(CommandLineTest, ReadsEveryOption) {
                                             "--seed",     "42",        "--dt",    "0.05",      "--ticks",
                                             "300",        "--input",   "in.txt",  "--state",   "s.jsonl",
                                             "--frame",    "12:a.bmp",  "--frame", "3:b:c.bmp", "--strict-settings",
-                                            "--userdir",  "u",         "--mix",   "m.wav"});
+                                            "--userdir",  "u",         "--mix",   "m.wav",     "--integer-scale"});
     ASSERT_EQ(c.action, Action::Run) << c.error;
     EXPECT_TRUE(c.windowed);
     EXPECT_TRUE(c.displayModeGiven);
@@ -43,13 +44,14 @@ TEST(CommandLineTest, ReadsEveryOption) {
     EXPECT_EQ(c.frames[1].path, "b:c.bmp");
     EXPECT_TRUE(c.strictSettings);
     EXPECT_EQ(c.mixFile, "m.wav");
+    EXPECT_EQ(c.integerScale, std::optional<bool>(true));
 }
 
 TEST(CommandLineTest, TheUsageTextNamesEveryOptionTheParserTakes) {
     const std::string usage = UsageText();
-    for (const char* option :
-         {"--help", "--version", "--fullscreen", "--windowed", "--data", "--userdir", "--nosound", "--headless",
-          "--seed", "--dt", "--ticks", "--input", "--state", "--frame", "--strict-settings"}) {
+    for (const char* option : {"--help", "--version", "--fullscreen", "--windowed", "--data", "--userdir", "--nosound",
+                               "--headless", "--seed", "--dt", "--ticks", "--input", "--state", "--frame",
+                               "--strict-settings", "--integer-scale", "--smooth-scale"}) {
         EXPECT_NE(usage.find(std::string("  ") + option + " "), std::string::npos) << option;
         const CommandLine c = ParseCommandLine({option});
         EXPECT_EQ(c.error.find("unknown option"), std::string::npos) << option << " is taken by the parser";

@@ -28,6 +28,21 @@ TEST(ViewportTest, LetterboxesToFourByThree) {
     }
 }
 
+TEST(ViewportTest, IntegerScaleTakesTheLargestWholeFactorThatFits) {
+    const ViewportCase cases[] = {
+        {800, 600, {0, 0, 800, 600}},         {1920, 1080, {560, 240, 800, 600}},  // 1.8 fits once
+        {3840, 2160, {720, 180, 2400, 1800}},                                      // 3.6: three times
+        {1600, 1300, {0, 50, 1600, 1200}},    {799, 600, {0, 0, 799, 599}},        // too small: the letterbox
+    };
+    for (const ViewportCase& c : cases) {
+        const platform::Viewport v = platform::IntegerViewport(c.outputWidth, c.outputHeight, kGameWidth, kGameHeight);
+        EXPECT_EQ(v.x, c.expected.x) << c.outputWidth << "x" << c.outputHeight;
+        EXPECT_EQ(v.y, c.expected.y) << c.outputWidth << "x" << c.outputHeight;
+        EXPECT_EQ(v.width, c.expected.width) << c.outputWidth << "x" << c.outputHeight;
+        EXPECT_EQ(v.height, c.expected.height) << c.outputWidth << "x" << c.outputHeight;
+    }
+}
+
 struct PointCase {
     int windowX, windowY;
     int gameX, gameY;

@@ -1,0 +1,175 @@
+#include "platform/FrameScaler.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+
+namespace platform {
+namespace {
+
+constexpr uint32_t kRedBlue = 0x00FF00FF;
+constexpr uint32_t kGreen = 0x0000FF00;
+constexpr uint32_t kFullWeight = 256;
+
+// a + (b − a) · weight / 256 for the four bytes at once: red and blue in one multiply, green in
+// another (each product stays within its 16-bit lane).
+inline uint32_t Blend(uint32_t a, uint32_t b, uint32_t weight) {
+    const uint32_t keep = kFullWeight - weight;
+    const uint32_t redBlue = (((a & kRedBlue) * keep + (b & kRedBlue) * weight) >> 8) & kRedBlue;
+    const uint32_t green = (((a & kGreen) * keep + (b & kGreen) * weight) >> 8) & kGreen;
+    return redBlue | green;
+}
+
+// Five or six bits widened to eight by repeating the top bits: 31 → 255, 63 → 255.
+inline uint32_t Widen5(uint32_t v) { return (v << 3) | (v >> 2); }
+inline uint32_t Widen6(uint32_t v) { return (v << 2) | (v >> 4); }
+
+void Convert565(const uint16_t* in, uint32_t* out, int count) {
+    for (int i = 0; i < count; ++i) {
+        const uint32_t p = in[i];
+        out[i] = (Widen5(p >> 11) << 16) | (Widen6((p >> 5) & 0x3F) << 8) | Widen5(p & 0x1F);
+    }
+}
+
+void Convert555(const uint16_t* in, uint32_t* out, int count) {
+    for (int i = 0; i < count; ++i) {
+        const uint32_t p = in[i];
+        out[i] = (Widen5((p >> 10) & 0x1F) << 16) | (Widen5((p >> 5) & 0x1F) << 8) | Widen5(p & 0x1F);
+    }
+}
+
+void Convert8888(const uint32_t* in, uint32_t* out, int count) {
+    for (int i = 0; i < count; ++i) out[i] = in[i] & 0x00FFFFFF;
+}
+
+uint32_t* TargetRow(const PixelTarget& target, int y) {
+    return reinterpret_cast<uint32_t*>(reinterpret_cast<uint8_t*>(target.pixels) +
+                                       static_cast<ptrdiff_t>(y) * target.pitch);
+}
+
+// The part of the viewport that lies on the target.
+struct Span {
+    int first = 0;  // viewport coordinates
+    int end = 0;
+};
+Span Clip(int origin, int size, int targetSize) { return {std::max(0, -origin), std::min(size, targetSize - origin)}; }
+
+}  // namespace
+
+void FrameScaler::ConvertRow(const FrameView& frame, int row, uint32_t* out) {
+    const auto* base = static_cast<const uint8_t*>(frame.pixels) + static_cast<ptrdiff_t>(row) * frame.pitch;
+    if (frame.bitsPerPixel == 32) {
+        Convert8888(reinterpret_cast<const uint32_t*>(base), out, frame.width);
+    } else if (frame.greenMask == 0x03E0) {
+        Convert555(reinterpret_cast<const uint16_t*>(base), out, frame.width);
+    } else {
+        Convert565(reinterpret_cast<const uint16_t*>(base), out, frame.width);
+    }
+}
+
+void FrameScaler::Draw(const FrameView& frame, const PixelTarget& target, const Viewport& viewport) {
+    if (!frame.pixels || frame.width <= 0 || frame.height <= 0 || !target.pixels) return;
+    if (frame.bitsPerPixel != 16 && frame.bitsPerPixel != 32) return;
+    if (viewport.width <= 0 || viewport.height <= 0) return;
+    const bool wholeFactor = viewport.width % frame.width == 0 && viewport.height % frame.height == 0 &&
+                             viewport.width / frame.width == viewport.height / frame.height;
+    if (wholeFactor) {
+        DrawWholeFactor(frame, target, viewport, viewport.width / frame.width);
+    } else {
+        DrawFiltered(frame, target, viewport);
+    }
+}
+
+void FrameScaler::DrawWholeFactor(const FrameView& frame, const PixelTarget& target, const Viewport& viewport,
+                                  int factor) {
+    const Span columns = Clip(viewport.x, viewport.width, target.width);
+    const Span rows = Clip(viewport.y, viewport.height, target.height);
+    if (columns.first >= columns.end || rows.first >= rows.end) return;
+    const size_t rowBytes = static_cast<size_t>(columns.end - columns.first) * sizeof(uint32_t);
+    if (factor == 1 && columns.first == 0 && columns.end == frame.width) {
+        for (int y = rows.first; y < rows.end; ++y)
+            ConvertRow(frame, y, TargetRow(target, viewport.y + y) + viewport.x);
+        return;
+    }
+    sourceRow_.resize(static_cast<size_t>(frame.width));
+    scaled_[0].resize(static_cast<size_t>(viewport.width));
+    uint32_t* wide = scaled_[0].data();
+    scaledRow_[0] = scaledRow_[1] = -1;
+    for (int y = rows.first; y < rows.end;) {
+        const int source = y / factor;
+        ConvertRow(frame, source, sourceRow_.data());
+        for (int x = 0; x < frame.width; ++x) {
+            const uint32_t pixel = sourceRow_[static_cast<size_t>(x)];
+            std::fill_n(wide + static_cast<ptrdiff_t>(x) * factor, factor, pixel);
+        }
+        // Every target row of this source row is the same: one expansion, then copies.
+        const int last = std::min(rows.end, (source + 1) * factor);
+        for (; y < last; ++y)
+            std::memcpy(TargetRow(target, viewport.y + y) + viewport.x + columns.first, wide + columns.first, rowBytes);
+    }
+}
+
+void FrameScaler::MakeTaps(Taps& taps, int sourceSize, int targetSize) {
+    if (taps.sourceSize == sourceSize && taps.targetSize == targetSize) return;
+    taps.sourceSize = sourceSize;
+    taps.targetSize = targetSize;
+    taps.first.resize(static_cast<size_t>(targetSize));
+    taps.second.resize(static_cast<size_t>(targetSize));
+    taps.weight.resize(static_cast<size_t>(targetSize));
+    for (int i = 0; i < targetSize; ++i) {
+        // The target pixel's centre in source pixels, in 1/256ths: (i + ½) · source / target − ½.
+        const int64_t position =
+            ((2 * static_cast<int64_t>(i) + 1) * sourceSize * 256 - static_cast<int64_t>(targetSize) * 256) /
+            (2 * static_cast<int64_t>(targetSize));
+        const int64_t clamped = std::clamp<int64_t>(position, 0, static_cast<int64_t>(sourceSize - 1) * 256);
+        const int first = static_cast<int>(clamped >> 8);
+        const size_t at = static_cast<size_t>(i);
+        taps.first[at] = first;
+        taps.second[at] = std::min(first + 1, sourceSize - 1);
+        taps.weight[at] = static_cast<uint32_t>(clamped & 0xFF);
+    }
+}
+
+const uint32_t* FrameScaler::ScaledRow(const FrameView& frame, int row) {
+    for (int slot = 0; slot < 2; ++slot) {
+        if (scaledRow_[slot] == row) return scaled_[slot].data();
+    }
+    // Rows are asked for in rising order: the slot holding the lower row is the one to reuse.
+    const int slot = scaledRow_[0] < scaledRow_[1] ? 0 : 1;
+    std::vector<uint32_t>& out = scaled_[slot];
+    out.resize(static_cast<size_t>(columns_.targetSize));
+    sourceRow_.resize(static_cast<size_t>(frame.width));
+    ConvertRow(frame, row, sourceRow_.data());
+    const uint32_t* in = sourceRow_.data();
+    const int* first = columns_.first.data();
+    const int* second = columns_.second.data();
+    const uint32_t* weight = columns_.weight.data();
+    uint32_t* dst = out.data();
+    for (int x = 0; x < columns_.targetSize; ++x) dst[x] = Blend(in[first[x]], in[second[x]], weight[x]);
+    scaledRow_[slot] = row;
+    return out.data();
+}
+
+void FrameScaler::DrawFiltered(const FrameView& frame, const PixelTarget& target, const Viewport& viewport) {
+    const Span columns = Clip(viewport.x, viewport.width, target.width);
+    const Span rows = Clip(viewport.y, viewport.height, target.height);
+    if (columns.first >= columns.end || rows.first >= rows.end) return;
+    MakeTaps(columns_, frame.width, viewport.width);
+    MakeTaps(rows_, frame.height, viewport.height);
+    scaledRow_[0] = scaledRow_[1] = -1;
+    const int count = columns.end - columns.first;
+    for (int y = rows.first; y < rows.end; ++y) {
+        const size_t at = static_cast<size_t>(y);
+        const uint32_t* upper = ScaledRow(frame, rows_.first[at]) + columns.first;
+        const uint32_t* lower = ScaledRow(frame, rows_.second[at]) + columns.first;
+        const uint32_t weight = rows_.weight[at];
+        uint32_t* out = TargetRow(target, viewport.y + y) + viewport.x + columns.first;
+        if (weight == 0) {
+            std::memcpy(out, upper, static_cast<size_t>(count) * sizeof(uint32_t));
+            continue;
+        }
+        for (int x = 0; x < count; ++x) out[x] = Blend(upper[x], lower[x], weight);
+    }
+}
+
+}  // namespace platform
