@@ -12,6 +12,7 @@
 #include "game/Game.h"
 #include "app/HeadlessRunner.h"
 #include "app/InputScript.h"
+#include "app/RememberedDisplay.h"
 #include "settings/RememberedOptions.h"
 #include "settings/SettingsManager.h"
 #include "app/WindowProcedure.h"
@@ -55,10 +56,7 @@ std::unique_ptr<platform::Window> InitInstance(const CommandLine& options, int& 
     windowOptions.title = "Reedjumper";
     windowOptions.width = kScreenWidth;
     windowOptions.height = kScreenHeight;
-    windowOptions.fullScreen =
-        options.displayModeGiven ? !options.windowed : RememberedOptions::Instance().Get().fullScreen;
-    if (options.integerScale) RememberedOptions::Instance().Get().integerScale = *options.integerScale;
-    windowOptions.integerScale = RememberedOptions::Instance().Get().integerScale;
+    RememberedDisplay::Apply(options, windowOptions);
     std::unique_ptr<platform::Window> window;
     if (options.headless) {
         window = platform::Window::CreateHeadless(windowOptions, WndProc);
@@ -71,12 +69,7 @@ std::unique_ptr<platform::Window> InitInstance(const CommandLine& options, int& 
             return nullptr;
         }
     }
-    // The player's switch between full screen and window is kept for the next start.
-    window->SetFullScreenListener([](bool fullScreen) {
-        RememberedOptions& remembered = RememberedOptions::Instance();
-        remembered.Get().fullScreen = fullScreen;
-        remembered.Save();
-    });
+    RememberedDisplay::Follow(*window);
     window->Show();
     if (!options.headless) platform::OpenGamepads(window.get());
     // The display reports its own failures (the error box names the step).
