@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "game/PlayOverlays.h"
+#include "game/PadSpot.h"
+#include "game/VolumePanelLayout.h"
 #include "game/VolumeSteps.h"
 #include "core/Singleton.h"
 #include "platform/FramePacer.h"
@@ -67,10 +69,12 @@ public:
     // A gamepad (GamePad.cpp): a button or direction (platform::PadButton), and a pad pulled out.
     void OnPadButton(uint32_t button);
     void OnPadRemoved();
-    // The title button the pad's highlight stands on (a MenuAction); -1 before the pad is used.
-    int GetPadHighlight() const { return padHighlight_; }
-    // That button while the title menu shows; null otherwise.
+    // Where the pad's highlight stands on the title menu; None before the pad is used.
+    PadSpot GetPadSpot() const { return padSpot_; }
+    // The button under that highlight while the title menu shows; null otherwise.
     const MenuButton* PadHighlightedButton() const;
+    // The volume row under that highlight while the title menu shows.
+    std::optional<volume_panel::Row> PadVolumeRow() const;
 
     // --- menus and sounds (GameScreens.cpp, GameSounds.cpp) ---
     void ToggleMusic();
@@ -172,7 +176,7 @@ private:
 
     GameState state_ = kStateTitleMenu;
     GameState savedState_ = kStateTitleMenu;
-    int padHighlight_ = -1;
+    PadSpot padSpot_ = PadSpot::None;
     platform::FramePacer pacer_{uint64_t{kMinFrameMs} * 1000u};
 
     bool soundAvailable_ = false;

@@ -1,7 +1,11 @@
 #include "game/Game.h"
+
+#include <optional>
+
 #include "game/HighScore.h"
 #include "game/MenuButtons.h"
 #include "game/PadLetters.h"
+#include "sound/SoundHelpers.h"
 #include "platform/Gamepads.h"
 #include "platform/VirtualKeys.h"
 
@@ -13,23 +17,38 @@ constexpr int kBackspace = 8;
 constexpr int kEnter = 13;
 constexpr int kNewLetter = 'A';
 
-// Where the pad's highlight goes from each title-menu button. The four big buttons form a row
-// that wraps; up from the row reaches the shadows option and then the music option above it.
-struct TitleMove {
-    MenuAction from, up, down, left, right;
+// Where the pad's highlight goes from each spot of the title menu, and the button it stands on
+// (none for the volume rows). The four big buttons form a row that wraps; up from the row reaches
+// the effects and music volumes, then the shadows option and the music option at the top. Left
+// and right on a volume row step its volume, so their moves here are never taken.
+struct TitleSpot {
+    PadSpot from, up, down, left, right;
+    std::optional<MenuAction> action;
 };
-constexpr TitleMove kTitleMoves[] = {
-    {MenuAction::Start, MenuAction::Shadows, MenuAction::Start, MenuAction::Exit, MenuAction::Help},
-    {MenuAction::Help, MenuAction::Shadows, MenuAction::Help, MenuAction::Start, MenuAction::HighScores},
-    {MenuAction::HighScores, MenuAction::Shadows, MenuAction::HighScores, MenuAction::Help, MenuAction::Exit},
-    {MenuAction::Exit, MenuAction::Shadows, MenuAction::Exit, MenuAction::HighScores, MenuAction::Start},
-    {MenuAction::Shadows, MenuAction::Music, MenuAction::Start, MenuAction::Exit, MenuAction::Shadows},
-    {MenuAction::Music, MenuAction::Music, MenuAction::Shadows, MenuAction::Exit, MenuAction::Music},
+constexpr TitleSpot kTitleSpots[] = {
+    {PadSpot::Start, PadSpot::EffectsVolume, PadSpot::Start, PadSpot::Exit, PadSpot::Help, MenuAction::Start},
+    {PadSpot::Help, PadSpot::EffectsVolume, PadSpot::Help, PadSpot::Start, PadSpot::HighScores, MenuAction::Help},
+    {PadSpot::HighScores, PadSpot::EffectsVolume, PadSpot::HighScores, PadSpot::Help, PadSpot::Exit,
+     MenuAction::HighScores},
+    {PadSpot::Exit, PadSpot::EffectsVolume, PadSpot::Exit, PadSpot::HighScores, PadSpot::Start, MenuAction::Exit},
+    {PadSpot::EffectsVolume, PadSpot::MusicVolume, PadSpot::Start, PadSpot::EffectsVolume, PadSpot::EffectsVolume,
+     std::nullopt},
+    {PadSpot::MusicVolume, PadSpot::Shadows, PadSpot::EffectsVolume, PadSpot::MusicVolume, PadSpot::MusicVolume,
+     std::nullopt},
+    {PadSpot::Shadows, PadSpot::Music, PadSpot::MusicVolume, PadSpot::Exit, PadSpot::Shadows, MenuAction::Shadows},
+    {PadSpot::Music, PadSpot::Music, PadSpot::Shadows, PadSpot::Exit, PadSpot::Music, MenuAction::Music},
 };
 
 bool IsDirection(PadButton button) {
     return button == PadButton::Up || button == PadButton::Down || button == PadButton::Left ||
            button == PadButton::Right;
+}
+
+const TitleSpot& SpotOf(PadSpot spot) {
+    for (const TitleSpot& row : kTitleSpots) {
+        if (row.from == spot) return row;
+    }
+    return kTitleSpots[0];
 }
 
 const MenuButton* TitleButton(MenuAction action) {
@@ -39,17 +58,20 @@ const MenuButton* TitleButton(MenuAction action) {
     return nullptr;
 }
 
-MenuAction MoveFrom(MenuAction from, PadButton direction) {
-    for (const TitleMove& move : kTitleMoves) {
-        if (move.from != from) continue;
-        switch (direction) {
-        case PadButton::Up: return move.up;
-        case PadButton::Down: return move.down;
-        case PadButton::Left: return move.left;
-        default: return move.right;
-        }
+std::optional<volume_panel::Row> VolumeRowOf(PadSpot spot) {
+    if (spot == PadSpot::MusicVolume) return volume_panel::Row::Music;
+    if (spot == PadSpot::EffectsVolume) return volume_panel::Row::Effects;
+    return std::nullopt;
+}
+
+PadSpot MoveFrom(PadSpot from, PadButton direction) {
+    const TitleSpot& spot = SpotOf(from);
+    switch (direction) {
+    case PadButton::Up: return spot.up;
+    case PadButton::Down: return spot.down;
+    case PadButton::Left: return spot.left;
+    default: return spot.right;
     }
-    return MenuAction::Start;
 }
 
 // The keys the pad stands in for outside the title menu and the name entry.
@@ -96,15 +118,25 @@ bool EditName(PadButton button) {
 void Game::OnPadButton(uint32_t code) {
     const auto button = static_cast<PadButton>(code);
     if (state_ == kStateTitleMenu && IsDirection(button)) {
-        // The first press shows the highlight on the start button; later ones move it.
-        const auto from = static_cast<MenuAction>(padHighlight_);
-        padHighlight_ = static_cast<int>(padHighlight_ < 0 ? MenuAction::Start : MoveFrom(from, button));
+        // The first press shows the highlight on the start button; later ones move it, except
+        // left and right on a volume row, which step that volume as its − and + buttons do.
+        if (padSpot_ == PadSpot::None) {
+            padSpot_ = PadSpot::Start;
+        } else if (const auto row = VolumeRowOf(padSpot_);
+                   row && (button == PadButton::Left || button == PadButton::Right)) {
+            const int delta = button == PadButton::Left ? -1 : +1;
+            PlaySfx("SOUND_MENU_BUTTON_CLICK");
+            if (*row == volume_panel::Row::Music) StepMusicVolume(delta);
+            if (*row == volume_panel::Row::Effects) StepEffectsVolume(delta);
+        } else {
+            padSpot_ = MoveFrom(padSpot_, button);
+        }
         return;
     }
     if (state_ == kStateTitleMenu && button == PadButton::A) {
         // Pressed as a click in the middle of the button: the same sound and the same action.
-        if (padHighlight_ < 0) padHighlight_ = static_cast<int>(MenuAction::Start);
-        if (const MenuButton* target = TitleButton(static_cast<MenuAction>(padHighlight_))) {
+        if (padSpot_ == PadSpot::None) padSpot_ = PadSpot::Start;
+        if (const MenuButton* target = PadHighlightedButton()) {
             const int x = (target->left + target->right) / 2;
             const int y = (target->top + target->bottom) / 2;
             OnMouseDown(x, y);
@@ -127,6 +159,12 @@ void Game::OnPadRemoved() {
 }
 
 const MenuButton* Game::PadHighlightedButton() const {
-    if (state_ != kStateTitleMenu || padHighlight_ < 0) return nullptr;
-    return TitleButton(static_cast<MenuAction>(padHighlight_));
+    if (state_ != kStateTitleMenu || padSpot_ == PadSpot::None) return nullptr;
+    const std::optional<MenuAction> action = SpotOf(padSpot_).action;
+    return action ? TitleButton(*action) : nullptr;
+}
+
+std::optional<volume_panel::Row> Game::PadVolumeRow() const {
+    if (state_ != kStateTitleMenu) return std::nullopt;
+    return VolumeRowOf(padSpot_);
 }

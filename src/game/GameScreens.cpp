@@ -81,7 +81,7 @@ void Game::UpdateTitleMenu(float) {
     if (musicOn_) DrawSprite("CHECK_MUSIC", kCheckX, kCheckMusicY);
     if (shadowsOn_) DrawSprite("CHECK_SHADOW", kCheckX, kCheckShadowY);
     const platform::GamePoint mouse = platform::GetCursorPos();
-    VolumePanel::Draw(musicVolume_, effectsVolume_, mouse.x, mouse.y);
+    VolumePanel::Draw(musicVolume_, effectsVolume_, mouse.x, mouse.y, PadVolumeRow());
     DrawHighlights();
     DrawCursor();
     UpdateSounds(true);

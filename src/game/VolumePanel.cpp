@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr ScreenPaint::Colour kHighlight{255, 225, 74};
+// Orange like the menu's buttons: a pale frame is lost on the cream panel.
+constexpr ScreenPaint::Colour kHighlight{235, 125, 20};
 constexpr int kFrame = 2;
 
 void FrameBox(const volume_panel::Box& b) {
@@ -27,7 +28,8 @@ const volume_panel::Button* VolumePanel::ButtonAt(int x, int y) {
     return nullptr;
 }
 
-void VolumePanel::Draw(int musicStep, int effectsStep, int mouseX, int mouseY) {
+void VolumePanel::Draw(int musicStep, int effectsStep, int mouseX, int mouseY,
+                       std::optional<volume_panel::Row> padRow) {
     HUDFont& font = HUDFont::Instance();
     const int steps[2] = {musicStep, effectsStep};
     for (int row = 0; row < 2; ++row) {
@@ -36,4 +38,5 @@ void VolumePanel::Draw(int musicStep, int effectsStep, int mouseX, int mouseY) {
         font.DrawText(volume_panel::kValueCentre - font.TextWidth(text) / 2, y, text);
     }
     if (const volume_panel::Button* hovered = ButtonAt(mouseX, mouseY)) FrameBox(hovered->box);
+    if (padRow) FrameBox(volume_panel::RowBox(*padRow));
 }

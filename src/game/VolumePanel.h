@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "game/VolumePanelLayout.h"
 
 // The volume rows of the title menu at run time: the values in the HUD font, a frame round the
@@ -9,5 +11,6 @@ class VolumePanel final {
 public:
     // The button holding (x, y), or null.
     static const volume_panel::Button* ButtonAt(int x, int y);
-    static void Draw(int musicStep, int effectsStep, int mouseX, int mouseY);
+    // `padRow` is the row the gamepad's highlight stands on, framed whole.
+    static void Draw(int musicStep, int effectsStep, int mouseX, int mouseY, std::optional<volume_panel::Row> padRow);
 };

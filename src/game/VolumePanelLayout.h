@@ -41,6 +41,13 @@ constexpr Box PlusBox(Row row) {
     return {kPlusLeft, top, kPlusLeft + kButtonSize, top + kButtonSize};
 }
 
+// A whole row from its label to its + button, framed where the gamepad's highlight stands.
+constexpr int kRowMargin = 6;
+constexpr Box RowBox(Row row) {
+    const int top = kRowTop[static_cast<int>(row)];
+    return {kLabelLeft - kRowMargin, top, kPlusLeft + kButtonSize + kRowMargin / 2, top + kRowHeight};
+}
+
 struct Button {
     Row row;
     int delta;

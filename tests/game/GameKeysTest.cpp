@@ -7,6 +7,7 @@
 #include "game/HighScore.h"
 #include "game/VolumePanelLayout.h"
 #include "game/VolumeSteps.h"
+#include "platform/Gamepads.h"
 #include "platform/Messages.h"
 #include "platform/VirtualKeys.h"
 #include "TempFolder.h"
@@ -162,6 +163,49 @@ TEST_F(GameKeysTest, VolumeButtonsStepOnReleaseOnTheTitleMenu) {
     game_.SetState(kStateHelp);
     game_.OnMouseUp(box.left + 5, box.top + 5);
     EXPECT_EQ(game_.MusicVolume(), music);
+}
+
+TEST_F(GameKeysTest, ThePadWalksOntoTheVolumeRowsAndStepsThemWithLeftAndRight) {
+    using platform::PadButton;
+    auto press = [this](PadButton button) { game_.OnPadButton(static_cast<uint32_t>(button)); };
+    game_.SetState(kStateTitleMenu);
+    game_.SetVolumes(5, 5);
+    // Down from anywhere ends on the start button, whatever an earlier test left highlighted.
+    for (int i = 0; i < 6; ++i) press(PadButton::Down);
+    ASSERT_EQ(game_.GetPadSpot(), PadSpot::Start);
+
+    struct Step {
+        PadButton button;
+        PadSpot spot;
+        int music;
+        int effects;
+    };
+    const Step steps[] = {
+        {PadButton::Up, PadSpot::EffectsVolume, 5, 5},    {PadButton::Left, PadSpot::EffectsVolume, 5, 4},
+        {PadButton::Right, PadSpot::EffectsVolume, 5, 5}, {PadButton::Right, PadSpot::EffectsVolume, 5, 6},
+        {PadButton::A, PadSpot::EffectsVolume, 5, 6},     {PadButton::Up, PadSpot::MusicVolume, 5, 6},
+        {PadButton::Left, PadSpot::MusicVolume, 4, 6},    {PadButton::Up, PadSpot::Shadows, 4, 6},
+        {PadButton::Down, PadSpot::MusicVolume, 4, 6},    {PadButton::Down, PadSpot::EffectsVolume, 4, 6},
+        {PadButton::Down, PadSpot::Start, 4, 6},
+    };
+    for (const Step& step : steps) {
+        press(step.button);
+        const int at = static_cast<int>(&step - steps);
+        EXPECT_EQ(game_.GetPadSpot(), step.spot) << "step " << at;
+        EXPECT_EQ(game_.MusicVolume(), step.music) << "step " << at;
+        EXPECT_EQ(game_.EffectsVolume(), step.effects) << "step " << at;
+        EXPECT_EQ(game_.GetState(), kStateTitleMenu) << "step " << at;
+        const bool onRow = step.spot == PadSpot::MusicVolume || step.spot == PadSpot::EffectsVolume;
+        EXPECT_EQ(game_.PadVolumeRow().has_value(), onRow) << "step " << at;
+        EXPECT_EQ(game_.PadHighlightedButton() == nullptr, onRow) << "step " << at;
+    }
+    // Held at the ends of the range like the keys and the buttons.
+    press(PadButton::Up);
+    press(PadButton::Up);
+    for (int i = 0; i < 12; ++i) press(PadButton::Right);
+    EXPECT_EQ(game_.MusicVolume(), VolumeSteps::kMax);
+    game_.SetState(kStateHelp);
+    EXPECT_FALSE(game_.PadVolumeRow().has_value()) << "the highlight belongs to the title menu";
 }
 
 TEST_F(GameKeysTest, LosingTheFocusPausesPlayAndOnlyPlay) {
