@@ -15,7 +15,8 @@ declare -A allowed=(
     [sound]="platform files core"
     [world]="gfx sound platform settings files core"
     [game]="world gfx sound platform settings files core"
-    [app]="game world gfx sound platform settings files core"
+    [bot]="game world gfx sound platform settings files core"
+    [app]="bot game world gfx sound platform settings files core"
 )
 
 status=0

@@ -75,7 +75,12 @@ const char* UsageText() {
            "  --frame TICK:FILE   write the frame shown at TICK as a 24-bit BMP\n"
            "  --mix FILE.wav      mix the sound as a sound card would play it and write it to\n"
            "                      FILE.wav; its peak, loudness and clipped samples are printed\n"
-           "  --strict-settings   a missing settings key ends the run with status 1\n";
+           "  --strict-settings   a missing settings key ends the run with status 1\n"
+           "  --autoplay          the bot plays one game from the title menu, types its name\n"
+           "                      into the high-score table and ends the program\n"
+           "  --replay FILE       play a recorded game back (in a window, or with --headless),\n"
+           "                      then end the program\n"
+           "  --state FILE        works in a window too: the state after every tick that ran\n";
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
@@ -111,10 +116,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             result.headless = true;
         } else if (arg == "--strict-settings") {
             result.strictSettings = true;
+        } else if (arg == "--autoplay") {
+            result.autoplay = true;
         } else if (arg == "--data") {
             if (!value(result.dataDir) || result.dataDir.empty()) return Error("--data needs a folder");
         } else if (arg == "--userdir") {
             if (!value(result.userDir) || result.userDir.empty()) return Error("--userdir needs a folder");
+        } else if (arg == "--replay") {
+            if (!value(result.replayFile) || result.replayFile.empty()) return Error("--replay needs a file");
         } else if (arg == "--input") {
             if (!value(result.inputFile)) return Error("--input needs a file");
         } else if (arg == "--state") {
@@ -151,8 +160,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         }
     }
     const bool headlessOnly = result.seedGiven || result.ticks >= 0 || !result.inputFile.empty() ||
-                              !result.stateFile.empty() || !result.frames.empty() || !result.mixFile.empty();
-    if (headlessOnly && !result.headless)
-        return Error("--seed, --ticks, --input, --state, --frame and --mix need --headless");
+                              !result.frames.empty() || !result.mixFile.empty();
+    if (headlessOnly && !result.headless) return Error("--seed, --ticks, --input, --frame and --mix need --headless");
     return result;
 }

@@ -37,6 +37,8 @@ struct CommandLine {
     std::vector<FrameRequest> frames;
     std::string mixFile;  // headless: the mixer's output as a WAVE file
     bool strictSettings = false;
+    bool autoplay = false;   // the bot plays one game from the title menu
+    std::string replayFile;  // a recorded game to play back
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -14,6 +15,7 @@
 #include "app/InputScript.h"
 #include "app/RememberedDisplay.h"
 #include "settings/RememberedOptions.h"
+#include "app/PlayModes.h"
 #include "settings/SettingsManager.h"
 #include "app/WindowProcedure.h"
 #include "core/Randomizer.h"
@@ -80,7 +82,7 @@ std::unique_ptr<platform::Window> InitInstance(const CommandLine& options, int& 
     return window;
 }
 
-void RunMainLoop(Game& game) {
+void RunMainLoop(Game& game, const std::function<void()>& afterTick) {
     bool quitting = false;
     while (!quitting) {
         platform::Message msg;
@@ -95,7 +97,9 @@ void RunMainLoop(Game& game) {
         // A tick that did not run leaves time until the next one: wait for input meanwhile
         // instead of spinning, so that a menu does not keep a core busy. The last stretch is
         // slept precisely, since the event wait counts whole milliseconds.
-        if (!game.Tick(HasFocus()) && !quitting) {
+        const bool ticked = game.Tick(HasFocus());
+        if (ticked && afterTick) afterTick();
+        if (!ticked && !quitting) {
             if (!HasFocus()) {
                 platform::WaitMessage(Game::kMinFrameMs);
                 continue;
@@ -180,12 +184,17 @@ int RunGame(const CommandLine& options) {
     // The pack names its own damage; nothing can be read from a folder that fails here.
     if (!FileLoader::Instance().Open()) return kFatalExitCode;
 
+    PlayModes modes(options);
+    if (!modes.ReadReplay()) return kUsageExitCode;
+
     std::unique_ptr<HeadlessRunner> runner;
     if (options.headless) {
         platform::SetHeadless(true);
         platform::UseVirtualClock(true);
         Randomizer::Instance().Seed(options.seed);
-        runner = std::make_unique<HeadlessRunner>(options, std::move(events));
+        CommandLine runOptions = options;
+        if (runOptions.ticks < 0 && modes.ReplayTicks() >= 0) runOptions.ticks = modes.ReplayTicks();
+        runner = std::make_unique<HeadlessRunner>(runOptions, std::move(events));
         if (!runner->OpenStateFile() || !runner->OpenMixFile()) return kUsageExitCode;
         runner->InstallFrameCapture();
     }
@@ -194,10 +203,15 @@ int RunGame(const CommandLine& options) {
     std::unique_ptr<platform::Window> window = InitInstance(options, failureStatus);
     if (!window) return failureStatus;
 
+    Game& game = Game::Instance();
+    if (!modes.Setup(game)) {
+        FileLoader::Instance().Close();
+        DirectDraw::Instance().Release();
+        return kUsageExitCode;
+    }
     SoundEngine& sound = SoundEngine::Instance();
     sound.SetSoundOff(options.noSound);
     if (options.headless) sound.SetRecordStarts(true);
-    Game& game = Game::Instance();
     // A headless run that records the mix drives the mixer itself, tick by tick.
     platform::SoundOutput output = platform::SoundOutput::Auto;
     if (options.headless)
@@ -209,11 +223,14 @@ int RunGame(const CommandLine& options) {
     if (runner) runner->PostLoadingEvents(*window);
     const bool loaded = game.LoadResources();
     game.SetState(kStateTitleMenu);
+    modes.Start(game);
+    const std::function<void()> afterTick = modes.AfterTick(game, *window);
     if (loaded) {
         if (runner) {
+            runner->SetAfterTick(afterTick);
             runner->Run(game, *window);
         } else {
-            RunMainLoop(game);
+            RunMainLoop(game, afterTick);
         }
     }
 

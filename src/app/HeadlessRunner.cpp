@@ -121,7 +121,9 @@ void HeadlessRunner::Run(Game& game, platform::Window& window) {
     for (int tick = 1; !quitting && tick <= lastTick; ++tick) {
         PostEvents(tick, window);
         quitting = !platform::PumpMessages();
-        platform::AdvanceVirtualTime(stepMs);
+        // A replay brings the time step of each of its ticks; the clock counts whole milliseconds.
+        const std::optional<uint32_t> demoStepUs = game.DemoStepUs();
+        platform::AdvanceVirtualTime(demoStepUs ? (*demoStepUs + 999) / 1000 : stepMs);
         // The main loop runs one last tick after the quit, and so does the runner.
         game.Tick(HasFocus());
         RecordMix();
@@ -139,6 +141,7 @@ void HeadlessRunner::Run(Game& game, platform::Window& window) {
             sound.TakeStartedSounds();
         }
         WriteFrames(tick);
+        if (afterTick_) afterTick_();
     }
     if (mix_ && mix_->Close()) std::printf("%s\n", mix_->Summary().c_str());
 }

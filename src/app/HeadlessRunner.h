@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +36,8 @@ public:
     void PostLoadingEvents(platform::Window& window) { PostEvents(0, window); }
     // Runs until the tick count is reached or the game quits. Returns after the last tick.
     void Run(Game& game, platform::Window& window);
+    // Called after every tick (a bot answering what it saw).
+    void SetAfterTick(std::function<void()> hook) { afterTick_ = std::move(hook); }
 
 private:
     void PostEvents(int tick, platform::Window& window);
@@ -49,4 +52,5 @@ private:
     FrameCapture capture_;
     std::unique_ptr<platform::Gamepads> pads_;  // the scripted pads, made with the first pad line
     std::unique_ptr<MixRecorder> mix_;
+    std::function<void()> afterTick_;
 };

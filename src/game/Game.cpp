@@ -32,6 +32,7 @@ Game::~Game() {
 }
 
 void Game::SetState(GameState newState) {
+    if (!BeforeStateChange(newState)) return;
     // Menu screens slide in; so does the first frame of a game started from the title menu.
     // Changes between phases of play switch without a transition.
     const bool transition = newState != state_ && (ScreenOf(newState).has_value() ||
@@ -51,13 +52,25 @@ bool Game::Tick(bool hasFocus) {
         pacer_.Restart(now);
         return false;
     }
-    const std::optional<uint64_t> elapsedUs = pacer_.Take(now);
-    if (!elapsedUs) return false;
+    std::optional<uint64_t> stepUs;
+    if (const std::optional<uint32_t> demoStep = DemoStepUs()) {
+        // A replay brings the time step of each of its ticks: its tick is due once that much time
+        // has passed, and it runs with exactly that step.
+        if (now - lastTickUs_ < *demoStep) return false;
+        pacer_.Restart(now);
+        stepUs = *demoStep;
+    } else {
+        stepUs = pacer_.Take(now);
+        if (!stepUs) return false;
+    }
+    lastTickUs_ = now;
     // Milliseconds with their fraction, times the millisecond factor, so that a whole number of
     // milliseconds gives the very same step as a millisecond clock.
-    const float dt = static_cast<float>(static_cast<double>(*elapsedUs) / 1000.0) * 0.001f;
+    const float dt = static_cast<float>(static_cast<double>(*stepUs) / 1000.0) * 0.001f;
 
+    BeginTick(static_cast<uint32_t>(*stepUs));
     RunFrameHandler(dt);
+    AfterFrame(dt);
     SpriteManager::Instance().CheckInvalidSprites();
     DirectDraw& display = DirectDraw::Instance();
     display.AdvanceTransition(std::min(dt, DirectDraw::kMaxTransitionStep));
@@ -74,6 +87,7 @@ uint32_t Game::MillisecondsToNextTick() const {
 
 void Game::NewGame() {
     overlays_.NewGame();
+    BeginRecording();
     BlockInfo::Instance().ClearBlockers();
     if (!world_) world_ = std::make_unique<World>(*this);
     world_->GetLevelInfo().LoadLevelSettings();

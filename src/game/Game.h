@@ -1,14 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "game/DemoSource.h"
 #include "game/PlayOverlays.h"
 #include "game/PadSpot.h"
+#include "game/Replay.h"
 #include "game/VolumePanelLayout.h"
 #include "game/VolumeSteps.h"
 #include "core/Singleton.h"
@@ -113,6 +116,35 @@ public:
     World* GetWorldIfAny() { return world_.get(); }
     const InsectList& GetInsects() const { return insects_; }
 
+    // --- recordings, demos and attract mode (GameDemo.cpp) ---
+    // Every game started from the title menu is recorded; the recording of a game offered to the
+    // high-score table is kept beside the table with its entry. Recordings carry these stamps.
+    void SetReplayStamp(std::string gameVersion, std::string dataHash);
+    // True when the replay was made by this program on this data; else `why` says what differs.
+    bool AcceptsReplay(const Replay& replay, std::string& why) const;
+    // A demo game: from the title menu a game starts as with S, its input taken from the source
+    // instead of the keyboard. A key or click of the player ends it, and so does the end of the
+    // game; a demo never reaches the high-score table. Afterwards the game shows `returnState`,
+    // or asks the program to end when `quitAfter` is set.
+    void StartDemo(std::unique_ptr<DemoSource> source, GameState returnState, bool quitAfter = false);
+    void StopDemo();
+    bool InDemo() const { return demo_ != nullptr; }
+    // The time step of the coming demo tick in microseconds, for a runner that moves the clock.
+    std::optional<uint32_t> DemoStepUs() const;
+    // What the title menu shows after kAttractSeconds without input when the best high-score
+    // entry has no replay to play.
+    void SetBotDemoFactory(std::function<std::unique_ptr<DemoSource>()> factory) {
+        botDemoFactory_ = std::move(factory);
+    }
+    // The recording of the last game offered to the table (null before the first).
+    const Replay* LastRecording() const { return lastRecording_.get(); }
+    // Where the replay of high-score entry `index` (from 0) is kept: beside the table.
+    std::string EntryReplayPath(int index) const;
+    // Plays the replay of a high-score entry; false (with one line on standard error) when it
+    // has none or it cannot be played.
+    bool WatchEntry(int index);
+    static constexpr float kAttractSeconds = 30.0f;
+
     // --- GameContext ---
     FloatPoint GetScrollPosition() const override;
     Frog* GetFrog() override;
@@ -174,10 +206,39 @@ private:
     // The music sounds onto the music's volume, and both volumes to the mixer.
     void ApplyVolumes();
 
+    // Recording and demos (GameDemo.cpp). InterceptInput sees every input first: true when it
+    // was consumed (it ended a demo, or picked a replay to watch).
+    bool InterceptInput(Replay::Event::Kind kind, int a, int b = 0);
+    // What a pad button does, after InterceptInput let it through.
+    void HandlePadButton(uint32_t code);
+    // False when a demo took the change over (its game ended).
+    bool BeforeStateChange(GameState newState);
+    void BeginRecording();
+    void BeginTick(uint32_t stepUs);
+    void AfterFrame(float dt);
+    void StartAttract();
+    void StoreEntryReplay(int index);
+    void DrawDemoHint();
+
+    std::unique_ptr<DemoSource> demo_;
+    GameState demoReturnState_ = kStateTitleMenu;
+    bool demoQuitAfter_ = false;
+    bool injecting_ = false;
+    bool swallowMouseUp_ = false;
+    bool shadowsBeforeDemo_ = true;
+    float idleSeconds_ = 0.0f;
+    float demoSeconds_ = 0.0f;
+    std::unique_ptr<Replay> recording_;
+    std::unique_ptr<Replay> lastRecording_;
+    std::string gameVersion_;
+    std::string dataHash_;
+    std::function<std::unique_ptr<DemoSource>()> botDemoFactory_;
+
     GameState state_ = kStateTitleMenu;
     GameState savedState_ = kStateTitleMenu;
     PadSpot padSpot_ = PadSpot::None;
     platform::FramePacer pacer_{uint64_t{kMinFrameMs} * 1000u};
+    uint64_t lastTickUs_ = 0;  // when the last tick ran, for a replay's own steps
 
     bool soundAvailable_ = false;
     bool musicOn_ = true;

@@ -92,6 +92,7 @@ bool AppliesIn(const KeyBinding& binding, int state) {
 }  // namespace
 
 void Game::OnKeyDown(uint32_t virtualKey) {
+    if (InterceptInput(Replay::Event::Kind::Key, static_cast<int>(virtualKey))) return;
     // Once the closing tally has landed, any key but Escape goes on to the table.
     if (state_ == kStateFinalShowDown && virtualKey != platform::VK_ESCAPE && overlays_.ShowDownWaitsForKey()) {
         SetState(kStateHighScoreSubmit);
@@ -146,9 +147,13 @@ void Game::OnKeyDown(uint32_t virtualKey) {
     }
 }
 
-void Game::OnChar(uint32_t code) { HighScore::Instance().OnChar(static_cast<int>(code)); }
+void Game::OnChar(uint32_t code) {
+    if (InterceptInput(Replay::Event::Kind::Char, static_cast<int>(code))) return;
+    HighScore::Instance().OnChar(static_cast<int>(code));
+}
 
 void Game::OnMouseDown(int x, int y) {
+    if (InterceptInput(Replay::Event::Kind::Down, x, y)) return;
     if (state_ == kStateTitleMenu && VolumePanel::ButtonAt(x, y)) PlaySfx("SOUND_MENU_BUTTON_CLICK");
     const std::optional<MenuScreen> screen = ScreenOf(state_);
     if (!screen) return;
@@ -161,6 +166,7 @@ void Game::OnMouseDown(int x, int y) {
 }
 
 void Game::OnMouseUp(int x, int y) {
+    if (InterceptInput(Replay::Event::Kind::Up, x, y)) return;
     if (const volume_panel::Button* volume = state_ == kStateTitleMenu ? VolumePanel::ButtonAt(x, y) : nullptr) {
         if (volume->row == volume_panel::Row::Music) StepMusicVolume(volume->delta);
         if (volume->row == volume_panel::Row::Effects) StepEffectsVolume(volume->delta);

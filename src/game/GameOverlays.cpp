@@ -18,7 +18,10 @@ bool IsPausable(int state) { return state == kStatePlaying || state == kStateFro
 }  // namespace
 
 void Game::PauseForLostFocus() {
-    if (!IsPausable(state_)) return;
+    // A demo is not paused: it just waits while the window has no focus (a replay brings its
+    // own recorded pauses).
+    if (!IsPausable(state_) || (demo_ && !injecting_)) return;
+    if (recording_) recording_->AddEvent(Replay::Event::Kind::FocusLost, 0);
     savedState_ = state_;
     SetState(kStatePaused);
 }

@@ -1,6 +1,7 @@
 #include "game/Game.h"
 
 #include <optional>
+#include <utility>
 
 #include "game/HighScore.h"
 #include "game/MenuButtons.h"
@@ -116,6 +117,14 @@ bool EditName(PadButton button) {
 }  // namespace
 
 void Game::OnPadButton(uint32_t code) {
+    if (InterceptInput(Replay::Event::Kind::Pad, static_cast<int>(code))) return;
+    // The button acts through the key and click handlers: recorded once, as the button.
+    const bool nested = std::exchange(injecting_, true);
+    HandlePadButton(code);
+    injecting_ = nested;
+}
+
+void Game::HandlePadButton(uint32_t code) {
     const auto button = static_cast<PadButton>(code);
     if (state_ == kStateTitleMenu && IsDirection(button)) {
         // The first press shows the highlight on the start button; later ones move it, except
@@ -154,8 +163,11 @@ void Game::OnPadButton(uint32_t code) {
 }
 
 void Game::OnPadRemoved() {
-    // A pad pulled out in the middle of play pauses it, as P would.
+    if (InterceptInput(Replay::Event::Kind::PadRemoved, 0)) return;
+    // A pad pulled out in the middle of play pauses it, as P would (recorded once, as the pad).
+    const bool nested = std::exchange(injecting_, true);
     if (state_ == kStatePlaying || state_ == kStateFrogDying || state_ == kStateAfterDeath) OnKeyDown('P');
+    injecting_ = nested;
 }
 
 const MenuButton* Game::PadHighlightedButton() const {

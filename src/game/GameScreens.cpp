@@ -111,7 +111,8 @@ void Game::UpdateHighScoreTable(float) {
 
 void Game::UpdateHighScoreSubmit(float) {
     StopIdleSound();
-    HighScore::Instance().Submit(GameScore::Instance().Score());
+    if (HighScore::Instance().Submit(GameScore::Instance().Score()))
+        StoreEntryReplay(HighScore::Instance().EditedIndex());
     PlaySfxLooped("SOUND_HIGHSCORE");
     StopSfx("SOUND_THEME");
     DirectDraw::Instance().StartTransition(true);

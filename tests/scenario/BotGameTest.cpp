@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ScenarioRun.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kPlaying = 1;
+constexpr int kShowDown = 12;
+constexpr int kUsageStatus = 2;
+// 60 seconds of 50 ticks.
+constexpr int kLongestStall = 3000;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::string Field(const std::string& line, const std::string& key) {
+    const std::string pattern = "\"" + key + "\":";
+    const size_t at = line.find(pattern);
+    if (at == std::string::npos) return {};
+    const size_t end = line.find_first_of(",}", at + pattern.size());
+    return line.substr(at + pattern.size(), end - at - pattern.size());
+}
+
+// The line without its tick number.
+std::string WithoutTick(const std::string& line) {
+    const size_t comma = line.find(',');
+    return comma == std::string::npos ? line : line.substr(comma);
+}
+
+// A private data folder (links to the generated data) whose settings start with `overrides`,
+// which win over the shipped values; the game keeps its table and replays in it.
+class BotGameTest : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
+        std::string pattern = (fs::temp_directory_path() / "rj-botgame-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        data_ = dir_ / "data";
+        fs::create_directories(data_);
+        for (const auto& entry : fs::directory_iterator(RJ_DATA_DIR)) {
+            const std::string name = entry.path().filename().string();
+            if (name.starts_with("HighScore") || name == "config.txt" || name[0] == '.') continue;
+            fs::create_symlink(entry.path(), data_ / name);
+        }
+    }
+    void TearDown() override {
+        if (!dir_.empty()) fs::remove_all(dir_);
+    }
+
+    void WriteConfig(const std::string& overrides) {
+        std::ofstream(data_ / "config.txt") << overrides << ReadFile(fs::path(RJ_DATA_DIR) / "config.txt");
+    }
+
+    // Runs the game headless with the arguments; returns the exit status, fills the state lines
+    // and standard error.
+    int Run(const std::string& args, std::vector<std::string>& states, std::string& errors) {
+        const fs::path state = dir_ / "state.jsonl";
+        const fs::path err = dir_ / "stderr.txt";
+        fs::remove(state);
+        const std::string command = "'" + std::string(RJ_BINARY_DIR) +
+                                    "/reedjumper' --headless --strict-settings --data '" + data_.string() +
+                                    "' --state '" + state.string() + "' " + args + " 2> '" + err.string() + "'";
+        const int raw = std::system(command.c_str());
+        states = Lines(ReadFile(state));
+        errors = ReadFile(err);
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+
+    fs::path dir_;
+    fs::path data_;
+};
+
+TEST_F(BotGameTest, TheBotFinishesEveryLevelAndItsRecordedGamePlaysBackTheSame) {
+    // One frog per level keeps the games short; the bot still crosses all five levels.
+    WriteConfig("numFrogsToGoal 1\n");
+    for (const char* seed : {"2", "3"}) {
+        SCOPED_TRACE(std::string("seed ") + seed);
+        fs::remove(data_ / "HighScore.txt");
+        fs::remove(data_ / "HighScore-01.replay");
+        std::vector<std::string> played;
+        std::string errors;
+        ASSERT_EQ(Run(std::string("--autoplay --ticks 40000 --seed ") + seed, played, errors), 0) << errors;
+        // It reached the closing scene, typed its name and ended the program well before the cap.
+        bool showDown = false;
+        int stall = 0;
+        int firstGameTick = 0;
+        std::string progress;
+        for (size_t i = 0; i < played.size(); ++i) {
+            const std::string& line = played[i];
+            const int state = std::atoi(Field(line, "state").c_str());
+            showDown = showDown || state == kShowDown;
+            if (state == kPlaying && firstGameTick == 0) firstGameTick = static_cast<int>(i);
+            const std::string now = Field(line, "level") + Field(line, "frogsLeft") + Field(line, "lives") +
+                                    Field(line, "state") + Field(Field(line, "frog").empty() ? "" : line, "y");
+            stall = now == progress ? stall + 1 : 0;
+            progress = now;
+            ASSERT_LT(stall, kLongestStall) << "no progress for a minute at tick " << i + 1;
+        }
+        EXPECT_TRUE(showDown);
+        ASSERT_LT(played.size(), 40000u);
+        const std::string table = ReadFile(data_ / "HighScore.txt");
+        EXPECT_NE(table.find("Robo"), std::string::npos) << table;
+
+        // The game's replay, kept beside the table, plays back to the same states tick by tick.
+        ASSERT_TRUE(fs::exists(data_ / "HighScore-01.replay"));
+        fs::copy_file(data_ / "HighScore-01.replay", dir_ / "game.replay", fs::copy_options::overwrite_existing);
+        std::vector<std::string> replayed;
+        ASSERT_EQ(Run("--replay '" + (dir_ / "game.replay").string() + "'", replayed, errors), 0) << errors;
+        ASSERT_GT(firstGameTick, 0);
+        const size_t gameTicks = played.size() - static_cast<size_t>(firstGameTick);
+        ASSERT_GE(replayed.size(), gameTicks - 8);
+        size_t compared = 0;
+        for (size_t i = 0; i < replayed.size() && firstGameTick + i < played.size(); ++i) {
+            if (Field(replayed[i], "state") == "9") break;  // the replay ends where the score is offered
+            ASSERT_EQ(WithoutTick(replayed[i]), WithoutTick(played[firstGameTick + i])) << "game tick " << i + 1;
+            ++compared;
+        }
+        EXPECT_GT(compared, gameTicks - 20);
+    }
+}
+
+TEST_F(BotGameTest, AReplayOfOtherDataOrADamagedOneIsRefusedWithOneLine) {
+    WriteConfig("");
+    const fs::path replay = dir_ / "other.replay";
+    const struct {
+        const char* text;
+        const char* reason;
+    } cases[] = {
+        {"reedjumper replay 1\ngame 1.0.0\ndata 0000000000000000\nseed 1\nshadows 1\nticks 1\nT 20\nend\n",
+         "other game data"},
+        {"reedjumper replay 1\ngame 0.1\ndata 0\nseed 1\nshadows 1\nticks 1\nT 20\nend\n", "version 0.1"},
+        {"reedjumper replay 1\ngame 1.0.0\ndata 0\nseed 1\nshadows 1\nticks 2\nT 20\n", "damaged"},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(replay, std::ios::trunc) << c.text;
+        std::vector<std::string> states;
+        std::string errors;
+        EXPECT_EQ(Run("--replay '" + replay.string() + "'", states, errors), kUsageStatus) << c.reason;
+        EXPECT_NE(errors.find(c.reason), std::string::npos) << errors;
+        EXPECT_NE(errors.find(replay.string()), std::string::npos) << errors;
+        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+        EXPECT_TRUE(states.empty());
+    }
+}
+
+}  // namespace
