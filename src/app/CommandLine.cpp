@@ -80,6 +80,7 @@ const char* UsageText() {
            "                      into the high-score table and ends the program\n"
            "  --replay FILE       play a recorded game back (in a window, or with --headless),\n"
            "                      then end the program\n"
+           "  --record FILE       write the recording of every game that ends into FILE\n"
            "  --state FILE        works in a window too: the state after every tick that ran\n";
 }
 
@@ -124,6 +125,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             if (!value(result.userDir) || result.userDir.empty()) return Error("--userdir needs a folder");
         } else if (arg == "--replay") {
             if (!value(result.replayFile) || result.replayFile.empty()) return Error("--replay needs a file");
+        } else if (arg == "--record") {
+            if (!value(result.recordFile) || result.recordFile.empty()) return Error("--record needs a file");
         } else if (arg == "--input") {
             if (!value(result.inputFile)) return Error("--input needs a file");
         } else if (arg == "--state") {

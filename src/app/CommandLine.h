@@ -39,6 +39,7 @@ struct CommandLine {
     bool strictSettings = false;
     bool autoplay = false;   // the bot plays one game from the title menu
     std::string replayFile;  // a recorded game to play back
+    std::string recordFile;  // where every game's recording is written when it ends
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args);

@@ -41,6 +41,7 @@ int PlayModes::ReplayTicks() const {
 bool PlayModes::Setup(Game& game) {
     game.SetReplayStamp(RJ_VERSION, HashGameData());
     game.SetBotDemoFactory([] { return std::make_unique<BotDemoSource>(); });
+    game.SetRecordPath(options_.recordFile);
     if (replay_) {
         std::string why;
         if (!game.AcceptsReplay(*replay_, why)) {

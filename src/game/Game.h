@@ -138,6 +138,9 @@ public:
     }
     // The recording of the last game offered to the table (null before the first).
     const Replay* LastRecording() const { return lastRecording_.get(); }
+    // Also keeps the recording of every game that ends (offered to the table or abandoned) in
+    // this file.
+    void SetRecordPath(std::string path) { recordPath_ = std::move(path); }
     // Where the replay of high-score entry `index` (from 0) is kept: beside the table.
     std::string EntryReplayPath(int index) const;
     // Plays the replay of a high-score entry; false (with one line on standard error) when it
@@ -219,6 +222,7 @@ private:
     void StartAttract();
     void StoreEntryReplay(int index);
     void DrawDemoHint();
+    void DrawReplayMarks();
 
     std::unique_ptr<DemoSource> demo_;
     GameState demoReturnState_ = kStateTitleMenu;
@@ -232,6 +236,7 @@ private:
     std::unique_ptr<Replay> lastRecording_;
     std::string gameVersion_;
     std::string dataHash_;
+    std::string recordPath_;
     std::function<std::unique_ptr<DemoSource>()> botDemoFactory_;
 
     GameState state_ = kStateTitleMenu;

@@ -1,7 +1,9 @@
 #include "game/Game.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -23,6 +25,15 @@ constexpr float kHintBlinkSeconds = 0.5f;
 constexpr int kHintY = 560;
 constexpr int kScreenWidth = 800;
 constexpr int kMaxReplayEntries = 10;
+// On the high-score screen: the digit that plays an entry's replay, left of the entry's row, and
+// a line saying so below the table.
+constexpr const char* kWatchHint =
+    "Ziffer dr\xfc"
+    "cken: Partie ansehen";
+constexpr int kEntryDigitX = 160;
+constexpr int kFirstEntryY = 120;
+constexpr int kEntryRowHeight = 35;
+constexpr int kWatchHintY = 482;
 
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.find_last_of('/');
@@ -104,7 +115,11 @@ bool Game::BeforeStateChange(GameState newState) {
     const bool gameEnds = newState == kStateHighScoreSubmit || newState == kStateTitleMenu;
     if (!gameEnds) return true;
     if (recording_) {
-        // A game abandoned with Escape is not kept.
+        std::string error;
+        if (!recordPath_.empty() && !recording_->Save(recordPath_, error)) {
+            std::fprintf(stderr, "reedjumper: %s\n", error.c_str());
+        }
+        // A game abandoned with Escape is not offered to the table.
         if (newState == kStateHighScoreSubmit) lastRecording_ = std::move(recording_);
         recording_.reset();
     }
@@ -155,6 +170,7 @@ void Game::AfterFrame(float dt) {
         DrawDemoHint();
         return;
     }
+    if (state_ == kStateHighScoreTable && !HighScore::Instance().IsEditing()) DrawReplayMarks();
     if (state_ != kStateTitleMenu) {
         idleSeconds_ = 0.0f;
         return;
@@ -167,6 +183,19 @@ void Game::DrawDemoHint() {
     if (std::fmod(demoSeconds_, 2.0f * kHintBlinkSeconds) >= kHintBlinkSeconds) return;
     HUDFont& font = HUDFont::Instance();
     font.DrawText((kScreenWidth - font.TextWidth(kDemoHint)) / 2, kHintY, kDemoHint);
+}
+
+void Game::DrawReplayMarks() {
+    HUDFont& font = HUDFont::Instance();
+    bool any = false;
+    const int entries = std::min(static_cast<int>(HighScore::Instance().Entries().size()), kMaxReplayEntries);
+    for (int i = 0; i < entries; ++i) {
+        std::error_code error;
+        if (!std::filesystem::exists(EntryReplayPath(i), error)) continue;
+        any = true;
+        font.DrawText(kEntryDigitX, kFirstEntryY + i * kEntryRowHeight, StringFormat("%d", (i + 1) % 10), true);
+    }
+    if (any) font.DrawText((kScreenWidth - font.TextWidth(kWatchHint)) / 2, kWatchHintY, kWatchHint);
 }
 
 void Game::StartAttract() {

@@ -85,6 +85,8 @@ TEST(CommandLineTest, BadOptionsAreUsageErrors) {
         {"--ticks", "10"},  // runner options without --headless
         {"--mix", "m.wav"},
         {"--headless", "--mix"},
+        {"--replay"},
+        {"--record"},
     };
     for (const Args& args : cases) {
         const CommandLine c = ParseCommandLine(args);
