@@ -167,4 +167,27 @@ TEST_F(BotGameTest, AReplayOfOtherDataOrADamagedOneIsRefusedWithOneLine) {
     }
 }
 
+// A game played by hand in a window under a virtual X server (with its irregular frame steps),
+// kept with what its state dump said, tick by tick: the replay must play it back the same.
+TEST_F(BotGameTest, AGamePlayedInAWindowReplaysToItsRecordedStates) {
+    WriteConfig("");
+    const fs::path fixtures = fs::path(RJ_SOURCE_DIR) / "tests" / "scenario" / "fixtures";
+    const std::vector<std::string> expected = Lines(ReadFile(fixtures / "window-game.states"));
+    ASSERT_GT(expected.size(), 100u);
+    std::vector<std::string> replayed;
+    std::string errors;
+    ASSERT_EQ(Run("--replay '" + (fixtures / "window-game.replay").string() + "'", replayed, errors), 0) << errors;
+    ASSERT_GE(replayed.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const std::string& line = replayed[i];
+        const std::string frog = line.substr(line.find("\"frog\":"));
+        const std::string brief = Field(line, "state") + " " + Field(line, "level") + " " + Field(line, "lives") + " " +
+                                  Field(line, "frogsLeft") + " " + Field(line, "score") + " " + Field(frog, "state") +
+                                  " " + Field(frog, "x") + " " + Field(frog, "y");
+        ASSERT_EQ(brief, expected[i]) << "tick " << i + 1;
+    }
+    // Then the game is back on the title menu, where the window game was left with Escape.
+    EXPECT_EQ(Field(replayed[expected.size()], "state"), "11");
+}
+
 }  // namespace
