@@ -26,7 +26,7 @@ done
 for seed in $(seq "$first" "$last"); do
     rm -f "$data"/HighScore.*
     status=0
-    "$game" --headless --strict-settings --autoplay --data "$data" --seed "$seed" \
+    "$game" --headless --strict-settings --autoplay --data "$data" --userdir "$work/user-$seed" --seed "$seed" \
         --ticks "$max_ticks" --state "$work/$seed.jsonl" 2>"$work/$seed.err" >/dev/null || status=$?
     echo "$seed $status" >>"$work/status"
 done

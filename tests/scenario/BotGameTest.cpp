@@ -60,7 +60,9 @@ protected:
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         dir_ = pattern;
         data_ = dir_ / "data";
+        user_ = dir_ / "user";
         fs::create_directories(data_);
+        fs::create_directories(user_);
         for (const auto& entry : fs::directory_iterator(RJ_DATA_DIR)) {
             const std::string name = entry.path().filename().string();
             if (name.starts_with("HighScore") || name == "config.txt" || name[0] == '.') continue;
@@ -92,6 +94,7 @@ protected:
 
     fs::path dir_;
     fs::path data_;
+    fs::path user_;  // the player's folder: table, replays, remembered options
 };
 
 TEST_F(BotGameTest, TheBotFinishesEveryLevelAndItsRecordedGamePlaysBackTheSame) {
@@ -99,8 +102,8 @@ TEST_F(BotGameTest, TheBotFinishesEveryLevelAndItsRecordedGamePlaysBackTheSame) 
     WriteConfig("numFrogsToGoal 1\n");
     for (const char* seed : {"2", "3"}) {
         SCOPED_TRACE(std::string("seed ") + seed);
-        fs::remove(data_ / "HighScore.txt");
-        fs::remove(data_ / "HighScore-01.replay");
+        fs::remove(user_ / "HighScore.txt");
+        fs::remove(user_ / "HighScore-01.replay");
         std::vector<std::string> played;
         std::string errors;
         ASSERT_EQ(Run(std::string("--autoplay --ticks 40000 --seed ") + seed, played, errors), 0) << errors;
@@ -122,12 +125,12 @@ TEST_F(BotGameTest, TheBotFinishesEveryLevelAndItsRecordedGamePlaysBackTheSame) 
         }
         EXPECT_TRUE(showDown);
         ASSERT_LT(played.size(), 40000u);
-        const std::string table = ReadFile(data_ / "HighScore.txt");
+        const std::string table = ReadFile(user_ / "HighScore.txt");
         EXPECT_NE(table.find("Robo"), std::string::npos) << table;
 
         // The game's replay, kept beside the table, plays back to the same states tick by tick.
-        ASSERT_TRUE(fs::exists(data_ / "HighScore-01.replay"));
-        fs::copy_file(data_ / "HighScore-01.replay", dir_ / "game.replay", fs::copy_options::overwrite_existing);
+        ASSERT_TRUE(fs::exists(user_ / "HighScore-01.replay"));
+        fs::copy_file(user_ / "HighScore-01.replay", dir_ / "game.replay", fs::copy_options::overwrite_existing);
         std::vector<std::string> replayed;
         ASSERT_EQ(Run("--replay '" + (dir_ / "game.replay").string() + "'", replayed, errors), 0) << errors;
         ASSERT_GT(firstGameTick, 0);
