@@ -11,13 +11,12 @@
 #include <vector>
 
 #include "ScenarioRun.h"
+#include "world/GameState.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kPlaying = 1;
-constexpr int kShowDown = 12;
 constexpr int kUsageStatus = 2;
 // 60 seconds of 50 ticks.
 constexpr int kLongestStall = 3000;
@@ -118,8 +117,8 @@ TEST_F(BotGameTest, TheBotFinishesEveryLevelAndItsRecordedGamePlaysBackTheSame) 
         for (size_t i = 0; i < played.size(); ++i) {
             const std::string& line = played[i];
             const int state = std::atoi(Field(line, "state").c_str());
-            showDown = showDown || state == kShowDown;
-            if (state == kPlaying && firstGameTick == 0) firstGameTick = static_cast<int>(i);
+            showDown = showDown || state == kStateFinalShowDown;
+            if (state == kStatePlaying && firstGameTick == 0) firstGameTick = static_cast<int>(i);
             const std::string now = Field(line, "level") + Field(line, "frogsLeft") + Field(line, "lives") +
                                     Field(line, "state") + Field(Field(line, "frog").empty() ? "" : line, "y");
             stall = now == progress ? stall + 1 : 0;
@@ -138,7 +137,8 @@ TEST_F(BotGameTest, TheBotFinishesEveryLevelAndItsRecordedGamePlaysBackTheSame) 
         ASSERT_GE(replayed.size(), gameTicks - 8);
         size_t compared = 0;
         for (size_t i = 0; i < replayed.size() && firstGameTick + i < played.size(); ++i) {
-            if (Field(replayed[i], "state") == "9") break;  // the replay ends where the score is offered
+            // The replay ends where the score is offered: it goes back to the title menu.
+            if (Field(played[firstGameTick + i], "state") == std::to_string(kStateHighScoreSubmit)) break;
             ASSERT_EQ(WithoutTick(replayed[i]), WithoutTick(played[firstGameTick + i])) << "game tick " << i + 1;
             ++compared;
         }
@@ -190,7 +190,7 @@ TEST_F(BotGameTest, AGamePlayedInAWindowReplaysToItsRecordedStates) {
         ASSERT_EQ(brief, expected[i]) << "tick " << i + 1;
     }
     // Then the game is back on the title menu, where the window game was left with Escape.
-    EXPECT_EQ(Field(replayed[expected.size()], "state"), "11");
+    EXPECT_EQ(Field(replayed[expected.size()], "state"), std::to_string(kStateTitleMenu));
 }
 
 }  // namespace
