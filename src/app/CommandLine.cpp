@@ -58,6 +58,8 @@ const char* UsageText() {
            "  --smooth-scale      scale the picture to fill the window (the default)\n"
            "  F11 or Alt+Enter switch between full screen and window while playing\n"
            "  --nosound           play without sound\n"
+           "  --tick-times FILE   write what each game tick cost, for the benchmarks: lines\n"
+           "                      \"<tick> <processor us> <start us of the monotonic clock>\"\n"
            "headless runs (no window, no audio, virtual clock):\n"
            "  --headless [--seed N] [--dt S] [--ticks N] [--input FILE] [--state FILE]\n"
            "             [--frame TICK:FILE.bmp]... [--mix FILE.wav] [--strict-settings]\n"
@@ -133,6 +135,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             if (!value(result.stateFile)) return Error("--state needs a file");
         } else if (arg == "--mix") {
             if (!value(result.mixFile) || result.mixFile.empty()) return Error("--mix needs a file");
+        } else if (arg == "--tick-times") {
+            if (!value(result.tickTimesFile) || result.tickTimesFile.empty()) return Error("--tick-times needs a file");
         } else if (arg == "--seed") {
             if (!value(text) || !ParseUnsigned(text, result.seed))
                 return Error("--seed needs a number from 0 to 4294967295");

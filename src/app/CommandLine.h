@@ -35,7 +35,8 @@ struct CommandLine {
     std::string inputFile;
     std::string stateFile;
     std::vector<FrameRequest> frames;
-    std::string mixFile;  // headless: the mixer's output as a WAVE file
+    std::string mixFile;        // headless: the mixer's output as a WAVE file
+    std::string tickTimesFile;  // what each game tick cost, in a window or headless, for the benchmarks
     bool strictSettings = false;
     bool autoplay = false;   // the bot plays one game from the title menu
     std::string replayFile;  // a recorded game to play back

@@ -14,6 +14,7 @@
 #include "app/HeadlessRunner.h"
 #include "app/InputScript.h"
 #include "app/RememberedDisplay.h"
+#include "app/TickTimes.h"
 #include "settings/RememberedOptions.h"
 #include "app/PlayModes.h"
 #include "settings/SettingsManager.h"
@@ -82,7 +83,7 @@ std::unique_ptr<platform::Window> InitInstance(const CommandLine& options, int& 
     return window;
 }
 
-void RunMainLoop(Game& game, const std::function<void()>& afterTick) {
+void RunMainLoop(Game& game, const std::function<void()>& afterTick, TickTimes& tickTimes) {
     bool quitting = false;
     while (!quitting) {
         platform::Message msg;
@@ -97,7 +98,9 @@ void RunMainLoop(Game& game, const std::function<void()>& afterTick) {
         // A tick that did not run leaves time until the next one: wait for input meanwhile
         // instead of spinning, so that a menu does not keep a core busy. The last stretch is
         // slept precisely, since the event wait counts whole milliseconds.
+        tickTimes.Begin();
         const bool ticked = game.Tick(HasFocus());
+        if (ticked) tickTimes.End();
         if (ticked && afterTick) afterTick();
         if (!ticked && !quitting) {
             if (!HasFocus()) {
@@ -195,9 +198,12 @@ int RunGame(const CommandLine& options) {
         CommandLine runOptions = options;
         if (runOptions.ticks < 0 && modes.ReplayTicks() >= 0) runOptions.ticks = modes.ReplayTicks();
         runner = std::make_unique<HeadlessRunner>(runOptions, std::move(events));
-        if (!runner->OpenStateFile() || !runner->OpenMixFile()) return kUsageExitCode;
+        if (!runner->OpenStateFile() || !runner->OpenMixFile() || !runner->OpenTickTimesFile()) return kUsageExitCode;
         runner->InstallFrameCapture();
     }
+
+    TickTimes tickTimes;  // the runner keeps its own
+    if (!options.headless && !tickTimes.Open(options.tickTimesFile)) return kUsageExitCode;
 
     int failureStatus = kFatalExitCode;
     std::unique_ptr<platform::Window> window = InitInstance(options, failureStatus);
@@ -230,10 +236,11 @@ int RunGame(const CommandLine& options) {
             runner->SetAfterTick(afterTick);
             runner->Run(game, *window);
         } else {
-            RunMainLoop(game, afterTick);
+            RunMainLoop(game, afterTick, tickTimes);
         }
     }
 
+    tickTimes.Write();
     game.RememberOptions();
     game.Shutdown();
     sound.Shutdown();

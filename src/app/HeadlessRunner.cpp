@@ -125,7 +125,9 @@ void HeadlessRunner::Run(Game& game, platform::Window& window) {
         const std::optional<uint32_t> demoStepUs = game.DemoStepUs();
         platform::AdvanceVirtualTime(demoStepUs ? (*demoStepUs + 999) / 1000 : stepMs);
         // The main loop runs one last tick after the quit, and so does the runner.
+        tickTimes_.Begin();
         game.Tick(HasFocus());
+        tickTimes_.End();
         RecordMix();
         if (state_.is_open()) {
             state_ << DescribeGameState(game, tick, sound.TakeStartedSounds()) << '\n';
@@ -144,4 +146,5 @@ void HeadlessRunner::Run(Game& game, platform::Window& window) {
         if (afterTick_) afterTick_();
     }
     if (mix_ && mix_->Close()) std::printf("%s\n", mix_->Summary().c_str());
+    tickTimes_.Write();
 }

@@ -11,6 +11,7 @@
 #include "app/FrameCapture.h"
 #include "app/InputScript.h"
 #include "app/MixRecorder.h"
+#include "app/TickTimes.h"
 
 class Game;
 namespace platform {
@@ -32,6 +33,8 @@ public:
     bool OpenStateFile();
     // The same for the mix file (--mix); it records from the first tick to the last.
     bool OpenMixFile();
+    // The same for the tick times (--tick-times), written when the run ends.
+    bool OpenTickTimesFile() { return tickTimes_.Open(options_.tickTimesFile); }
     // Posts the events of tick 0, which the loading screen's message pump receives.
     void PostLoadingEvents(platform::Window& window) { PostEvents(0, window); }
     // Runs until the tick count is reached or the game quits. Returns after the last tick.
@@ -53,4 +56,5 @@ private:
     std::unique_ptr<platform::Gamepads> pads_;  // the scripted pads, made with the first pad line
     std::unique_ptr<MixRecorder> mix_;
     std::function<void()> afterTick_;
+    TickTimes tickTimes_;
 };

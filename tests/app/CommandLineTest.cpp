@@ -22,11 +22,12 @@ TEST(CommandLineTest, DefaultIsTheFullScreenGame) {
 }
 
 TEST(CommandLineTest, ReadsEveryOption) {
-    const CommandLine c = ParseCommandLine({"--windowed", "--nosound", "--data",  "d",         "--headless",
-                                            "--seed",     "42",        "--dt",    "0.05",      "--ticks",
-                                            "300",        "--input",   "in.txt",  "--state",   "s.jsonl",
-                                            "--frame",    "12:a.bmp",  "--frame", "3:b:c.bmp", "--strict-settings",
-                                            "--userdir",  "u",         "--mix",   "m.wav",     "--integer-scale"});
+    const CommandLine c = ParseCommandLine({"--windowed",   "--nosound", "--data",  "d",         "--headless",
+                                            "--seed",       "42",        "--dt",    "0.05",      "--ticks",
+                                            "300",          "--input",   "in.txt",  "--state",   "s.jsonl",
+                                            "--frame",      "12:a.bmp",  "--frame", "3:b:c.bmp", "--strict-settings",
+                                            "--userdir",    "u",         "--mix",   "m.wav",     "--integer-scale",
+                                            "--tick-times", "t.txt"});
     ASSERT_EQ(c.action, Action::Run) << c.error;
     EXPECT_TRUE(c.windowed);
     EXPECT_TRUE(c.displayModeGiven);
@@ -45,13 +46,14 @@ TEST(CommandLineTest, ReadsEveryOption) {
     EXPECT_TRUE(c.strictSettings);
     EXPECT_EQ(c.mixFile, "m.wav");
     EXPECT_EQ(c.integerScale, std::optional<bool>(true));
+    EXPECT_EQ(c.tickTimesFile, "t.txt");
 }
 
 TEST(CommandLineTest, TheUsageTextNamesEveryOptionTheParserTakes) {
     const std::string usage = UsageText();
     for (const char* option : {"--help", "--version", "--fullscreen", "--windowed", "--data", "--userdir", "--nosound",
                                "--headless", "--seed", "--dt", "--ticks", "--input", "--state", "--frame",
-                               "--strict-settings", "--integer-scale", "--smooth-scale"}) {
+                               "--strict-settings", "--integer-scale", "--smooth-scale", "--mix", "--tick-times"}) {
         EXPECT_NE(usage.find(std::string("  ") + option + " "), std::string::npos) << option;
         const CommandLine c = ParseCommandLine({option});
         EXPECT_EQ(c.error.find("unknown option"), std::string::npos) << option << " is taken by the parser";
@@ -87,6 +89,8 @@ TEST(CommandLineTest, BadOptionsAreUsageErrors) {
         {"--headless", "--mix"},
         {"--replay"},
         {"--record"},
+        {"--tick-times"},
+        {"--headless", "--tick-times", ""},
     };
     for (const Args& args : cases) {
         const CommandLine c = ParseCommandLine(args);
