@@ -4,27 +4,44 @@
 #include <cstddef>
 #include <cstring>
 
+// The pixel loops are built twice on x86-64, for the wide vector unit most processors have and
+// for the basic one, and the loader picks the one the processor runs.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && defined(__linux__)
+#define RJ_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define RJ_VECTOR_CLONES
+#endif
+
 namespace platform {
 namespace {
 
-constexpr uint32_t kRedBlue = 0x00FF00FF;
-constexpr uint32_t kGreen = 0x0000FF00;
 constexpr uint32_t kFullWeight = 256;
 
-// a + (b − a) · weight / 256 for the four bytes at once: red and blue in one multiply, green in
-// another (each product stays within its 16-bit lane).
-inline uint32_t Blend(uint32_t a, uint32_t b, uint32_t weight) {
-    const uint32_t keep = kFullWeight - weight;
-    const uint32_t redBlue = (((a & kRedBlue) * keep + (b & kRedBlue) * weight) >> 8) & kRedBlue;
-    const uint32_t green = (((a & kGreen) * keep + (b & kGreen) * weight) >> 8) & kGreen;
-    return redBlue | green;
+// (a · (256 − w) + b · w) / 256 for every byte: each channel of a pixel is blended alone, and no
+// product leaves 16 bits, so the loops run in the vector unit's 16-bit lanes. One weight for a
+// whole row (the vertical pass) or one per byte (the horizontal pass).
+RJ_VECTOR_CLONES void BlendBytes(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t count, uint32_t weight) {
+    const auto take = static_cast<uint16_t>(weight);
+    const auto keep = static_cast<uint16_t>(kFullWeight - weight);
+    for (size_t i = 0; i < count; ++i) {
+        out[i] = static_cast<uint8_t>(static_cast<uint16_t>(a[i] * keep + b[i] * take) >> 8);
+    }
+}
+
+RJ_VECTOR_CLONES void BlendBytes(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t count,
+                                 const uint8_t* weights) {
+    for (size_t i = 0; i < count; ++i) {
+        const auto take = static_cast<uint16_t>(weights[i]);
+        const auto keep = static_cast<uint16_t>(kFullWeight - take);
+        out[i] = static_cast<uint8_t>(static_cast<uint16_t>(a[i] * keep + b[i] * take) >> 8);
+    }
 }
 
 // Five or six bits widened to eight by repeating the top bits: 31 → 255, 63 → 255.
 inline uint32_t Widen5(uint32_t v) { return (v << 3) | (v >> 2); }
 inline uint32_t Widen6(uint32_t v) { return (v << 2) | (v >> 4); }
 
-void Convert565(const uint16_t* in, uint32_t* out, int count) {
+RJ_VECTOR_CLONES void Convert565(const uint16_t* in, uint32_t* out, int count) {
     for (int i = 0; i < count; ++i) {
         const uint32_t p = in[i];
         out[i] = (Widen5(p >> 11) << 16) | (Widen6((p >> 5) & 0x3F) << 8) | Widen5(p & 0x1F);
@@ -40,6 +57,15 @@ void Convert555(const uint16_t* in, uint32_t* out, int count) {
 
 void Convert8888(const uint32_t* in, uint32_t* out, int count) {
     for (int i = 0; i < count; ++i) out[i] = in[i] & 0x00FFFFFF;
+}
+
+// The two taps of each pixel: with a wide vector unit, eight loads at once.
+RJ_VECTOR_CLONES void Gather(const uint32_t* __restrict in, const int* __restrict first, const int* __restrict second,
+                             uint32_t* __restrict left, uint32_t* __restrict right, size_t count) {
+    for (size_t x = 0; x < count; ++x) {
+        left[x] = in[first[x]];
+        right[x] = in[second[x]];
+    }
 }
 
 uint32_t* TargetRow(const PixelTarget& target, int y) {
@@ -116,6 +142,7 @@ void FrameScaler::MakeTaps(Taps& taps, int sourceSize, int targetSize) {
     taps.first.resize(static_cast<size_t>(targetSize));
     taps.second.resize(static_cast<size_t>(targetSize));
     taps.weight.resize(static_cast<size_t>(targetSize));
+    taps.weightBytes.resize(static_cast<size_t>(targetSize) * sizeof(uint32_t));
     for (int i = 0; i < targetSize; ++i) {
         // The target pixel's centre in source pixels, in 1/256ths: (i + ½) · source / target − ½.
         const int64_t position =
@@ -127,6 +154,8 @@ void FrameScaler::MakeTaps(Taps& taps, int sourceSize, int targetSize) {
         taps.first[at] = first;
         taps.second[at] = std::min(first + 1, sourceSize - 1);
         taps.weight[at] = static_cast<uint32_t>(clamped & 0xFF);
+        std::fill_n(taps.weightBytes.begin() + static_cast<ptrdiff_t>(at * sizeof(uint32_t)), sizeof(uint32_t),
+                    static_cast<uint8_t>(taps.weight[at]));
     }
 }
 
@@ -140,12 +169,16 @@ const uint32_t* FrameScaler::ScaledRow(const FrameView& frame, int row) {
     out.resize(static_cast<size_t>(columns_.targetSize));
     sourceRow_.resize(static_cast<size_t>(frame.width));
     ConvertRow(frame, row, sourceRow_.data());
+    // The two taps of every target pixel side by side (plain loads), then one blend of the bytes.
+    const size_t count = static_cast<size_t>(columns_.targetSize);
+    left_.resize(count);
+    right_.resize(count);
     const uint32_t* in = sourceRow_.data();
     const int* first = columns_.first.data();
     const int* second = columns_.second.data();
-    const uint32_t* weight = columns_.weight.data();
-    uint32_t* dst = out.data();
-    for (int x = 0; x < columns_.targetSize; ++x) dst[x] = Blend(in[first[x]], in[second[x]], weight[x]);
+    Gather(in, first, second, left_.data(), right_.data(), count);
+    BlendBytes(reinterpret_cast<const uint8_t*>(left_.data()), reinterpret_cast<const uint8_t*>(right_.data()),
+               reinterpret_cast<uint8_t*>(out.data()), count * sizeof(uint32_t), columns_.weightBytes.data());
     scaledRow_[slot] = row;
     return out.data();
 }
@@ -168,7 +201,8 @@ void FrameScaler::DrawFiltered(const FrameView& frame, const PixelTarget& target
             std::memcpy(out, upper, static_cast<size_t>(count) * sizeof(uint32_t));
             continue;
         }
-        for (int x = 0; x < count; ++x) out[x] = Blend(upper[x], lower[x], weight);
+        BlendBytes(reinterpret_cast<const uint8_t*>(upper), reinterpret_cast<const uint8_t*>(lower),
+                   reinterpret_cast<uint8_t*>(out), static_cast<size_t>(count) * sizeof(uint32_t), weight);
     }
 }
 

@@ -8,8 +8,8 @@
 
 // Puts a presented frame into 32-bit window pixels (0x00RRGGBB) at any size, at a cost near a copy
 // of the pixels it writes: at 1:1 it only converts, at a whole factor it repeats pixels and rows,
-// and at any other size it filters bilinearly (rows scaled once each, then blended row by row, in
-// loops the compiler vectorises). Sixteen-bit channels widen by repeating their top bits, so
+// and at any other size it filters bilinearly (rows scaled once each, then blended row by row, channel
+// by channel in loops the compiler vectorises). Sixteen-bit channels widen by repeating their top bits, so
 // white stays white and a 1:1 window shows exactly the frame the headless runner captures.
 namespace platform {
 
@@ -31,9 +31,10 @@ public:
 
 private:
     struct Taps {
-        std::vector<int> first;        // source index of the left (upper) tap
-        std::vector<int> second;       // of the right (lower) tap, the same at the edge
-        std::vector<uint32_t> weight;  // of the second tap, 0 … 255
+        std::vector<int> first;            // source index of the left (upper) tap
+        std::vector<int> second;           // of the right (lower) tap, the same at the edge
+        std::vector<uint32_t> weight;      // of the second tap, 0 … 255
+        std::vector<uint8_t> weightBytes;  // the same for each byte of a target pixel
         int sourceSize = 0;
         int targetSize = 0;
     };
@@ -44,6 +45,7 @@ private:
     const uint32_t* ScaledRow(const FrameView& frame, int row);
 
     std::vector<uint32_t> sourceRow_;
+    std::vector<uint32_t> left_, right_;  // the two horizontal taps of each pixel of a scaled row
     Taps columns_;
     Taps rows_;
     std::vector<uint32_t> scaled_[2];
