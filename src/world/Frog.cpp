@@ -181,6 +181,7 @@ int Frog::SetState(int s) {
     if (s >= FS_MOVE_UP && s <= FS_ROCKET_JUMP_BOARDING) SetCarrier(nullptr);
     state_ = s;
     stateTime_ = 0.0f;
+    stateSoundStarted_ = false;
     PlayStateSounds(s);
     return s;
 }
@@ -334,7 +335,13 @@ void Frog::IdleStep(float dt) {
         context_->StopSound(kIdleSound);
         return;
     }
-    if (!context_->IsSoundPlaying(kIdleSound, true)) context_->PlaySound(kIdleSound);
+    // The croak starts when the frog comes to rest, by the frog's own time rather than by asking
+    // the sound device whether it still plays: a real device and a headless run would answer
+    // differently, and a replay must start the same sounds on the same ticks.
+    if (!stateSoundStarted_) {
+        context_->PlaySound(kIdleSound);
+        stateSoundStarted_ = true;
+    }
     const float idleLength = AnimationLength(StaticAssetKey("FROG_IDLE"));
     if (idleLength > 0.0f && stateTime_ / idleLength > 1.0f) {
         ResetStateTime();
@@ -370,9 +377,11 @@ void Frog::JumpStep(float dt) {
 }
 
 void Frog::BoxDrowningStep() {
-    if (context_ != nullptr && stateTime_ >= kBoxDrownSoundStart && stateTime_ < kBoxDrownSoundEnd &&
-        !context_->IsSoundPlaying("SOUND_FROG_DROWN", true)) {
+    // Once per sinking, counted in the frog's own time (as the idle croak).
+    if (context_ != nullptr && !stateSoundStarted_ && stateTime_ >= kBoxDrownSoundStart &&
+        stateTime_ < kBoxDrownSoundEnd) {
         context_->PlaySound("SOUND_FROG_DROWN");
+        stateSoundStarted_ = true;
     }
     if (stateTime_ >= CurrentAnimationLength()) animationDone_ = true;
 }

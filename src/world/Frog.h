@@ -115,4 +115,5 @@ private:
     float catchInsectsDistance_ = 0.0f;
     float rocketJumpLookAhead_ = 0.0f;
     bool animationDone_ = false;
+    bool stateSoundStarted_ = false;  // the sound of the current state (idle croak, sinking) has started
 };

@@ -396,3 +396,19 @@ TEST_F(FrogTest, ARefusedJumpOntoATruckLeavesTheFrogOpenToTraffic) {
         EXPECT_EQ(frog.GetState(), FS_KNOCKED_OVER) << c.why;
     }
 }
+
+TEST_F(FrogTest, AFrogAtRestCroaksOnceAndAgainEachTimeItsAnimationStartsOver) {
+    // Counted in the frog's own time, whatever the sound device says about the croak still playing,
+    // so a replay starts the croak on the same ticks as the game it recorded.
+    Frog& frog = MakeFrog(400.0f, kRow0);
+    Run(frog, 0.5f);
+    EXPECT_EQ(game.SoundCount("SOUND_FROG_IDLE"), 1);
+    Run(frog, 0.4f);
+    EXPECT_EQ(game.SoundCount("SOUND_FROG_IDLE"), 1);
+    Run(frog, 0.3f);  // the one-second animation started over
+    EXPECT_EQ(game.SoundCount("SOUND_FROG_IDLE"), 2);
+    frog.RequestMove(FS_MOVE_UP);
+    Run(frog, 1.2f);  // a jump, then at rest again on the next row
+    ASSERT_EQ(frog.GetState(), FS_IDLE);
+    EXPECT_EQ(game.SoundCount("SOUND_FROG_IDLE"), 3);
+}
