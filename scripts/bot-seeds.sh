@@ -3,7 +3,8 @@
 # levels reached, whether it reached the closing scene, score, lives lost per level and the
 # longest stretch without progress; then the completion rate and averages.
 #   scripts/bot-seeds.sh [BUILD_DIR] [FIRST_SEED] [LAST_SEED]
-# DATA=folder takes the generated data from elsewhere (default BUILD_DIR/data).
+# DATA=folder takes the generated data from elsewhere (default BUILD_DIR/data); JOBS=n plays n
+# seeds at once.
 # A run ends when the bot has typed its name and left, or after MAX_TICKS ticks (a hang).
 set -euo pipefail
 build=${1:-build}
@@ -23,13 +24,17 @@ for f in "${DATA:-$build/data}"/*; do
     ln -s "$(realpath "$f")" "$data/$(basename "$f")"
 done
 
-for seed in $(seq "$first" "$last"); do
-    rm -f "$data"/HighScore.*
-    status=0
+# JOBS=n plays n seeds at once (each game keeps its table in a user folder of its own).
+play_seed() {
+    local seed=$1 status=0
     "$game" --headless --strict-settings --autoplay --data "$data" --userdir "$work/user-$seed" --seed "$seed" \
         --ticks "$max_ticks" --state "$work/$seed.jsonl" 2>"$work/$seed.err" >/dev/null || status=$?
-    echo "$seed $status" >>"$work/status"
-done
+    echo "$status" >"$work/$seed.status"
+}
+export -f play_seed
+export game data work max_ticks
+seq "$first" "$last" | xargs -P "${JOBS:-1}" -I{} bash -c 'play_seed {}'
+for seed in $(seq "$first" "$last"); do echo "$seed $(cat "$work/$seed.status" 2>/dev/null || echo '?')"; done >"$work/status"
 
 python3 - "$work" "$first" "$last" <<'PY'
 import json, sys

@@ -41,9 +41,19 @@ GamePlanWorld::GamePlanWorld(const World& world, const Limits& limits) : world_(
     if (lowest >= 0) {
         firstRow_ = lowest;
         rows_.assign(static_cast<size_t>(highest - lowest + 1), nullptr);
+        rowBlockers_.resize(rows_.size());
+        rowBoxes_.resize(rows_.size());
         for (const auto& area : world.GetAreas()) {
-            for (const auto& track : area->GetTracks())
-                rows_[static_cast<size_t>(track->GetRow() - lowest)] = track.get();
+            for (const auto& track : area->GetTracks()) {
+                const auto row = static_cast<size_t>(track->GetRow() - lowest);
+                rows_[row] = track.get();
+                // Sorted out once per plan: the search asks about the same rows thousands of times.
+                for (const auto& object : track->GetObjects()) {
+                    if (const auto* blocker = dynamic_cast<const BlockingObject*>(object.get()))
+                        rowBlockers_[row].push_back(blocker);
+                    if (dynamic_cast<const Box*>(object.get())) rowBoxes_[row].push_back(object.get());
+                }
+            }
         }
     }
     for (const auto& object : world.GetPlacedObjects()) {
@@ -65,11 +75,9 @@ bool GamePlanWorld::IsBlockedAfter(int x, int y, float t) const {
     for (const BlockingObject* blocker : fixedBlockers_) {
         if (blocker->IsBlocking(x, y)) return true;
     }
-    const ObjectTrack* track = y >= 0 ? TrackOnRow(y / rowHeight_) : nullptr;
-    if (!track) return false;
-    for (const auto& object : track->GetObjects()) {
-        const auto* blocker = dynamic_cast<const BlockingObject*>(object.get());
-        if (!blocker) continue;
+    const int index = y >= 0 ? y / rowHeight_ - firstRow_ : -1;
+    if (index < 0 || index >= static_cast<int>(rowBlockers_.size())) return false;
+    for (const BlockingObject* blocker : rowBlockers_[static_cast<size_t>(index)]) {
         if (blocker->IsBlockingAfter(x, y, t) || blocker->IsBlockingAfter(x - kTrafficMargin, y, t) ||
             blocker->IsBlockingAfter(x + kTrafficMargin, y, t) || blocker->IsBlockingAfter(x, y - kTrafficMarginY, t) ||
             blocker->IsBlockingAfter(x, y + kTrafficMarginY, t)) {
@@ -143,8 +151,7 @@ bool GamePlanWorld::IsAmbushed(int x, int y, float t, bool idle) const {
     }
     if (const ObjectTrack* above = TrackOnRow(row + 1)) {
         const float sweep = std::fabs(above->GetSpeed()) * limits_.tickSeconds + kBoxReach;
-        for (const auto& object : above->GetObjects()) {
-            if (!dynamic_cast<const Box*>(object.get())) continue;
+        for (const TrackObject* object : rowBoxes_[static_cast<size_t>(row + 1 - firstRow_)]) {
             const float bx = object->GetX() + above->GetSpeed() * t;
             if (std::fabs(bx - fx) <= sweep) return true;
         }

@@ -45,4 +45,6 @@ private:
     int firstRow_ = 0;
     std::vector<const ObjectTrack*> rows_;  // from firstRow_ upwards; null where no track lies
     std::vector<const BlockingObject*> fixedBlockers_;
+    std::vector<std::vector<const BlockingObject*>> rowBlockers_;  // the tracks' blockers, by row as rows_
+    std::vector<std::vector<const TrackObject*>> rowBoxes_;        // the tracks' boxes, by row as rows_
 };
