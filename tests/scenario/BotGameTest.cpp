@@ -43,6 +43,14 @@ std::string Field(const std::string& line, const std::string& key) {
     return line.substr(at + pattern.size(), end - at - pattern.size());
 }
 
+// The list of sounds started in the line's tick, as written.
+std::string SoundsOf(const std::string& line) {
+    const size_t at = line.find("\"sounds\":[");
+    if (at == std::string::npos) return {};
+    const size_t begin = at + std::string("\"sounds\":").size();
+    return line.substr(begin, line.find(']', begin) + 1 - begin);
+}
+
 // The line without its tick number.
 std::string WithoutTick(const std::string& line) {
     const size_t comma = line.find(',');
@@ -170,8 +178,9 @@ TEST_F(BotGameTest, AReplayOfOtherDataOrADamagedOneIsRefusedWithOneLine) {
     }
 }
 
-// A game played by hand in a window under a virtual X server (with its irregular frame steps),
-// kept with what its state dump said, tick by tick: the replay must play it back the same.
+// A game played in a window under a virtual X server with sound on (its irregular frame steps in
+// microseconds, a pause, two lost lives, the croaks of a frog at rest), kept with what its state
+// dump said, tick by tick: the replay must play it back the same, sounds included.
 TEST_F(BotGameTest, AGamePlayedInAWindowReplaysToItsRecordedStates) {
     WriteConfig("");
     const fs::path fixtures = fs::path(RJ_SOURCE_DIR) / "tests" / "scenario" / "fixtures";
@@ -186,7 +195,7 @@ TEST_F(BotGameTest, AGamePlayedInAWindowReplaysToItsRecordedStates) {
         const std::string frog = line.substr(line.find("\"frog\":"));
         const std::string brief = Field(line, "state") + " " + Field(line, "level") + " " + Field(line, "lives") + " " +
                                   Field(line, "frogsLeft") + " " + Field(line, "score") + " " + Field(frog, "state") +
-                                  " " + Field(frog, "x") + " " + Field(frog, "y");
+                                  " " + Field(frog, "x") + " " + Field(frog, "y") + " " + SoundsOf(line);
         ASSERT_EQ(brief, expected[i]) << "tick " << i + 1;
     }
     // Then the game is back on the title menu, where the window game was left with Escape.
