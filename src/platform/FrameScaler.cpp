@@ -5,8 +5,10 @@
 #include <cstring>
 
 // The pixel loops are built twice on x86-64, for the wide vector unit most processors have and
-// for the basic one, and the loader picks the one the processor runs.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && defined(__linux__)
+// for the basic one, and the loader picks the one the processor runs. Not under the sanitizers:
+// the loader's choice runs before they are set up (under the thread sanitizer it crashes).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && defined(__linux__) && \
+    !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__)
 #define RJ_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 #else
 #define RJ_VECTOR_CLONES
