@@ -170,13 +170,14 @@ for target in "${targets[@]}"; do
 done
 for i in "${!pids[@]}"; do wait "${pids[$i]}" || true; done
 
-printf '%-14s %10s %8s %8s %9s  %s\n' target executions exec/s coverage corpus result
+printf '%-14s %10s %8s %8s %8s %9s  %s\n' target executions exec/s cov ft corpus result
 for target in "${targets[@]}"; do
     log=$work/logs/$target.log
     [ -f "$log" ] || echo "scripts/fuzz.sh: $target did not run" >"$log"
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
     cov=$(grep -oE 'cov: [0-9]+' "$log" | tail -1 | cut -d' ' -f2)
+    features=$(grep -oE 'ft: [0-9]+' "$log" | tail -1 | cut -d' ' -f2)
     units=$(find "$work/corpus/$target" -type f | wc -l)
     # Slow units are noted by libFuzzer but are no finding; crashes, leaks, hangs and memory are.
     found=$(find "$work/findings/$target" -type f \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' \
@@ -186,7 +187,7 @@ for target in "${targets[@]}"; do
         result="FINDING ${found:-(see $log)}"
         status=1
     fi
-    printf '%-14s %10s %8s %8s %9s  %s\n' "$target" "${runs:-?}" "${speed:-?}" "${cov:-?}" "$units" "$result"
+    printf '%-14s %10s %8s %8s %8s %9s  %s\n' "$target" "${runs:-?}" "${speed:-?}" "${cov:-?}" "${features:-?}" "$units" "$result"
 done
 if [ $status -ne 0 ]; then
     echo "scripts/fuzz.sh: findings and logs are kept in $work" >&2
