@@ -43,9 +43,11 @@ status = dict(line.split() for line in open(f"{work}/status"))
 SHOWDOWN, DYING, PLAYING = 12, 4, 1
 rows, finished, scores, levels_reached = [], 0, [], []
 deaths_per_level = [0] * 5
+level_seconds = [[] for _ in range(5)]  # play time of each finished level, over the runs
 for seed in range(first, last + 1):
     level_max, showdown, score, deaths = 0, False, 0, [0] * 5
     last_state, stall, longest_stall, key, ticks = None, 0, 0, None, 0
+    play_ticks = [0] * 5
     try:
         lines = open(f"{work}/{seed}.jsonl")
     except OSError:
@@ -56,6 +58,7 @@ for seed in range(first, last + 1):
         state = s["state"]
         if s["level"] is not None and state in (PLAYING, DYING, 5):
             level_max = max(level_max, s["level"])
+            play_ticks[min(s["level"], 4)] += 1
         if state == SHOWDOWN:
             showdown = True
         if state == DYING and last_state != DYING and s["level"] is not None:
@@ -74,6 +77,8 @@ for seed in range(first, last + 1):
     levels_reached.append(level_max + 1)
     for i in range(5):
         deaths_per_level[i] += deaths[i]
+        if i < level_max or (i == 4 and showdown):
+            level_seconds[i].append(play_ticks[i] * 0.02)
     rows.append((seed, status.get(str(seed), "?"), level_max + 1, "yes" if showdown else "no", score,
                  " ".join(str(d) for d in deaths), longest_stall * 0.02, ticks))
 print(f"{'seed':>4} {'exit':>4} {'levels':>6} {'finale':>6} {'score':>7}  {'lives lost L1..L5':<17} {'stall s':>7} {'ticks':>6}")
@@ -83,5 +88,7 @@ n = len(rows)
 print(f"completion: {finished}/{n} reached the closing scene ({100.0 * finished / n:.0f} %)")
 print(f"levels reached: average {sum(levels_reached) / n:.2f} of 5")
 print(f"score: average {sum(scores) / n:.0f}")
+print("play seconds per finished level (average): " + ", ".join(
+    f"L{i + 1} {sum(t) / len(t):.0f}" if t else f"L{i + 1} -" for i, t in enumerate(level_seconds)))
 print("lives lost per level (all runs): " + ", ".join(f"L{i + 1} {d} ({d / n:.2f}/run)" for i, d in enumerate(deaths_per_level)))
 PY
