@@ -92,7 +92,8 @@ protected:
         fs::remove(state);
         const std::string command = "'" + std::string(RJ_BINARY_DIR) +
                                     "/reedjumper' --headless --strict-settings --data '" + data_.string() +
-                                    "' --state '" + state.string() + "' " + args + " 2> '" + err.string() + "'";
+                                    "' --userdir '" + user_.string() + "' --state '" + state.string() + "' " + args +
+                                    " 2> '" + err.string() + "'";
         const int raw = std::system(command.c_str());
         states = Lines(ReadFile(state));
         errors = ReadFile(err);
@@ -200,6 +201,43 @@ TEST_F(BotGameTest, AGamePlayedInAWindowReplaysToItsRecordedStates) {
     }
     // Then the game is back on the title menu, where the window game was left with Escape.
     EXPECT_EQ(Field(replayed[expected.size()], "state"), std::to_string(kStateTitleMenu));
+}
+
+// Half a minute untouched on the title menu starts the demo (the bot, as no entry has a replay);
+// a click ends it without its release pressing the button under it, a key ends the next one, and
+// neither demo is recorded or touches the table.
+TEST_F(BotGameTest, TheIdleTitleMenuPlaysADemoThatAKeyOrAClickEnds) {
+    WriteConfig("");
+    const fs::path script = dir_ / "script.txt";
+    std::ofstream(script) << "1600 down 650 540\n"  // on the exit button
+                             "1601 up 650 540\n"
+                             "3250 key 32\n";
+    const fs::path record = dir_ / "record.replay";
+    std::vector<std::string> states;
+    std::string errors;
+    ASSERT_EQ(Run("--seed 4 --ticks 3300 --input '" + script.string() + "' --record '" + record.string() + "'", states,
+                  errors),
+              0)
+        << errors;
+    ASSERT_EQ(states.size(), 3300u) << "the release on the exit button must not end the program";
+    auto stateAt = [&states](size_t tick) { return std::atoi(Field(states[tick - 1], "state").c_str()); };
+    size_t demoStart = 0;
+    for (size_t tick = 1; tick <= 1599 && demoStart == 0; ++tick) {
+        if (stateAt(tick) != kStateTitleMenu) demoStart = tick;
+    }
+    // 30 seconds of 50 ticks after the first title tick.
+    EXPECT_GE(demoStart, 1495u);
+    EXPECT_LE(demoStart, 1505u);
+    EXPECT_EQ(stateAt(1599), kStatePlaying);
+    EXPECT_EQ(stateAt(1600), kStateTitleMenu);
+    EXPECT_EQ(stateAt(1601), kStateTitleMenu);
+    // The idle time starts again: the next demo comes half a minute after the click.
+    EXPECT_EQ(stateAt(3050), kStateTitleMenu);
+    EXPECT_EQ(stateAt(3249), kStatePlaying);
+    EXPECT_EQ(stateAt(3250), kStateTitleMenu);
+    EXPECT_EQ(stateAt(3300), kStateTitleMenu);
+    EXPECT_FALSE(fs::exists(record)) << "a demo is not recorded";
+    EXPECT_FALSE(fs::exists(user_ / "HighScore-01.replay"));
 }
 
 }  // namespace
