@@ -71,6 +71,8 @@ bool Game::Tick(bool hasFocus) {
     BeginTick(static_cast<uint32_t>(*stepUs));
     RunFrameHandler(dt);
     AfterFrame(dt);
+    // Keys read for the first time during play (a level's lanes, its insects) may be missing too.
+    EndOnDamagedSettings();
     SpriteManager::Instance().CheckInvalidSprites();
     DirectDraw& display = DirectDraw::Instance();
     display.AdvanceTransition(std::min(dt, DirectDraw::kMaxTransitionStep));

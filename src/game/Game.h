@@ -208,6 +208,9 @@ private:
     void StopIdleSound();
     // The music sounds onto the music's volume, and both volumes to the mixer.
     void ApplyVolumes();
+    // A settings key the game needed was missing or no number: the file is damaged, the values
+    // the game now runs with are zeros, so it ends with status 1 (the key is named already).
+    bool EndOnDamagedSettings();
 
     // Recording and demos (GameDemo.cpp). InterceptInput sees every input first: true when it
     // was consumed (it ended a demo, or picked a replay to watch).
@@ -246,6 +249,8 @@ private:
     uint64_t lastTickUs_ = 0;  // when the last tick ran, for a replay's own steps
 
     bool soundAvailable_ = false;
+    bool settingsLoaded_ = false;
+    bool damagedSettingsEnded_ = false;
     bool musicOn_ = true;
     bool shadowsOn_ = true;
     int musicVolume_ = VolumeSteps::kMax;

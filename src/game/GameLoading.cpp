@@ -87,6 +87,8 @@ bool Game::LoadSettings() {
     scrollAccelerationPPS_ = settings.GetFloat("scrollAccelerationPPS");
     inGoalDistance_ = settings.GetFloat("inGoalDistance");
     inGameSoundThemeVolumedB_ = settings.GetFloat("inGameSoundThemeVolumedB");
+    settingsLoaded_ = true;
+    if (EndOnDamagedSettings()) return false;
     deathWaitTimer_ = 0.0f;
     finalScrollTimer_ = 0.0f;
     showDownTimer_ = 0.0f;
@@ -99,6 +101,13 @@ bool Game::LoadSettings() {
         while (!credits.IsEndOfFile() && credits.ReadLine(line, sizeof line)) creditsLines_.emplace_back(line);
         credits.Close();
     }
+    return true;
+}
+
+bool Game::EndOnDamagedSettings() {
+    if (!settingsLoaded_ || damagedSettingsEnded_ || SettingsManager::Instance().ProblemKeys().empty()) return false;
+    damagedSettingsEnded_ = true;
+    platform::PostQuitMessage(kBadSettingsExitCode);
     return true;
 }
 

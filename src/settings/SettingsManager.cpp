@@ -76,6 +76,9 @@ bool SettingsManager::HasKey(const std::string& key) const {
 void SettingsManager::Report(const std::string& key, const std::string& what) {
     if (std::find(problemKeys_.begin(), problemKeys_.end(), key) != problemKeys_.end()) return;
     problemKeys_.push_back(key);
+    // The first bad key already says the file is damaged; a file cut short or overwritten would
+    // otherwise print a line for each of its hundreds of keys.
+    if (problemKeys_.size() > 1) return;
     const std::string file = files_.empty() ? "config.txt" : files_.front()->Path();
     std::fprintf(stderr, "%s: %s '%s'\n", file.c_str(), what.c_str(), key.c_str());
     if (strict_) std::exit(1);

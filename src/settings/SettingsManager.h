@@ -12,9 +12,11 @@ class SettingsFile;
 // Holds "config.txt" as raw lines and answers typed look-ups by key. Keys match without regard
 // to letter case; each answer is cached under the key exactly as the caller spelled it.
 //
-// The game needs every key it reads. A missing key or a value that is no number gives 0 / false
-// and one line on standard error, the first time, naming the file and the key; in strict mode
-// (the headless runner and the tests of the shipped data) it ends the process with status 1.
+// The game needs every key it reads. A missing key or a value that is no number gives 0 / false;
+// the first such key is named on standard error with the file (later ones are only listed in
+// ProblemKeys, so a damaged file gives one line); in strict mode (the headless runner and the
+// tests of the shipped data) it ends the process with status 1 at once. The game ends with
+// status 1 when ProblemKeys is not empty.
 //
 // Every value has a range (SettingRanges). One outside it is named once on standard error with
 // the range; most are then limited to the range and the game plays on, but a value that shapes

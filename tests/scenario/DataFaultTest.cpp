@@ -73,7 +73,7 @@ std::vector<std::string> FilesToDamage() {
     }
     std::sort(all.begin(), all.end());
     if (std::getenv("RJ_FAULT_ALL")) return all;
-    // config.txt is left to the settings tests: without its keys the game has nothing to run.
+    // config.txt has a test of its own below, with the key each damage must name.
     const char* const picks[] = {"credits.txt",
                                  "arbitraryobjects_00_00.txt",
                                  "hudfont.fnt",
@@ -107,7 +107,9 @@ struct Outcome {
     std::string errors;
 };
 
-Outcome RunWith(const std::string& target, Damage damage, uint32_t seed) {
+// Runs the game on the generated data with `target` replaced by `contents` (left out when
+// `contents` is empty and `missing` is set).
+Outcome RunWithContents(const std::string& target, const std::string& contents, bool missing) {
     static int runNumber = 0;
     const fs::path dir =
         fs::temp_directory_path() / ("rj_fault_" + std::to_string(::getpid()) + "_" + std::to_string(++runNumber));
@@ -118,9 +120,7 @@ Outcome RunWith(const std::string& target, Damage damage, uint32_t seed) {
         const std::string name = entry.path().filename().string();
         if (name[0] == '.' || Lower(name).starts_with("highscore.txt") || name == "ReedJumper.dat") continue;
         if (name == target) {
-            if (damage != Damage::Missing) {
-                std::ofstream(data / name, std::ios::binary) << DamagedBytes(ReadAll(entry.path()), damage, seed);
-            }
+            if (!missing) std::ofstream(data / name, std::ios::binary) << contents;
             continue;
         }
         fs::create_symlink(entry.path(), data / name);
@@ -141,6 +141,25 @@ Outcome RunWith(const std::string& target, Damage damage, uint32_t seed) {
     }
     fs::remove_all(dir);
     return outcome;
+}
+
+Outcome RunWith(const std::string& target, Damage damage, uint32_t seed) {
+    const std::string bytes = ReadAll(fs::path(RJ_DATA_DIR) / target);
+    return RunWithContents(target, DamagedBytes(bytes, damage, seed), damage == Damage::Missing);
+}
+
+// The generated settings with the line of `key` changed by `edit` (removed when it gives "").
+std::string ConfigWithLine(const std::string& key, const std::string& replacement) {
+    std::istringstream in(ReadAll(fs::path(RJ_DATA_DIR) / "config.txt"));
+    std::string out;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(key + " ", 0) == 0) {
+            if (!replacement.empty()) out += replacement + "\n";
+            continue;
+        }
+        out += line + "\n";
+    }
+    return out;
 }
 
 }  // namespace
@@ -187,5 +206,35 @@ TEST(DataFaultTest, RunnerOptionsThatCannotWorkAreNamed) {
         EXPECT_NE(r.exitStatus, 0) << c.named << "\n" << r.errors;
         EXPECT_NE(r.errors.find(c.named), std::string::npos) << r.errors;
         EXPECT_EQ(std::count(r.errors.begin(), r.errors.end(), '\n'), 1) << r.errors;
+    }
+}
+
+// A damaged settings file cannot be played with: every value it lacks would be 0 (no lanes, no
+// time, no lives). The game names the file and the first key it could not read on one line and
+// ends with status 1, whether the key is read at the start or only when a level is built.
+TEST(DataFaultTest, ADamagedSettingsFileEndsWithOneLineNamingTheFirstBadKey) {
+    if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
+    const std::string config = ReadAll(fs::path(RJ_DATA_DIR) / "config.txt");
+    ASSERT_NE(config.find("\ntrackSpeed_01_02 "), std::string::npos) << "the sample key left the settings";
+    struct Case {
+        const char* what;
+        std::string contents;
+        const char* named;  // the key the line must name, or "" for any
+    };
+    const Case cases[] = {
+        {"empty", "", ""},
+        {"half", config.substr(0, config.size() / 2), ""},
+        {"random", DamagedBytes(config, Damage::Random, 5), ""},
+        // Read at the start, and only when the second level's lanes are built at a game's start.
+        {"lives without a number", ConfigWithLine("numFrogLifes", "numFrogLifes four"), "numFrogLifes"},
+        {"a lane's speed removed", ConfigWithLine("trackSpeed_01_02", ""), "trackSpeed_01_02"},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = RunWithContents("config.txt", c.contents, false);
+        const std::string what = std::string(c.what) + ": " + o.how + "\n" + o.errors;
+        EXPECT_EQ(o.status, 1) << what;
+        EXPECT_EQ(std::count(o.errors.begin(), o.errors.end(), '\n'), 1) << what;
+        EXPECT_NE(o.errors.find("config.txt"), std::string::npos) << what;
+        EXPECT_NE(o.errors.find(std::string("'") + c.named), std::string::npos) << what;
     }
 }
