@@ -7,7 +7,9 @@
 #include "game/Game.h"
 #include "app/StateDump.h"
 #include "app/WindowProcedure.h"
+#include "gfx/DirectDraw.h"
 #include "platform/Clock.h"
+#include "platform/DisplayDevice.h"
 #include "platform/Gamepads.h"
 #include "platform/MessageQueue.h"
 #include "platform/Messages.h"
@@ -84,6 +86,10 @@ void HeadlessRunner::PostEvents(int tick, platform::Window& window) {
         case Kind::Quit:
             // As the window's close button: close, destroy, quit.
             platform::PostMessage(&window, platform::WM_CLOSE, 0, 0);
+            break;
+        case Kind::LoseSurfaces:
+            // Before this tick's drawing: the draws find the surfaces lost and the game restores them.
+            if (platform::DisplayDevice* device = DirectDraw::Instance().GetDevice()) device->LoseAllSurfaces();
             break;
         // Pads go through the same translation as SDL's controller events.
         case Kind::PadAdded: pads_->Added(event.a); break;

@@ -24,6 +24,7 @@ constexpr std::array kSyntax{
     EventSyntax{"up", InputEvent::Kind::Up, 2, -32768, 32767},
     EventSyntax{"focus", InputEvent::Kind::Focus, 1, 0, 1},
     EventSyntax{"quit", InputEvent::Kind::Quit, 0, 0, 0},
+    EventSyntax{"lose", InputEvent::Kind::LoseSurfaces, 0, 0, 0},
 };
 
 // Pad buttons by their script names, in platform::PadButton order.
@@ -108,7 +109,7 @@ bool ParseInputScript(std::istream& in, const std::string& name, std::vector<Inp
         }
         std::string word;
         if (!(words >> word)) {
-            error = where + "an event (key, char, down, up, focus, quit or pad) must follow the tick";
+            error = where + "an event (key, char, down, up, focus, quit, lose or pad) must follow the tick";
             return false;
         }
         if (word == "pad") {

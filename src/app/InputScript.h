@@ -11,6 +11,7 @@
 //   up <x> <y>     left button released
 //   focus <0|1>    the window loses or gains the focus
 //   quit           the window is closed
+//   lose           every display surface is lost, as when another program takes the screen
 //   pad <id> added|removed            a gamepad is plugged in or pulled out
 //   pad <id> down|up <button>         a pad button goes down or up: up, down, left, right (the
 //                                     d-pad), a, b, start, back
@@ -18,7 +19,7 @@
 // Blank lines are ignored; '#' starts a comment. Ticks count from 1; the events of tick 0 arrive
 // while the game is still loading.
 struct InputEvent {
-    enum class Kind { Key, Char, Down, Up, Focus, Quit, PadAdded, PadRemoved, PadDown, PadUp, PadStick };
+    enum class Kind { Key, Char, Down, Up, Focus, Quit, LoseSurfaces, PadAdded, PadRemoved, PadDown, PadUp, PadStick };
     int tick = 0;
     Kind kind = Kind::Key;
     int a = 0;  // key, character, x, focus; a pad's id
