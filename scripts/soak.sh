@@ -4,7 +4,8 @@
 #   scripts/soak.sh [--ticks N] [--seed N] [--build DIR] [--keep DIR]
 #
 # Plays N ticks (default 180000, one hour of game time) with seeded random keys that start a game
-# from the title, steer the frog and type a name after a game over, or with the player bot when
+# from the title, steer the frog, type a name after a game over and leave the table (so games
+# follow each other), or with the player bot when
 # the game offers --autoplay. Every tick's state must be sane: score >= 0, lives between 0 and the
 # most a game can have, the frog inside the world. Resident memory is sampled every half second;
 # after the first game it must stay within 10 % of its value at the end (no growth per game).
@@ -60,6 +61,8 @@ for tick in range(2, ticks + 1):
         print(tick, "key", 83)  # S: a new game when the title shows
     elif tick % 89 == 0:
         print(tick, "char", rng.choice([65, 69, 82, 13]))  # a name, then Enter saves it
+    elif tick % 211 == 0:
+        print(tick, "key", 77)  # M: from the high-score table back to the title, for the next game
     elif tick % 6 == 0:
         print(tick, "key", rng.choice(arrows + arrows + arrows + [38, 38, 32]))
 EOF
