@@ -37,8 +37,12 @@ public:
     std::string FilePath() const;
     // Where older versions kept it: in the data folder.
     static std::string DataFolderPath();
-    // Tests and the runner may point the table at another file.
-    void SetFilePath(const std::string& path) { filePathOverride_ = path; }
+    // Tests and the runner may point the table at another file; a failure to write it is told
+    // once per file.
+    void SetFilePath(const std::string& path) {
+        filePathOverride_ = path;
+        saveFailureReported_ = false;
+    }
 
     static bool IsAllowedChar(int code);
     static uint32_t Hash(std::string_view bytes);
