@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "PlayScenario.h"
 #include "ScenarioRun.h"
 #include "world/GameState.h"
 
@@ -238,6 +239,48 @@ TEST_F(BotGameTest, TheIdleTitleMenuPlaysADemoThatAKeyOrAClickEnds) {
     EXPECT_EQ(stateAt(3300), kStateTitleMenu);
     EXPECT_FALSE(fs::exists(record)) << "a demo is not recorded";
     EXPECT_FALSE(fs::exists(user_ / "HighScore-01.replay"));
+}
+
+// A game that makes the table keeps its recording beside it: the entries below move down with
+// their replays and the one pushed off loses its own. A digit on the table plays an entry's
+// replay, which returns to the table without entering it again.
+TEST(EntryReplayTest, ANewEntryKeepsItsReplayTheOthersMoveDownAndADigitPlaysIt) {
+    if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
+    const PlayData data({{"levelTimeSeconds", "1.0"}, {"numFrogLifes", "1"}});
+    const std::vector<std::pair<int, std::string>> before = {
+        {1000, "Lorimeth"}, {900, "Wendal"}, {800, "Brisko"}, {700, "Tarvold"}, {600, "Sunya"},
+        {500, "Ulmaris"},   {400, "Fendar"}, {300, "Orno"},   {-1, "Velisto"},  {-2, "Kemaril"}};
+    data.WriteHighScores(HighScoreFileText(before));
+    const fs::path user = data.HighScoreFile().parent_path();
+    std::ofstream(user / "HighScore-08.replay") << "the replay of entry 8\n";
+    std::ofstream(user / "HighScore-09.replay") << "the replay of entry 9\n";
+    std::ofstream(user / "HighScore-10.replay") << "the replay of entry 10\n";
+    // S starts; the frog runs out of time at once; the name is typed and saved on the table;
+    // then 9 plays the new ninth entry's game.
+    const ScenarioResult r = data.Run("2 key 83\n600 char 74\n601 char 13\n620 key 57\n", 1200);
+    ASSERT_EQ(r.exitStatus, 0) << r.errors;
+
+    auto text = [](const fs::path& path) {
+        std::ifstream in(path);
+        std::stringstream all;
+        all << in.rdbuf();
+        return all.str();
+    };
+    EXPECT_EQ(text(user / "HighScore-08.replay"), "the replay of entry 8\n");
+    EXPECT_EQ(text(user / "HighScore-10.replay"), "the replay of entry 9\n");
+    EXPECT_EQ(text(user / "HighScore-09.replay").rfind("reedjumper replay ", 0), 0u) << "the new entry's game";
+    EXPECT_FALSE(fs::exists(user / "HighScore-11.replay"));
+
+    EXPECT_EQ(r.IntAt(619, "state"), kStateHighScoreTable);
+    EXPECT_EQ(r.IntAt(620, "state"), kStatePlaying) << "the digit plays the entry's game";
+    const int back = FirstTickWith(r, "state", kStateHighScoreTable, 621);
+    ASSERT_GT(back, 700) << "the replayed game ends where its score was offered";
+    EXPECT_EQ(FirstTickWith(r, "state", kStateHighScoreSubmit, 621), 0) << "a replay never enters the table";
+    EXPECT_EQ(r.IntAt(1200, "state"), kStateHighScoreTable);
+    std::vector<std::pair<int, std::string>> after = before;
+    after.insert(after.begin() + 8, {0, "J"});
+    after.pop_back();
+    EXPECT_EQ(data.ReadHighScores(), HighScoreFileText(after));
 }
 
 }  // namespace
