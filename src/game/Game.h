@@ -184,10 +184,21 @@ private:
     void UpdateAfterDeath(float dt);
     void UpdateGameOver(float dt);
     void UpdateFinalShowDown(float dt);
-    // Scroll, background, frog and areas (the frog under the traffic where it walks on a road);
-    // with `checkCollisions`, the frame's death check after they moved. True when the frog died,
-    // and then the top layers are not drawn (GamePlay.cpp).
-    bool UpdateScene(float dt, bool forceMove, bool checkCollisions);
+    // How a play state's frame differs from the frame of a frog dying in traffic (GamePlay.cpp).
+    struct SceneStep {
+        bool scroll = true;            // the view follows the frog and scrolls; else it stands
+        bool moveBackground = true;    // else the background stands still
+        bool forceMove = false;        // every track moves, even the one the frog lies on
+        bool stepFrog = true;          // else the frog is only drawn, over the areas
+        bool checkCollisions = false;  // the frame's death check once everything moved
+        bool checkGoal = false;        // the frame's goal check once the frog is known alive
+        bool blinkLastLife = false;    // the HUD's last-life warning
+        bool menuSounds = false;       // the sounds as on a menu (nothing of play goes on)
+    };
+    // The one recipe of a play frame: scroll, background, frog and areas (the frog under the
+    // traffic where it walks on a road), the death check, top layers, goal check, insects, score,
+    // HUD and sounds. True when the frog died; the frame then ends before the top layers.
+    bool StepScene(float dt, const SceneStep& step);
     bool FrogDrawnUnderTraffic() const;
     void StartLevel();
     void UpdateLevelTime(float dt);

@@ -61,19 +61,33 @@ void Game::UpdateLevelTime(float dt) {
 
 bool Game::FrogDrawnUnderTraffic() const { return frog_ && world_ && world_->DrawsFrogUnderTraffic(*frog_); }
 
-bool Game::UpdateScene(float dt, bool forceMove, bool checkCollisions) {
-    if (!world_) return false;
-    Scroller& scroller = world_->GetScroller();
-    if (frog_) scroller.FollowFrog(frog_->GetVisiblePosition());
-    scroller.UpdateScroll(dt);
-    world_->UpdateBackground(dt);
-    // Road traffic passes over a frog on the road; on the river the frog rides on top.
-    const bool frogFirst = FrogDrawnUnderTraffic();
-    if (frog_ && frogFirst) frog_->Update(dt);
-    world_->UpdateAreas(dt, forceMove);
-    if (frog_ && !frogFirst) frog_->Update(dt);
-    if (checkCollisions && frog_ && CheckFrogCollisions(*frog_, *world_, *this)) return true;
-    world_->DrawTopLayer();
+bool Game::StepScene(float dt, const SceneStep& step) {
+    bool goalReached = false;
+    if (world_ && frog_) {
+        Scroller& scroller = world_->GetScroller();
+        if (step.scroll) {
+            scroller.FollowFrog(frog_->GetVisiblePosition());
+            scroller.UpdateScroll(dt);
+        }
+        world_->UpdateBackground(step.moveBackground ? dt : 0.0f);
+        // Road traffic passes over a frog on the road; on the river the frog rides on top. A frog
+        // that is only drawn goes over the areas wherever it stands.
+        const bool frogFirst = step.stepFrog && FrogDrawnUnderTraffic();
+        if (frogFirst) frog_->Update(dt);
+        world_->UpdateAreas(dt, step.forceMove);
+        if (!step.stepFrog) {
+            frog_->Redraw();
+        } else if (!frogFirst) {
+            frog_->Update(dt);
+        }
+        if (step.checkCollisions && CheckFrogCollisions(*frog_, *world_, *this)) return true;
+        world_->DrawTopLayer();
+        goalReached = step.checkGoal && CheckGoal();
+        UpdateInsects(dt);
+    }
+    GameScore::Instance().Update(dt);
+    DrawHud(dt, step.blinkLastLife, goalReached);
+    UpdateSounds(step.menuSounds);
     return false;
 }
 
@@ -131,15 +145,7 @@ void Game::UpdatePlaying(float dt) {
         SetState(kStateGameOver);
         return;
     }
-    if (UpdateScene(dt, true, true)) {
-        SetState(kStateFrogDying);
-        return;
-    }
-    const bool goalReached = CheckGoal();
-    UpdateInsects(dt);
-    GameScore::Instance().Update(dt);
-    DrawHud(dt, false, goalReached);
-    UpdateSounds(false);
+    if (StepScene(dt, {.forceMove = true, .checkCollisions = true, .checkGoal = true})) SetState(kStateFrogDying);
 }
 
 void Game::UpdateFinalScroll(float dt) {
@@ -173,11 +179,7 @@ void Game::UpdateFrogDying(float dt) {
         SetState(kStateAfterDeath);
         return;
     }
-    UpdateScene(dt, false, false);
-    UpdateInsects(dt);
-    GameScore::Instance().Update(dt);
-    DrawHud(dt, true, false);
-    UpdateSounds(false);
+    StepScene(dt, {.blinkLastLife = true});
 }
 
 void Game::UpdateAfterDeath(float dt) {
@@ -190,35 +192,14 @@ void Game::UpdateAfterDeath(float dt) {
         deathWaitTimer_ = 0.0f;
     }
     // The background stands still while the next frog is awaited.
-    Scroller& scroller = world_->GetScroller();
-    scroller.FollowFrog(frog_->GetVisiblePosition());
-    scroller.UpdateScroll(dt);
-    world_->UpdateBackground(0.0f);
-    const bool frogFirst = FrogDrawnUnderTraffic();
-    if (frogFirst) frog_->Update(dt);
-    world_->UpdateAreas(dt, false);
-    if (!frogFirst) frog_->Update(dt);
-    world_->DrawTopLayer();
-    UpdateInsects(dt);
-    GameScore::Instance().Update(dt);
-    DrawHud(dt, true, false);
-    UpdateSounds(false);
+    StepScene(dt, {.moveBackground = false, .blinkLastLife = true});
 }
 
 void Game::UpdatePaused(float) {
     StopIdleSound();
-    if (world_ && frog_) {
-        // The frozen scene, drawn where everything stood. The frog is only drawn: its idle step
-        // would take queued moves, catch insects and restart its croak.
-        world_->UpdateBackground(0.0f);
-        world_->UpdateAreas(0.0f, true);
-        frog_->Redraw();
-        world_->DrawTopLayer();
-        UpdateInsects(0.0f);
-    }
-    GameScore::Instance().Update(0.0f);
-    DrawHud(0.0f, false, false);
-    UpdateSounds(true);
+    // The frozen scene, drawn where everything stood. The frog is only drawn: its idle step
+    // would take queued moves, catch insects and restart its croak.
+    StepScene(0.0f, {.scroll = false, .forceMove = true, .stepFrog = false, .menuSounds = true});
 }
 
 void Game::UpdateGameOver(float dt) {
