@@ -3,6 +3,8 @@
 #include <string>
 
 #include "ScenarioRun.h"
+#include "world/GameState.h"
+#include "world/objects/ObjectKinds.h"
 
 namespace {
 
@@ -14,24 +16,21 @@ constexpr const char* kCrossing =
     "200 key 38\n248 key 38\n311 key 38\n329 key 38\n347 key 38\n365 key 38\n383 key 38\n"
     "401 key 38\n419 key 38\n443 key 38\n461 key 38\n479 key 38\n497 key 38\n";
 constexpr int kTicks = 560;
-constexpr int kPlaying = 1;
-// River objects are kinds 8 (trunk) to 11 (water lily).
-constexpr int kFirstRiverKind = 8;
-constexpr int kLastRiverKind = 11;
+
+using FrogCrossingTest = ScenarioTest;
 
 }  // namespace
 
-TEST(FrogCrossingTest, TheFrogCrossesTheFirstRoadAndRiverRidingItsObjects) {
-    if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
+TEST_F(FrogCrossingTest, TheFrogCrossesTheFirstRoadAndRiverRidingItsObjects) {
     const ScenarioResult r = RunScenario(kCrossing, {"--seed", "1", "--ticks", std::to_string(kTicks)});
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
     const int lives = r.IntAt(30, "lives");
     int ridingTicks = 0;
     for (int tick = 30; tick <= kTicks; ++tick) {
-        ASSERT_EQ(r.IntAt(tick, "state"), kPlaying) << "tick " << tick;
+        ASSERT_EQ(r.IntAt(tick, "state"), kStatePlaying) << "tick " << tick;
         ASSERT_EQ(r.IntAt(tick, "lives"), lives) << "tick " << tick;
         const std::string& line = r.states[static_cast<size_t>(tick - 1)];
-        for (int kind = kFirstRiverKind; kind <= kLastRiverKind; ++kind) {
+        for (int kind = KIND_TRUNK; kind <= KIND_WATER_LILY; ++kind) {
             if (line.find("\"carrier\":" + std::to_string(kind) + ",") != std::string::npos) ++ridingTicks;
         }
     }

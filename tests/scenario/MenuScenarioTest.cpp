@@ -3,30 +3,18 @@
 #include <string>
 
 #include "ScenarioRun.h"
+#include "world/GameState.h"
 
 namespace {
 
-// State numbers as the state lines carry them.
-constexpr int kPlaying = 1;
-constexpr int kHelp = 6;
-constexpr int kPaused = 7;
-constexpr int kHighScoreTable = 8;
-constexpr int kTitleMenu = 11;
-constexpr int kCredits = 13;
-
-class MenuScenarioTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
-    }
-};
+using MenuScenarioTest = ScenarioTest;
 
 TEST_F(MenuScenarioTest, LoadingEndsOnTheTitleMenuWithMusic) {
     const ScenarioResult r = RunScenario("", {"--ticks", "3"});
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
     ASSERT_EQ(r.states.size(), 3u);
     EXPECT_EQ(r.IntAt(1, "tick"), 1);
-    EXPECT_EQ(r.IntAt(1, "state"), kTitleMenu);
+    EXPECT_EQ(r.IntAt(1, "state"), kStateTitleMenu);
     EXPECT_TRUE(r.BoolAt(3, "music"));
     EXPECT_EQ(r.IntAt(3, "score"), 0);
 }
@@ -39,17 +27,17 @@ struct KeyCase {
 
 TEST_F(MenuScenarioTest, TitleMenuKeysAndButtons) {
     const KeyCase cases[] = {
-        {"S starts a game", "2 key 83\n", kPlaying},
-        {"H opens the help", "2 key 72\n", kHelp},
-        {"G opens the high scores", "2 key 71\n", kHighScoreTable},
-        {"P does nothing on the title menu", "2 key 80\n", kTitleMenu},
-        {"release on the start button's left edge does nothing", "2 down 71 540\n3 up 71 540\n", kTitleMenu},
-        {"first column inside the start button starts", "2 down 72 540\n3 up 72 540\n", kPlaying},
-        {"last column inside the start button starts", "2 down 203 540\n3 up 203 540\n", kPlaying},
-        {"the start button's right edge does nothing", "2 down 204 540\n3 up 204 540\n", kTitleMenu},
-        {"the start button's top edge does nothing", "2 down 100 512\n3 up 100 512\n", kTitleMenu},
-        {"the release decides: press on start, release on help", "2 down 100 540\n3 up 300 540\n", kHelp},
-        {"high-score button", "2 down 400 550\n3 up 400 550\n", kHighScoreTable},
+        {"S starts a game", "2 key 83\n", kStatePlaying},
+        {"H opens the help", "2 key 72\n", kStateHelp},
+        {"G opens the high scores", "2 key 71\n", kStateHighScoreTable},
+        {"P does nothing on the title menu", "2 key 80\n", kStateTitleMenu},
+        {"release on the start button's left edge does nothing", "2 down 71 540\n3 up 71 540\n", kStateTitleMenu},
+        {"first column inside the start button starts", "2 down 72 540\n3 up 72 540\n", kStatePlaying},
+        {"last column inside the start button starts", "2 down 203 540\n3 up 203 540\n", kStatePlaying},
+        {"the start button's right edge does nothing", "2 down 204 540\n3 up 204 540\n", kStateTitleMenu},
+        {"the start button's top edge does nothing", "2 down 100 512\n3 up 100 512\n", kStateTitleMenu},
+        {"the release decides: press on start, release on help", "2 down 100 540\n3 up 300 540\n", kStateHelp},
+        {"high-score button", "2 down 400 550\n3 up 400 550\n", kStateHighScoreTable},
     };
     for (const KeyCase& c : cases) {
         const ScenarioResult r = RunScenario(c.script, {"--ticks", "4"});
@@ -85,13 +73,13 @@ TEST_F(MenuScenarioTest, HelpCreditsAndBackToTheTitle) {
         "58 down 400 540\n59 up 400 540\n",  // back
         {"--ticks", "60"});
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
-    EXPECT_EQ(r.IntAt(2, "state"), kHelp);
-    EXPECT_EQ(r.IntAt(3, "state"), kCredits);
-    EXPECT_EQ(r.IntAt(52, "state"), kCredits);
-    EXPECT_EQ(r.IntAt(53, "state"), kTitleMenu);
-    EXPECT_EQ(r.IntAt(55, "state"), kHelp);
-    EXPECT_EQ(r.IntAt(57, "state"), kCredits);
-    EXPECT_EQ(r.IntAt(59, "state"), kTitleMenu);
+    EXPECT_EQ(r.IntAt(2, "state"), kStateHelp);
+    EXPECT_EQ(r.IntAt(3, "state"), kStateCredits);
+    EXPECT_EQ(r.IntAt(52, "state"), kStateCredits);
+    EXPECT_EQ(r.IntAt(53, "state"), kStateTitleMenu);
+    EXPECT_EQ(r.IntAt(55, "state"), kStateHelp);
+    EXPECT_EQ(r.IntAt(57, "state"), kStateCredits);
+    EXPECT_EQ(r.IntAt(59, "state"), kStateTitleMenu);
     EXPECT_TRUE(r.BoolAt(2, "transition")) << "menu screens slide in";
 }
 
@@ -99,8 +87,8 @@ TEST_F(MenuScenarioTest, HighScoreScreenIsLeftWithEscapeMAndItsButton) {
     for (const char* leave : {"3 key 27\n", "3 key 77\n", "3 down 400 540\n4 up 400 540\n"}) {
         const ScenarioResult r = RunScenario(std::string("2 key 71\n") + leave, {"--ticks", "5"});
         ASSERT_EQ(r.exitStatus, 0) << leave << r.errors;
-        EXPECT_EQ(r.IntAt(2, "state"), kHighScoreTable) << leave;
-        EXPECT_EQ(r.IntAt(5, "state"), kTitleMenu) << leave;
+        EXPECT_EQ(r.IntAt(2, "state"), kStateHighScoreTable) << leave;
+        EXPECT_EQ(r.IntAt(5, "state"), kStateTitleMenu) << leave;
         EXPECT_TRUE(r.BoolAt(5, "music")) << leave;
     }
 }
@@ -128,17 +116,17 @@ TEST_F(MenuScenarioTest, MusicSwitchedOffDuringLoadingStaysOffAndTheCheckBoxAgre
 TEST_F(MenuScenarioTest, PauseOnlyInPlay) {
     const ScenarioResult r = RunScenario("2 key 80\n3 key 83\n5 key 80\n7 key 80\n", {"--ticks", "8"});
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
-    EXPECT_EQ(r.IntAt(2, "state"), kTitleMenu);
-    EXPECT_EQ(r.IntAt(3, "state"), kPlaying);
-    EXPECT_EQ(r.IntAt(5, "state"), kPaused);
-    EXPECT_EQ(r.IntAt(7, "state"), kPlaying);
+    EXPECT_EQ(r.IntAt(2, "state"), kStateTitleMenu);
+    EXPECT_EQ(r.IntAt(3, "state"), kStatePlaying);
+    EXPECT_EQ(r.IntAt(5, "state"), kStatePaused);
+    EXPECT_EQ(r.IntAt(7, "state"), kStatePlaying);
 }
 
 TEST_F(MenuScenarioTest, EscapeDuringPlayReturnsToTheTitle) {
     const ScenarioResult r = RunScenario("2 key 83\n4 key 27\n", {"--ticks", "5"});
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
-    EXPECT_EQ(r.IntAt(3, "state"), kPlaying);
-    EXPECT_EQ(r.IntAt(4, "state"), kTitleMenu);
+    EXPECT_EQ(r.IntAt(3, "state"), kStatePlaying);
+    EXPECT_EQ(r.IntAt(4, "state"), kStateTitleMenu);
 }
 
 TEST_F(MenuScenarioTest, ClosingTheWindowDuringLoadingEndsWithoutATitleMenu) {
@@ -152,7 +140,7 @@ TEST_F(MenuScenarioTest, WithoutFocusNothingAdvances) {
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
     // The key still acts (messages arrive), but no frame runs: the half-second slide stands
     // still until the focus returns, then finishes.
-    EXPECT_EQ(r.IntAt(3, "state"), kHelp);
+    EXPECT_EQ(r.IntAt(3, "state"), kStateHelp);
     EXPECT_TRUE(r.BoolAt(40, "transition"));
     EXPECT_FALSE(r.BoolAt(70, "transition"));
 }
@@ -160,11 +148,11 @@ TEST_F(MenuScenarioTest, WithoutFocusNothingAdvances) {
 TEST_F(MenuScenarioTest, LosingTheFocusDuringPlayPausesUntilP) {
     const ScenarioResult r = RunScenario("2 key 83\n10 focus 0\n30 focus 1\n50 key 80\n", {"--ticks", "52"});
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
-    EXPECT_EQ(r.IntAt(9, "state"), kPlaying);
-    EXPECT_EQ(r.IntAt(10, "state"), kPaused);
-    EXPECT_EQ(r.IntAt(31, "state"), kPaused) << "coming back does not resume";
-    EXPECT_EQ(r.IntAt(49, "state"), kPaused);
-    EXPECT_EQ(r.IntAt(50, "state"), kPlaying);
+    EXPECT_EQ(r.IntAt(9, "state"), kStatePlaying);
+    EXPECT_EQ(r.IntAt(10, "state"), kStatePaused);
+    EXPECT_EQ(r.IntAt(31, "state"), kStatePaused) << "coming back does not resume";
+    EXPECT_EQ(r.IntAt(49, "state"), kStatePaused);
+    EXPECT_EQ(r.IntAt(50, "state"), kStatePlaying);
 }
 
 TEST_F(MenuScenarioTest, SameSeedAndInputGiveTheSameStates) {

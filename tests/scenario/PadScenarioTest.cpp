@@ -5,16 +5,9 @@
 
 #include "PlayScenario.h"
 
-using namespace play_state;
-
 namespace {
 
-class PadScenarioTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
-    }
-};
+using PadScenarioTest = ScenarioTest;
 
 // A press of a pad button: down at `tick`, up one tick later.
 std::string Press(int tick, const char* button, int pad = 0) {
@@ -28,17 +21,8 @@ float FrogX(const ScenarioResult& r, int tick) { return std::strtof(FieldAt(r, t
 
 TEST_F(PadScenarioTest, AWholeGameFromTheTitleMenuThroughNameEntryWithThePadAlone) {
     // One life of one second, and a table whose last entry any score beats.
-    const PlayData data({{"levelTimeSeconds", "1.0"}, {"numFrogLifes", "1"}});
-    data.WriteHighScores(HighScoreFileText({{1000, "Lorimeth"},
-                                            {900, "Wendal"},
-                                            {800, "Brisko"},
-                                            {700, "Tarvold"},
-                                            {600, "Sunya"},
-                                            {500, "Ulmaris"},
-                                            {400, "Fendar"},
-                                            {300, "Orno"},
-                                            {200, "Velisto"},
-                                            {-1, "Kemaril"}}));
+    const PlayData data(kOneShortLife);
+    data.WriteHighScores(LowHighScoreTable());
     std::string script = "1 pad 0 added\n";
     script += Press(2, "right");  // the highlight appears on the start button
     script += Press(4, "right");  // help
@@ -64,18 +48,18 @@ TEST_F(PadScenarioTest, AWholeGameFromTheTitleMenuThroughNameEntryWithThePadAlon
     const ScenarioResult r = data.Run(script, confirmed + 20);
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
 
-    EXPECT_EQ(r.IntAt(7, "state"), kTitleMenu) << "moving the highlight presses nothing";
-    EXPECT_EQ(r.IntAt(8, "state"), kHighScoreTable);
-    EXPECT_EQ(r.IntAt(12, "state"), kTitleMenu);
-    EXPECT_EQ(r.IntAt(19, "state"), kTitleMenu);
-    EXPECT_EQ(r.IntAt(20, "state"), 6) << "the help screen";
-    EXPECT_EQ(r.IntAt(24, "state"), kTitleMenu);
-    EXPECT_EQ(r.IntAt(29, "state"), kTitleMenu);
-    EXPECT_EQ(r.IntAt(30, "state"), kPlaying);
-    const int table = FirstTickWith(r, "state", kHighScoreTable, 31);
+    EXPECT_EQ(r.IntAt(7, "state"), kStateTitleMenu) << "moving the highlight presses nothing";
+    EXPECT_EQ(r.IntAt(8, "state"), kStateHighScoreTable);
+    EXPECT_EQ(r.IntAt(12, "state"), kStateTitleMenu);
+    EXPECT_EQ(r.IntAt(19, "state"), kStateTitleMenu);
+    EXPECT_EQ(r.IntAt(20, "state"), kStateHelp);
+    EXPECT_EQ(r.IntAt(24, "state"), kStateTitleMenu);
+    EXPECT_EQ(r.IntAt(29, "state"), kStateTitleMenu);
+    EXPECT_EQ(r.IntAt(30, "state"), kStatePlaying);
+    const int table = FirstTickWith(r, "state", kStateHighScoreTable, 31);
     ASSERT_GT(table, 31) << "the game never ended on the table";
     ASSERT_LT(table, 600) << "the name is entered on the table";
-    EXPECT_EQ(r.IntAt(confirmed + 20, "state"), kHighScoreTable) << "A confirms the name; B would leave";
+    EXPECT_EQ(r.IntAt(confirmed + 20, "state"), kStateHighScoreTable) << "A confirms the name; B would leave";
 
     const std::string saved = data.ReadHighScores();
     EXPECT_NE(saved.find("*0:\xC4"
@@ -94,13 +78,13 @@ TEST_F(PadScenarioTest, TheStickJumpsAPulledPadPausesAndANewPadPlaysAtOnce) {
     script += Press(172, "start", 5);
     const ScenarioResult r = data.Run(script, 200);
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
-    EXPECT_EQ(r.IntAt(2, "state"), kPlaying);
+    EXPECT_EQ(r.IntAt(2, "state"), kStatePlaying);
     EXPECT_LT(FrogX(r, 140), FrogX(r, 99) - 30) << "the stick pushed left made the frog jump left, once";
     EXPECT_GT(FrogX(r, 140), FrogX(r, 99) - 150) << "held for two ticks, the stick does not repeat";
-    EXPECT_EQ(r.IntAt(149, "state"), kPlaying);
-    EXPECT_EQ(r.IntAt(150, "state"), kPaused);
-    EXPECT_EQ(r.IntAt(171, "state"), kPaused);
-    EXPECT_EQ(r.IntAt(172, "state"), kPlaying) << "Start on the new pad goes on";
+    EXPECT_EQ(r.IntAt(149, "state"), kStatePlaying);
+    EXPECT_EQ(r.IntAt(150, "state"), kStatePaused);
+    EXPECT_EQ(r.IntAt(171, "state"), kStatePaused);
+    EXPECT_EQ(r.IntAt(172, "state"), kStatePlaying) << "Start on the new pad goes on";
 }
 
 }  // namespace

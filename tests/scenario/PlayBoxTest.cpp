@@ -3,8 +3,8 @@
 #include <string>
 
 #include "PlayScenario.h"
-
-using namespace play_state;
+#include "world/FrogState.h"
+#include "world/objects/ObjectKinds.h"
 
 namespace {
 
@@ -20,10 +20,12 @@ constexpr const char* kThreeLives =
     "620 key 38\n660 key 38\n718 key 38\n";
 constexpr int kTicks = 900;
 // Box kinds and the frog's box kill states.
-constexpr int kFirstBoxKind = 12;
-constexpr int kLastBoxKind = 14;
-constexpr int kFirstBoxKill = 23;
-constexpr int kLastBoxKill = 25;
+constexpr int kFirstBoxKind = KIND_BOX_HAMMER;
+constexpr int kLastBoxKind = KIND_BOX_BOMB;
+constexpr int kFirstBoxKill = FS_KILL_BOX_BOMB;
+constexpr int kLastBoxKill = FS_KILL_BOX_RED_BUTTON;
+
+using PlayBoxTest = ScenarioTest;
 
 int FrogState(const ScenarioResult& r, int tick) {
     const std::string frog = FieldAt(r, tick, "frog");
@@ -31,8 +33,7 @@ int FrogState(const ScenarioResult& r, int tick) {
     return frog.rfind(key, 0) == 0 ? std::stoi(frog.substr(key.size())) : -1;
 }
 
-TEST(PlayBoxTest, ABoxKillOfTheFrogOnThatVeryBoxEndsAndTheNextLifeBegins) {
-    if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
+TEST_F(PlayBoxTest, ABoxKillOfTheFrogOnThatVeryBoxEndsAndTheNextLifeBegins) {
     const PlayData data({{"numFrogLifes", "9"},
                          {"areaType00", "2"},
                          {"relFrequBoxPerCent_A00_F00", "100"},
@@ -56,13 +57,13 @@ TEST(PlayBoxTest, ABoxKillOfTheFrogOnThatVeryBoxEndsAndTheNextLifeBegins) {
         const bool onABox = carrier >= kFirstBoxKind && carrier <= kLastBoxKind;
         ++(onABox ? killsOnABox : killsElsewhere);
         // The death ends, the life is taken, and the next frog plays.
-        const int afterDeath = FirstTickWith(r, "state", kAfterDeath, tick);
+        const int afterDeath = FirstTickWith(r, "state", kStateAfterDeath, tick);
         ASSERT_GT(afterDeath, tick) << "the box kill from tick " << tick << " never ended: " << r.states[tick - 1];
         EXPECT_LT(afterDeath - tick, 150) << "tick " << tick;
-        const int nextLife = FirstTickWith(r, "state", kPlaying, afterDeath);
+        const int nextLife = FirstTickWith(r, "state", kStatePlaying, afterDeath);
         ASSERT_GT(nextLife, afterDeath) << "tick " << tick;
         EXPECT_EQ(r.IntAt(nextLife, "lives"), r.IntAt(tick, "lives") - 1) << "tick " << tick;
-        EXPECT_EQ(FrogState(r, nextLife), 1) << "tick " << tick;
+        EXPECT_EQ(FrogState(r, nextLife), FS_IDLE) << "tick " << tick;
     }
     EXPECT_EQ(killsElsewhere, 1) << "the frog on its trunk";
     EXPECT_EQ(killsOnABox, 1) << "the frog on the box that struck it";

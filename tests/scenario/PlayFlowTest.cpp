@@ -4,35 +4,15 @@
 #include <string>
 
 #include "PlayScenario.h"
-
-using namespace play_state;
+#include "world/FrogState.h"
 
 namespace {
 
 constexpr const char* kStartGame = "2 key 83\n";
 
-class PlayFlowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
-    }
-};
+using PlayFlowTest = ScenarioTest;
 
 float TimeAt(const ScenarioResult& r, int tick) { return std::strtof(FieldAt(r, tick, "time").c_str(), nullptr); }
-
-// Nine entries above any score and one below zero, so that a game without a point still enters.
-std::string LowTable() {
-    return HighScoreFileText({{1000, "Lorimeth"},
-                              {900, "Wendal"},
-                              {800, "Brisko"},
-                              {700, "Tarvold"},
-                              {600, "Sunya"},
-                              {500, "Ulmaris"},
-                              {400, "Fendar"},
-                              {300, "Orno"},
-                              {200, "Velisto"},
-                              {-1, "Kemaril"}});
-}
 
 std::string DefaultTable() {
     return HighScoreFileText({{1000, "Lorimeth"},
@@ -51,8 +31,8 @@ TEST_F(PlayFlowTest, CountDownTicksForTheLastTenSecondsAndTheTimeOutKills) {
     const PlayData data({{"levelTimeSeconds", "12.0"}, {"numFrogLifes", "3"}});
     const ScenarioResult r = data.Run(kStartGame, 800);
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
-    ASSERT_EQ(r.IntAt(2, "state"), kPlaying);
-    const int death = FirstTickWith(r, "state", kFrogDying);
+    ASSERT_EQ(r.IntAt(2, "state"), kStatePlaying);
+    const int death = FirstTickWith(r, "state", kStateFrogDying);
     ASSERT_GT(death, 0) << "the frog never timed out";
     EXPECT_LT(TimeAt(r, death), 0.0f);
     EXPECT_NE(FieldAt(r, death, "message").find("Deine Zeit ist abgelaufen!"), std::string::npos)
@@ -68,16 +48,16 @@ TEST_F(PlayFlowTest, CountDownTicksForTheLastTenSecondsAndTheTimeOutKills) {
     EXPECT_LT(ticks.back(), death) << "no tick when the time crosses 0";
 
     // The next life starts with the full time and one life less.
-    const int nextLife = FirstTickWith(r, "state", kPlaying, death);
+    const int nextLife = FirstTickWith(r, "state", kStatePlaying, death);
     ASSERT_GT(nextLife, 0);
     EXPECT_EQ(r.IntAt(nextLife, "lives"), 2);
     EXPECT_GT(TimeAt(r, nextLife), 11.9f);
-    EXPECT_TRUE(FirstTickWith(r, "state", kAfterDeath, death) < nextLife);
+    EXPECT_TRUE(FirstTickWith(r, "state", kStateAfterDeath, death) < nextLife);
 }
 
 TEST_F(PlayFlowTest, LastLifeLostLeadsThroughGameOverToNameEntryAndASavedTable) {
-    const PlayData data({{"levelTimeSeconds", "1.0"}, {"numFrogLifes", "1"}});
-    data.WriteHighScores(LowTable());
+    const PlayData data(kOneShortLife);
+    data.WriteHighScores(LowHighScoreTable());
     const std::string script = std::string(kStartGame) +
                                "600 char 74\n"   // J
                                "601 char 246\n"  // o with diaeresis (Latin-1)
@@ -91,20 +71,20 @@ TEST_F(PlayFlowTest, LastLifeLostLeadsThroughGameOverToNameEntryAndASavedTable) 
     const ScenarioResult r = data.Run(script, 630);
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
 
-    const int death = FirstTickWith(r, "state", kFrogDying);
-    const int afterDeath = FirstTickWith(r, "state", kAfterDeath, death);
+    const int death = FirstTickWith(r, "state", kStateFrogDying);
+    const int afterDeath = FirstTickWith(r, "state", kStateAfterDeath, death);
     ASSERT_GT(death, 0);
     ASSERT_GT(afterDeath, death);
     EXPECT_TRUE(r.SoundStartedAt(afterDeath, "SOUND_GAME_OVER"));
     EXPECT_FALSE(r.SoundStartedAt(afterDeath, "SOUND_LOSE_LIFE"));
-    const int gameOver = FirstTickWith(r, "state", kGameOver, afterDeath);
+    const int gameOver = FirstTickWith(r, "state", kStateGameOver, afterDeath);
     ASSERT_GT(gameOver, afterDeath);
     EXPECT_EQ(r.IntAt(gameOver, "lives"), 0);
-    const int submit = FirstTickWith(r, "state", kHighScoreSubmit, gameOver);
+    const int submit = FirstTickWith(r, "state", kStateHighScoreSubmit, gameOver);
     ASSERT_GT(submit, gameOver);
     EXPECT_NEAR(submit - gameOver, 100, 1) << "two seconds of game over at 50 ticks a second";
     const int table = submit + 1;
-    EXPECT_EQ(r.IntAt(table, "state"), kHighScoreTable) << "the score is offered in one frame";
+    EXPECT_EQ(r.IntAt(table, "state"), kStateHighScoreTable) << "the score is offered in one frame";
     EXPECT_TRUE(r.SoundStartedAt(table, "SOUND_HIGHSCORE"));
     EXPECT_FALSE(r.BoolAt(table, "music"));
     ASSERT_LT(table, 600) << "the name is typed on the table";
@@ -147,25 +127,25 @@ TEST_F(PlayFlowTest, SavedTableReloadsAndAHandEditedScoreIsRejected) {
 }
 
 TEST_F(PlayFlowTest, EscapeAbandonsAGameWithoutTouchingTheTable) {
-    const PlayData data({{"levelTimeSeconds", "1.0"}, {"numFrogLifes", "1"}});
-    data.WriteHighScores(LowTable());
+    const PlayData data(kOneShortLife);
+    data.WriteHighScores(LowHighScoreTable());
     const ScenarioResult r = data.Run(std::string(kStartGame) + "30 key 27\n", 60);
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
-    EXPECT_EQ(r.IntAt(29, "state"), kPlaying);
-    EXPECT_EQ(r.IntAt(30, "state"), kTitleMenu);
-    EXPECT_EQ(r.IntAt(60, "state"), kTitleMenu);
+    EXPECT_EQ(r.IntAt(29, "state"), kStatePlaying);
+    EXPECT_EQ(r.IntAt(30, "state"), kStateTitleMenu);
+    EXPECT_EQ(r.IntAt(60, "state"), kStateTitleMenu);
     EXPECT_TRUE(TicksWithSound(r, "SOUND_HIGHSCORE").empty());
-    EXPECT_EQ(data.ReadHighScores(), LowTable());
+    EXPECT_EQ(data.ReadHighScores(), LowHighScoreTable());
 }
 
 TEST_F(PlayFlowTest, PauseFreezesEverythingIncludingTheClock) {
     const PlayData data;
     const ScenarioResult r = data.Run(std::string(kStartGame) + "50 key 80\n150 key 80\n", 200);
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
-    ASSERT_EQ(r.IntAt(49, "state"), kPlaying);
-    ASSERT_EQ(r.IntAt(50, "state"), kPaused);
-    ASSERT_EQ(r.IntAt(149, "state"), kPaused);
-    ASSERT_EQ(r.IntAt(150, "state"), kPlaying);
+    ASSERT_EQ(r.IntAt(49, "state"), kStatePlaying);
+    ASSERT_EQ(r.IntAt(50, "state"), kStatePaused);
+    ASSERT_EQ(r.IntAt(149, "state"), kStatePaused);
+    ASSERT_EQ(r.IntAt(150, "state"), kStatePlaying);
     for (const char* field : {"time", "score", "frog", "scroll", "insects", "tracks", "lives"}) {
         EXPECT_EQ(FieldAt(r, 50, field), FieldAt(r, 149, field)) << field;
     }
@@ -179,15 +159,15 @@ TEST_F(PlayFlowTest, NothingOfThePlayChangesInThePauseAndItsKeysAreDropped) {
     const ScenarioResult r =
         data.Run(std::string(kStartGame) + "50 key 80\n60 key 38\n70 key 32\n80 key 37\n150 key 80\n", 175);
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
-    ASSERT_EQ(r.IntAt(50, "state"), kPaused);
-    ASSERT_EQ(r.IntAt(150, "state"), kPlaying);
+    ASSERT_EQ(r.IntAt(50, "state"), kStatePaused);
+    ASSERT_EQ(r.IntAt(150, "state"), kStatePlaying);
     for (int tick = 51; tick < 150; ++tick) {
         EXPECT_EQ(FieldAt(r, tick, "frog"), FieldAt(r, 50, "frog")) << "tick " << tick;
         EXPECT_EQ(FieldAt(r, tick, "score"), FieldAt(r, 50, "score")) << "tick " << tick;
         EXPECT_EQ(FieldAt(r, tick, "sounds"), "[]") << "tick " << tick;
     }
     for (int tick = 150; tick <= 175; ++tick) {
-        EXPECT_EQ(FieldAt(r, tick, "frog").rfind("{\"state\":1,", 0), 0u)
+        EXPECT_EQ(FieldAt(r, tick, "frog").rfind("{\"state\":" + std::to_string(FS_IDLE) + ",", 0), 0u)
             << "tick " << tick << ": a key of the pause acted";
     }
     EXPECT_EQ(FieldAt(r, 175, "frog"), FieldAt(r, 50, "frog"));
@@ -199,7 +179,7 @@ TEST_F(PlayFlowTest, ANewGameStartsItsTimersFromZero) {
         const char* lives;
         int phase;
     };
-    const Case cases[] = {{"3", kAfterDeath}, {"1", kGameOver}};
+    const Case cases[] = {{"3", kStateAfterDeath}, {"1", kStateGameOver}};
     for (const Case& c : cases) {
         const PlayData data({{"levelTimeSeconds", "1.0"}, {"numFrogLifes", c.lives}});
         const ScenarioResult first = data.Run(kStartGame, 400);
@@ -215,7 +195,7 @@ TEST_F(PlayFlowTest, ANewGameStartsItsTimersFromZero) {
             std::string(kStartGame) + std::to_string(escape) + " key 27\n" + std::to_string(escape + 5) + " key 83\n",
             escape + 400);
         ASSERT_EQ(again.exitStatus, 0) << again.errors;
-        ASSERT_EQ(again.IntAt(escape, "state"), kTitleMenu);
+        ASSERT_EQ(again.IntAt(escape, "state"), kStateTitleMenu);
         const int secondStart = FirstTickWith(again, "state", c.phase, escape + 5);
         ASSERT_GT(secondStart, 0) << c.phase;
         int secondEnd = secondStart;

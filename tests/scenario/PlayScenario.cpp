@@ -94,3 +94,16 @@ std::string HighScoreFileText(const std::vector<std::pair<int, std::string>>& en
     for (const auto& [score, name] : entries) text += "*" + std::to_string(score) + ":" + name + "\n";
     return text + "---------------------------------\n" + HighScore::CheckString(text);
 }
+
+std::string LowHighScoreTable() {
+    return HighScoreFileText({{1000, "Lorimeth"},
+                              {900, "Wendal"},
+                              {800, "Brisko"},
+                              {700, "Tarvold"},
+                              {600, "Sunya"},
+                              {500, "Ulmaris"},
+                              {400, "Fendar"},
+                              {300, "Orno"},
+                              {200, "Velisto"},
+                              {-1, "Kemaril"}});
+}

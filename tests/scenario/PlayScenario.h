@@ -6,20 +6,7 @@
 #include <vector>
 
 #include "ScenarioRun.h"
-
-// State numbers as the state lines carry them.
-namespace play_state {
-constexpr int kPlaying = 1;
-constexpr int kFinalScroll = 2;
-constexpr int kFrogDying = 4;
-constexpr int kAfterDeath = 5;
-constexpr int kPaused = 7;
-constexpr int kHighScoreTable = 8;
-constexpr int kHighScoreSubmit = 9;
-constexpr int kGameOver = 10;
-constexpr int kTitleMenu = 11;
-constexpr int kFinalShowDown = 12;
-}  // namespace play_state
+#include "world/GameState.h"
 
 // A data folder of its own for play scenarios: links to the generated data, a config.txt whose
 // chosen keys take other values (the first line naming a key wins), and a user folder whose
@@ -40,6 +27,10 @@ private:
     std::filesystem::path dir_;
 };
 
+// One life of one second: a game that ends in a few seconds without a key.
+inline const std::vector<std::pair<std::string, std::string>> kOneShortLife = {{"levelTimeSeconds", "1.0"},
+                                                                               {"numFrogLifes", "1"}};
+
 // Ticks (from 1) whose line lists the sound as started.
 std::vector<int> TicksWithSound(const ScenarioResult& r, const std::string& name);
 // First tick from `from` at which the field has the value; 0 when none.
@@ -48,3 +39,5 @@ int FirstTickWith(const ScenarioResult& r, const std::string& key, int value, in
 std::string FieldAt(const ScenarioResult& r, int tick, const std::string& key);
 // A table of ten entries in the file format, with a valid check string.
 std::string HighScoreFileText(const std::vector<std::pair<int, std::string>>& entries);
+// Nine entries above any score and one below zero, so that a game without a point still enters.
+std::string LowHighScoreTable();

@@ -3,8 +3,7 @@
 #include <string>
 
 #include "PlayScenario.h"
-
-using namespace play_state;
+#include "world/objects/ObjectKinds.h"
 
 namespace {
 
@@ -18,9 +17,10 @@ constexpr const char* kBoardTwoTrucks =
     "125 key 40\n"
     "150 key 38\n156 key 38\n162 key 38\n";
 constexpr int kTicks = 200;
-// Trucks are the kinds 3 to 7.
-constexpr int kFirstTruckKind = 3;
-constexpr int kLastTruckKind = 7;
+constexpr int kFirstTruckKind = KIND_TRUCK_GARBAGE;
+constexpr int kLastTruckKind = KIND_TRUCK_CEMENT_MIXER;
+
+using PlayStarsTest = ScenarioTest;
 
 int FirstTickWithMessage(const ScenarioResult& r, const std::string& message) {
     for (int tick = 1; tick <= static_cast<int>(r.states.size()); ++tick) {
@@ -34,8 +34,7 @@ bool RidesATruck(const ScenarioResult& r, int tick) {
     return carrier >= kFirstTruckKind && carrier <= kLastTruckKind;
 }
 
-TEST(PlayStarsTest, StarsOfBoardedTrucksEarnABonusLifeAndThenTheStarBonus) {
-    if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
+TEST_F(PlayStarsTest, StarsOfBoardedTrucksEarnABonusLifeAndThenTheStarBonus) {
     const PlayData data({{"numFrogLifes", "4"},
                          {"relFrequTruckPerCent_A00_F00", "100"},
                          {"numStarsForBonusLife", "1"},
@@ -44,7 +43,7 @@ TEST(PlayStarsTest, StarsOfBoardedTrucksEarnABonusLifeAndThenTheStarBonus) {
                          {"starScoreBonus", "500"}});
     const ScenarioResult r = data.Run(kBoardTwoTrucks, kTicks);
     ASSERT_EQ(r.exitStatus, 0) << r.errors;
-    for (int tick = 2; tick <= kTicks; ++tick) ASSERT_EQ(r.IntAt(tick, "state"), kPlaying) << "tick " << tick;
+    for (int tick = 2; tick <= kTicks; ++tick) ASSERT_EQ(r.IntAt(tick, "state"), kStatePlaying) << "tick " << tick;
     EXPECT_EQ(r.IntAt(2, "lives"), 4);
     EXPECT_EQ(r.IntAt(2, "bonusLeft"), 1);
 

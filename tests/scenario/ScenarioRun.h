@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -20,3 +22,11 @@ struct ScenarioResult {
 ScenarioResult RunScenario(const std::string& script, const std::vector<std::string>& extraArgs = {},
                            const std::vector<std::string>& omitFiles = {});
 bool GameDataAvailable();
+
+// The fixture of every scenario family: a run without the generated data is skipped, not failed.
+class ScenarioTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
+    }
+};
