@@ -30,8 +30,6 @@ public:
     virtual char* ReadLine(char* buffer, int capacity);
     virtual int Print(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-    bool IsInPack() const { return entry_ != nullptr; }
-
 private:
     int32_t PackBytesLeft() const;
 

@@ -41,8 +41,6 @@ public:
     // The closing tally has landed its last row: a key now goes on to the table.
     bool ShowDownWaitsForKey() const { return tally_.IsFinished(); }
 
-    const Banner& LevelBanner() const { return levelBanner_; }
-    const Banner& GameOverBanner() const { return gameOverBanner_; }
     const ShowDownTally& Tally() const { return tally_; }
 
     // The game over is shown from the game-over sound on: in the wait after the last life's

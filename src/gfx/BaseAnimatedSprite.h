@@ -19,8 +19,6 @@ public:
 
     void SetFrameList(std::vector<int> frameList) { frameList_ = std::move(frameList); }
     const std::vector<int>& GetFrameList() const { return frameList_; }
-    bool IsLooping() const { return loop_; }
-    void SetLooping(bool loop) { loop_ = loop; }
 
 protected:
     // The frame for the sprite's current time and loop flag.

@@ -40,8 +40,7 @@ bool DirectDraw::Init(void* window, int width, int height, int bitsPerPixel, boo
     height_ = height;
     bitsPerPixel_ = bitsPerPixel;
     fullScreen_ = fullScreen;
-    desktopBitsPerPixel_ = platform::DisplayDevice::DesktopBitsPerPixel();
-    if (!fullScreen_) bitsPerPixel_ = desktopBitsPerPixel_;
+    if (!fullScreen_) bitsPerPixel_ = platform::DisplayDevice::DesktopBitsPerPixel();
 
     if (DisplayResult r = platform::DisplayDevice::Create(device_); r != DD_OK) {
         return Fail(r, "DirectDrawCreate FAILED");

@@ -50,7 +50,6 @@ public:
     int GetBitsPerPixel() const { return bitsPerPixel_; }
     int GetWidth() const { return width_; }
     int GetHeight() const { return height_; }
-    int GetDesktopBitsPerPixel() const { return desktopBitsPerPixel_; }
     bool IsFullScreen() const { return fullScreen_; }
 
     bool IsTransitionActive() const { return transitionActive_; }
@@ -83,7 +82,6 @@ private:
     int width_ = 800;
     int height_ = 600;
     int bitsPerPixel_ = 16;
-    int desktopBitsPerPixel_ = 0;
     std::unique_ptr<platform::DisplayDevice> device_;
     std::unique_ptr<platform::DisplaySurface> primary_;
     // Full screen: the primary's attached buffer (owned by the chain); window mode: backBufferOwned_.

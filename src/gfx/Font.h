@@ -48,7 +48,6 @@ public:
     int GetTextureWidth() const { return textureWidth_; }
     int GetTextureHeight() const { return textureHeight_; }
     int GetBaseOffset() const { return baseOffset_; }
-    int GetDeclaredGlyphCount() const { return glyphCount_; }
 
 private:
     // Header line `index` (1 … 5); a line that does not parse leaves its fields as they were.

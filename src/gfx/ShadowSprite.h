@@ -27,9 +27,6 @@ public:
     int GetHeight() const override { return height_; }
     void Restore() override {}  // nothing lives on a display surface
 
-    // The mask: a clear bit marks a shadow pixel.
-    const Image* GetMask() const { return mask_.get(); }
-
 private:
     std::unique_ptr<Image> mask_;
     // The mask as one byte per pixel (pixelblend::kKeep / kShadow), for the row loop.

@@ -33,10 +33,6 @@ public:
     // Fills the surface from the picture's window whose corner is (x, y).
     void Upload(int x, int y);
 
-    const Image* GetSourceImage() const { return image_.get(); }
-    int GetTrimX() const { return trimX_; }
-    int GetTrimY() const { return trimY_; }
-
     // The unscaled or stretched blit of a sprite surface onto the draw target, shared with the
     // run-length sprite: trim offset added, cut to the screen, surface loss reported.
     static void DrawSurface(Surface& surface, const DrawParams& params, int trimX, int trimY, int width, int height);

@@ -62,8 +62,6 @@ public:
 
     // The format every surface of this device gets.
     DisplayPixelFormat GetPixelFormat() const;
-    int GetModeWidth() const { return modeWidth_; }
-    int GetModeHeight() const { return modeHeight_; }
 
     // Test hook: every surface of this device is lost, as after a mode switch by another
     // program; operations answer DDERR_SURFACELOST until the surface is restored.
@@ -94,7 +92,6 @@ private:
 class DisplayClipper final {
 public:
     DisplayResult SetWindow(void* window);
-    void* GetWindow() const { return window_; }
 
 private:
     void* window_ = nullptr;

@@ -69,7 +69,6 @@ public:
     const DisplayPixelFormat& GetPixelFormat() const { return format_; }
     bool IsLost() const { return lost_; }
     bool IsLocked() const { return locked_; }
-    bool IsPrimary() const { return primary_; }
 
     // rect == nullptr locks the whole surface. A rectangle outside the surface gives
     // DDERR_INVALIDRECT; a lost surface DDERR_SURFACELOST; a locked one DDERR_SURFACEBUSY.

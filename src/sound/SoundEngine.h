@@ -45,7 +45,6 @@ public:
     // The command-line switch that keeps the game silent: Init opens no device and fails, so the
     // game runs as without sound.
     void SetSoundOff(bool off) { soundOff_ = off; }
-    bool IsSoundOff() const { return soundOff_; }
 
     // For the headless runner: while recording, every PlaySfx and PlaySfxLooped call is noted by
     // name (whether sound is on or not), in call order; TakeStartedSounds hands them over.

@@ -46,7 +46,6 @@ public:
     // Clears the queue, then queues the command: at most one command is ever pending.
     void QueueCommand(int command);
     std::optional<int> PendingCommand() const { return pendingCommand_; }
-    void ClearCommands() { pendingCommand_.reset(); }
 
     // Hands the frog to a new carrier: the new one hears OnFrogLanded, the old one OnFrogLeft,
     // and frogAboard follows.

@@ -79,7 +79,6 @@ public:
     const LevelInfo& GetLevelInfo() const { return levelInfo_; }
     WorldGrid& GetGrid() { return grid_; }
     const WorldGrid& GetGrid() const { return grid_; }
-    Background& GetBackground() { return background_; }
     Scroller& GetScroller() { return scroller_; }
     const Scroller& GetScroller() const { return scroller_; }
     const TopLayers& GetTopLayers() const { return topLayers_; }

@@ -31,7 +31,6 @@ public:
 
     // The track's signed speed in world units per second; 0 before attaching.
     float GetSpeed() const;
-    ObjectTrack* GetTrack() const { return track_; }
     int GetKind() const { return kind_; }
     bool SnapsFrog() const { return snapsFrog_; }
     float GetFrogLandingOffsetX() const { return frogLandingOffsetX_; }
