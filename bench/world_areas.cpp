@@ -21,7 +21,7 @@
 #include "files/FileLoader.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/SpriteManager.h"
-#include "gfx/SpriteRegistry.h"
+#include "world/GameSprites.h"
 #include "world/objects/TrackObject.h"
 #include "world/objects/TrackObjectFactory.h"
 #include "platform/Headless.h"
@@ -162,7 +162,7 @@ int main(int argc, char** argv) {
     if (withData) {
         platform::SetHeadless(true);
         if (!DirectDraw::Instance().Init(nullptr, 800, 600, 16, true) ||
-            !RegisterAllSprites(SpriteManager::Instance())) {
+            !RegisterGameSprites(SpriteManager::Instance())) {
             std::fprintf(stderr, "world_areas: no display or sprites for the drawing figure\n");
             return 1;
         }

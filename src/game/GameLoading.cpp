@@ -19,7 +19,7 @@
 #include "gfx/ScoreFont.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
-#include "gfx/SpriteRegistry.h"
+#include "world/GameSprites.h"
 #include "platform/MessageQueue.h"
 #include "platform/Messages.h"
 #include "sound/SoundEngine.h"
@@ -79,7 +79,7 @@ bool Game::LoadSettings() {
         platform::PostQuitMessage(kFatalExitCode);
         return false;
     }
-    if (!RegisterAllSprites(SpriteManager::Instance())) return Fail("the sprite catalogue cannot be registered");
+    if (!RegisterGameSprites(SpriteManager::Instance())) return Fail("the sprite catalogue cannot be registered");
 
     SettingsManager& settings = SettingsManager::Instance();
     waitAfterFrogDeathInterval_ = settings.GetFloat("waitAfterFrogDeathInterval");

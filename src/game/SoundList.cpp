@@ -1,10 +1,16 @@
 #include "game/SoundList.h"
 
 #include <array>
+#include <iterator>
+#include <string_view>
+#include <vector>
+
+#include "world/objects/ObjectKinds.h"
 
 namespace {
 
-constexpr std::array<const char*, 34> kEffects{
+// The effects no object kind names; the kinds' crash and kill sounds follow them.
+constexpr const char* kEffects[] = {
     "SOUND_HIGHSCORE",
     "SOUND_FROG_DROWN",
     "SOUND_FROG_EAT",
@@ -22,22 +28,13 @@ constexpr std::array<const char*, 34> kEffects{
     "SOUND_BONUS_LIFE",
     "SOUND_LOSE_LIFE",
     "SOUND_COUNT_DOWN",
-    "SOUND_RAGTOP_CLOSED_CRASH",
-    "SOUND_RAGTOP_OPEN_CRASH",
-    "SOUND_SMALL_CAR_CRASH",
-    "SOUND_TRUCK_CRASH",
     "SOUND_FROG_KILL_BOX_DROWN",
     "SOUND_FROG_KILL_BOX_HAMMER",
-    "SOUND_FROG_KILL_CHEZ_FRED",
-    "SOUND_FROG_KILL_GARBAGE",
     "SOUND_TRUCK_BREAK",
     "SOUND_DIVE",
     "SOUND_HIPPO_ANGRY",
     "SOUND_FROG_KILL_BOX_RED_BUTTON",
-    "SOUND_FROG_KILL_AQUARIUM",
     "SOUND_FROG_KILL_BOX_BOMB",
-    "SOUND_FROG_KILL_CEMENT_MIXER",
-    "SOUND_FROG_KILL_ELECTRIC",
     "SOUND_FROG_KILL_PIRANHA",
 };
 
@@ -51,5 +48,22 @@ constexpr std::array<const char*, 5> kStreamed{
 
 }  // namespace
 
-std::span<const char* const> EffectSoundNames() { return kEffects; }
+std::span<const char* const> EffectSoundNames() {
+    static const std::vector<const char*> names = [] {
+        std::vector<const char*> all(std::begin(kEffects), std::end(kEffects));
+        const auto add = [&all](const char* name) {
+            if (name == nullptr) return;
+            for (const char* known : all) {
+                if (std::string_view(known) == name) return;
+            }
+            all.push_back(name);
+        };
+        for (const ObjectKind& record : ObjectKinds()) {
+            add(record.crashSound);
+            add(record.frogKillSound);
+        }
+        return all;
+    }();
+    return names;
+}
 std::span<const char* const> StreamedSoundNames() { return kStreamed; }

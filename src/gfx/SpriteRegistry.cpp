@@ -9,7 +9,8 @@ namespace {
 constexpr bool kKeyed = true;
 constexpr bool kFixed = false;
 
-// Columns: name, kind, frames, duration (keyed or fixed), trim, mirrored variant, loop.
+// Columns: name, kind, frames, duration (keyed or fixed), trim, mirrored variant, loop. The road
+// vehicles' own sprites come from the object kind table.
 constexpr SpriteRegistration kRegistrations[] = {
     {"PROGRESS_BAR", SpriteKind::Still, 1, kFixed, true, false, false},
     {"INVISIBLE_OBJECT", SpriteKind::Animated, 1, kKeyed, false, true, false},
@@ -53,22 +54,9 @@ constexpr SpriteRegistration kRegistrations[] = {
     {"ROAD_TOP_LAYER_04", SpriteKind::RunLength, 1, kFixed, false, false, false},
     {"ROAD_TOP_LAYER_05", SpriteKind::RunLength, 1, kFixed, false, false, false},
     {"ROAD_TOP_LAYER_06", SpriteKind::RunLength, 1, kFixed, false, false, false},
-    {"RAGTOP_CLOSED_DRIVE", SpriteKind::Animated, 3, kKeyed, true, true, true},
-    {"RAGTOP_OPEN_DRIVE", SpriteKind::Animated, 6, kKeyed, true, true, true},
-    {"SMALL_CAR_DRIVE", SpriteKind::Animated, 3, kKeyed, true, true, true},
-    {"TRUCK_GARBAGE_DRIVE", SpriteKind::Animated, 3, kKeyed, true, true, true},
-    {"TRUCK_GARBAGE_KILL", SpriteKind::RunLength, 6, kKeyed, true, true, false},
-    {"TRUCK_CHEZ_FRED_DRIVE", SpriteKind::Animated, 3, kKeyed, true, true, true},
-    {"TRUCK_CHEZ_FRED_KILL", SpriteKind::RunLength, 9, kKeyed, true, true, false},
     {"SHADOW_SMALL_CAR", SpriteKind::Shadow, 1, kFixed, true, true, false},
     {"SHADOW_RAGTOP", SpriteKind::Shadow, 1, kFixed, true, true, false},
     {"SHADOW_TRUCK", SpriteKind::Shadow, 1, kFixed, true, true, false},
-    {"TRUCK_AQUARIUM_DRIVE", SpriteKind::Animated, 5, kKeyed, true, true, true},
-    {"TRUCK_AQUARIUM_KILL", SpriteKind::RunLength, 45, kKeyed, true, true, false},
-    {"TRUCK_CEMENT_MIXER_DRIVE", SpriteKind::Animated, 3, kKeyed, true, true, true},
-    {"TRUCK_CEMENT_MIXER_KILL", SpriteKind::RunLength, 14, kKeyed, true, true, false},
-    {"TRUCK_ELECTRIC_DRIVE", SpriteKind::Animated, 3, kKeyed, true, true, true},
-    {"TRUCK_ELECTRIC_KILL", SpriteKind::RunLength, 31, kKeyed, true, true, false},
     {"FROG_LEG", SpriteKind::RunLength, 13, kKeyed, true, true, false},
     {"FROG_IDLE", SpriteKind::Animated, 10, kKeyed, true, false, true},
     {"FROG_IN_GOAL", SpriteKind::Still, 1, kFixed, false, false, false},
@@ -127,8 +115,8 @@ std::span<const SpriteRegistration> SpriteRegistrations() { return kRegistration
 
 std::string DurationKey(const std::string& normalisedName) { return normalisedName + kIntervalSuffix; }
 
-bool RegisterAllSprites(SpriteManager& manager) {
-    for (const SpriteRegistration& row : kRegistrations) {
+bool RegisterSprites(SpriteManager& manager, std::span<const SpriteRegistration> rows) {
+    for (const SpriteRegistration& row : rows) {
         SpriteSpec spec;
         spec.name = MakeAssetKey(row.name);
         spec.kind = row.kind;

@@ -22,12 +22,13 @@ struct SpriteRegistration {
 
 constexpr float kFixedSpriteDuration = 1.0f;
 
-// Every sprite the game knows, in registration order.
+// The sprites of the catalogue's own table, in registration order (the game adds its object
+// kinds' sprites to these).
 std::span<const SpriteRegistration> SpriteRegistrations();
 
 // The settings key of a keyed duration: frogidle → frogidleInterval.
 std::string DurationKey(const std::string& normalisedName);
 
-// Registers every row with the catalogue, reading the keyed durations from the settings.
+// Registers the rows with the catalogue, reading the keyed durations from the settings.
 // True when every spec was registered.
-bool RegisterAllSprites(SpriteManager& manager);
+bool RegisterSprites(SpriteManager& manager, std::span<const SpriteRegistration> rows);

@@ -11,7 +11,7 @@
 #include "settings/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "files/FileLoader.h"
-#include "gfx/SpriteRegistry.h"
+#include "world/GameSprites.h"
 
 namespace {
 
@@ -324,7 +324,7 @@ TEST_F(ConfigKeysTest, EveryTopLayerPieceHasItsPlaceAndItsSprite) {
             Check(problems, IndexedKey(std::string(layer.offset) + "Y", i), Type::Int);
             const std::string sprite = StringFormat(layer.sprite, i);
             bool registered = false;
-            for (const SpriteRegistration& row : SpriteRegistrations()) {
+            for (const SpriteRegistration& row : GameSpriteRegistrations()) {
                 registered = registered || sprite == row.name;
             }
             if (!registered) problems.push_back(sprite + " is configured but not a sprite of the game");
@@ -335,7 +335,7 @@ TEST_F(ConfigKeysTest, EveryTopLayerPieceHasItsPlaceAndItsSprite) {
 
 TEST_F(ConfigKeysTest, EveryAnimationHasAPositiveLength) {
     std::vector<std::string> problems;
-    for (const SpriteRegistration& row : SpriteRegistrations()) {
+    for (const SpriteRegistration& row : GameSpriteRegistrations()) {
         if (!row.keyedDuration) continue;
         const std::string key = DurationKey(MakeAssetKey(row.name));
         Check(problems, key, Type::Float);

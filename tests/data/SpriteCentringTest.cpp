@@ -15,7 +15,7 @@
 #include "gfx/ImageLookup.h"
 #include "gfx/ImageUtil.h"
 #include "gfx/Rect.h"
-#include "gfx/SpriteRegistry.h"
+#include "world/GameSprites.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ protected:
     }
 
     static int FrameCount(const std::string& name) {
-        for (const SpriteRegistration& row : SpriteRegistrations()) {
+        for (const SpriteRegistration& row : GameSpriteRegistrations()) {
             if (MakeAssetKey(row.name) == name) return row.frameCount;
         }
         ADD_FAILURE() << name << " is not registered";

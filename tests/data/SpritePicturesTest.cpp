@@ -11,7 +11,7 @@
 #include "files/FileLoader.h"
 #include "gfx/Image.h"
 #include "gfx/ImageLookup.h"
-#include "gfx/SpriteRegistry.h"
+#include "world/GameSprites.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ protected:
 
 TEST_F(SpritePicturesTest, ColourKeyedPicturesHaveHardEdgesAndNoBlack) {
     int checked = 0;
-    for (const SpriteRegistration& row : SpriteRegistrations()) {
+    for (const SpriteRegistration& row : GameSpriteRegistrations()) {
         if (row.kind == SpriteKind::Shadow) continue;
         const std::string name = MakeAssetKey(row.name);
         // JPEG pictures carry their transparency in a mask; only BMPs use the colour key.

@@ -16,7 +16,7 @@ using spritetest::DataFolder;
 
 TEST(SpriteRegistry, TableOrderAndRows) {
     const auto rows = SpriteRegistrations();
-    ASSERT_EQ(rows.size(), 106u);
+    ASSERT_EQ(rows.size(), 93u);
     EXPECT_STREQ(rows.front().name, "PROGRESS_BAR");
     EXPECT_STREQ(rows[32].name, "ROAD_TOP_LAYER_00");
     EXPECT_STREQ(rows[35].name, "TOP_LAYER_00");
@@ -43,8 +43,8 @@ TEST(SpriteRegistry, RegistersEverySpecWithKeyedDurations) {
 
     SpriteManager& m = SpriteManager::Instance();
     m.Clear();
-    ASSERT_TRUE(RegisterAllSprites(m));
-    EXPECT_EQ(m.SpecCount(), 106u);
+    ASSERT_TRUE(RegisterSprites(m, SpriteRegistrations()));
+    EXPECT_EQ(m.SpecCount(), 93u);
     EXPECT_TRUE(SettingsManager::Instance().ProblemKeys().empty());
 
     struct Case {
@@ -59,7 +59,6 @@ TEST(SpriteRegistry, RegistersEverySpecWithKeyedDurations) {
         {"invisibleobject", SpriteKind::Animated, 1, 0.5f, false, true, false},
         {"titlemenu", SpriteKind::RunLength, 1, 1.0f, false, false, false},
         {"frogidle", SpriteKind::Animated, 10, 0.75f, true, false, true},
-        {"truckaquariumkill", SpriteKind::RunLength, 45, 0.5f, true, true, false},
         {"shadowtruck", SpriteKind::Shadow, 1, 1.0f, true, true, false},
         {"piranhaswimming", SpriteKind::Animated, 8, 0.5f, true, true, true},
     };

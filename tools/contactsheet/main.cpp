@@ -19,7 +19,7 @@
 #include "gfx/PixelFormat.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
-#include "gfx/SpriteRegistry.h"
+#include "world/GameSprites.h"
 #include "gfx/SpriteSpec.h"
 #include "platform/DisplaySurface.h"
 #include "platform/Headless.h"
@@ -203,7 +203,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "rjcontactsheet: the display could not be opened\n");
         return 1;
     }
-    RegisterAllSprites(SpriteManager::Instance());
+    RegisterGameSprites(SpriteManager::Instance());
     std::vector<Tile> tiles;
     SpriteManager::Instance().ForEachSpec([&](const SpriteSpec& spec) {
         if (!only.empty() && spec.name.find(only) == std::string::npos) return;

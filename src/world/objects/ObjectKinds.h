@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "gfx/SpriteRegistry.h"
 #include "world/FrogState.h"
 
 // Kind numbers of the objects on the tracks (the object's kind field, and the numbers the state
@@ -29,9 +30,9 @@ enum TrackObjectKind : int {
 enum class KindFamily { Car, Truck, Trunk, Barrel, Hippo, WaterLily, Box };
 
 // One record per object kind: what the factory builds, the sprites it shows, the settings it reads
-// and what it does to the frog. The factory, the vehicles, the boxes, the frog's truck kills and
-// the collision check all read it here, so a new truck livery is one row (with its settings in
-// config.txt and its pictures and sounds from the generators).
+// and what it does to the frog. The factory, the vehicles, the boxes, the frog's truck kills, the
+// collision check, the sprite catalogue and the sound list all read it here, so a new truck livery
+// is one row (with its settings in config.txt and its pictures and sounds from the generators).
 struct ObjectKind {
     int kind;
     KindFamily family;
@@ -44,12 +45,14 @@ struct ObjectKind {
     const char* offsetPrefix = nullptr;
     const char* shadowPrefix = nullptr;
     const char* driveSprite = nullptr;
+    int driveFrames = 0;
     const char* shadowSprite = nullptr;
     const char* crashSound = nullptr;
     // Trucks and boxes: the kill animation and the frog command that starts the frog's part of it.
     // Each of the five liveries has its own command number (the state dump shows it); the frog
     // takes its picture and sound from the truck's row, so a new livery may share one.
     const char* killSprite = nullptr;
+    int killFrames = 0;  // trucks: the kill animation's frames (a box's is registered with the boxes)
     FrogState killCommand = FS_IDLE;
     // Trucks: the settings key of where the frog lands (from the centre, mirrored with the sprite),
     // the frog's kill sound, the frog's sprite during the kill (none: the frog seen by the
@@ -66,3 +69,7 @@ std::span<const ObjectKind> ObjectKinds();
 const ObjectKind* FindObjectKind(int kind);
 // True when the kind is of the family.
 bool IsKindOf(int kind, KindFamily family);
+// The catalogue rows of the road vehicles' own sprites, in kind order: each driving animation and
+// each truck's kill animation (keyed durations, trimmed, looping while driving; vehicles drive
+// either way, so each has a mirrored variant).
+std::span<const SpriteRegistration> KindSpriteRegistrations();
