@@ -166,7 +166,7 @@ std::string ConfigWithLine(const std::string& key, const std::string& replacemen
 
 // Each data file in turn missing, empty, half or random: the game either plays on or ends with a
 // non-zero status after naming the file; never a crash, a hang or a flood of lines.
-TEST(DataFaultTest, EveryDamagedDataFileEndsCleanlyOrPlaysOn) {
+TEST(DataFileSweepTest, EveryDamagedDataFileEndsCleanlyOrPlaysOn) {
     if (!GameDataAvailable()) GTEST_SKIP() << "the generated game data is missing (build the gamedata target)";
     const std::vector<std::string> files = FilesToDamage();
     ASSERT_GE(files.size(), 10u) << "the sample lost its kinds of files";
