@@ -25,12 +25,12 @@ constexpr float kHintBlinkSeconds = 0.5f;
 constexpr int kHintY = 560;
 constexpr int kScreenWidth = 800;
 constexpr int kMaxReplayEntries = 10;
-// On the high-score screen: the digit that plays an entry's replay, left of the entry's row, and
+// On the high-score screen: the digit that plays an entry's replay, on the grass left of the table, and
 // a line saying so below the table.
 constexpr const char* kWatchHint =
     "Ziffer dr\xfc"
     "cken: Partie ansehen";
-constexpr int kEntryDigitX = 160;
+constexpr int kEntryDigitX = 120;  // right end of the digit, clear of the table's frame
 constexpr int kFirstEntryY = 120;
 constexpr int kEntryRowHeight = 35;
 constexpr int kWatchHintY = 482;
