@@ -124,7 +124,6 @@ uint32_t ImageConverter::DitherRandom() {
     return state;
 }
 
-
 std::unique_ptr<Image> ImageConverter::ConvertTo16Bit(std::unique_ptr<Image> image) {
     return ConvertTo16Bit(std::move(image), DirectDraw::Instance().GetPixelFormat());
 }

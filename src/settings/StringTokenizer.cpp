@@ -38,4 +38,3 @@ float StringTokenizer::NextFloat(bool* ok) {
     if (ok) *ok = parsed;
     return parsed ? value : 0.0f;
 }
-
