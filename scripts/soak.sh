@@ -133,8 +133,6 @@ with open(work + "/state.jsonl", "rb") as lines:
         if frog and not (0 <= frog["x"] <= world_width and 0 <= frog["y"] <= world_height):
             problems.append("tick %d: frog at %.1f, %.1f outside %.0f x %.0f" % (s["tick"], frog["x"], frog["y"],
                                                                               world_width, world_height))
-        if len(problems) > 20:
-            break
 if seen != ticks:
     problems.append("%d state lines for %d ticks" % (seen, ticks))
 if status != 0:
@@ -165,8 +163,10 @@ else:
     print("soak: no game ended while memory was sampled; no growth figure")
 if errors:
     print("soak: %d lines on standard error, the first: %s" % (len(errors), errors[0]))
-for p in problems:
+for p in problems[:20]:
     print("soak: FAILED: " + p)
+if len(problems) > 20:
+    print("soak: FAILED: ... and %d more" % (len(problems) - 20))
 if not problems:
     print("soak: every tick sane")
 sys.exit(1 if problems else 0)
