@@ -32,8 +32,10 @@ configure() { # folder option
 # Left out of the address-sanitizer suite to keep CI's run short; the normal suite runs them:
 # the installation check (packaging, no code of ours beyond the normal build) and the sweep of
 # damaged data files (52 whole runs of the game; the fuzz targets put every file reader under the
-# same sanitizers).
-ASAN_SKIPPED='^(install_to_prefix|scenario\.DataFileSweepTest)$'
+# same sanitizers), and the platform demo's window, whose system libraries (D-Bus, and drivers SDL
+# unloads before the leak check, so they cannot be named in a suppression) leak 1.2 kB at exit;
+# the game's own window runs under the sanitizers in the desktop session and the window tests.
+ASAN_SKIPPED='^(install_to_prefix|scenario\.DataFileSweepTest|platformdemo\.screenshot)$'
 
 asan() {
     local dir=${ASAN_BUILD_DIR:-build-asan}
