@@ -14,6 +14,7 @@
 
 #include "files/FileLoader.h"
 #include "game/Game.h"
+#include "gfx/DisplayTestSupport.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/SpriteManager.h"
 #include "platform/Headless.h"
@@ -30,24 +31,12 @@ constexpr int kBarRows = 10;
 
 // A 24-bit BMP of kBarWidth × kBarRows, all orange.
 std::string ShortBar() {
-    const size_t rowBytes = kBarWidth * 3;
-    std::string bmp(54 + rowBytes * kBarRows, '\0');
-    auto put32 = [&](size_t at, uint32_t v) { std::memcpy(&bmp[at], &v, 4); };
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    put32(2, static_cast<uint32_t>(bmp.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, kBarWidth);
-    put32(22, kBarRows);
-    bmp[26] = 1;
-    bmp[28] = 24;
-    for (size_t i = 54; i < bmp.size(); i += 3) {
-        bmp[i] = 0x10;
-        bmp[i + 1] = static_cast<char>(0x80);
-        bmp[i + 2] = static_cast<char>(0xF0);
-    }
-    return bmp;
+    BmpBytes bmp;
+    bmp.width = kBarWidth;
+    bmp.height = kBarRows;
+    for (int i = 0; i < kBarWidth * kBarRows; ++i) bmp.rows.insert(bmp.rows.end(), {0x10, 0x80, 0xF0});
+    const std::vector<uint8_t> bytes = bmp.Build();
+    return {bytes.begin(), bytes.end()};
 }
 
 TEST(LoadingScreenTest, PresentsAFrameOnlyWhenTheBarHasGrown) {

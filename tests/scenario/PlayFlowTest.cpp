@@ -14,18 +14,8 @@ using PlayFlowTest = ScenarioTest;
 
 float TimeAt(const ScenarioResult& r, int tick) { return std::strtof(FieldAt(r, tick, "time").c_str(), nullptr); }
 
-std::string DefaultTable() {
-    return HighScoreFileText({{1000, "Lorimeth"},
-                              {900, "Wendal"},
-                              {800, "Brisko"},
-                              {700, "Tarvold"},
-                              {600, "Sunya"},
-                              {500, "Ulmaris"},
-                              {400, "Fendar"},
-                              {300, "Orno"},
-                              {200, "Velisto"},
-                              {100, "Kemaril"}});
-}
+// The table a game starts with when it finds none.
+std::string DefaultTable() { return NineNamesAnd(100); }
 
 TEST_F(PlayFlowTest, CountDownTicksForTheLastTenSecondsAndTheTimeOutKills) {
     const PlayData data({{"levelTimeSeconds", "12.0"}, {"numFrogLifes", "3"}});

@@ -95,7 +95,7 @@ std::string HighScoreFileText(const std::vector<std::pair<int, std::string>>& en
     return text + "---------------------------------\n" + HighScore::CheckString(text);
 }
 
-std::string LowHighScoreTable() {
+std::string NineNamesAnd(int lastScore) {
     return HighScoreFileText({{1000, "Lorimeth"},
                               {900, "Wendal"},
                               {800, "Brisko"},
@@ -105,5 +105,7 @@ std::string LowHighScoreTable() {
                               {400, "Fendar"},
                               {300, "Orno"},
                               {200, "Velisto"},
-                              {-1, "Kemaril"}});
+                              {lastScore, "Kemaril"}});
 }
+
+std::string LowHighScoreTable() { return NineNamesAnd(-1); }

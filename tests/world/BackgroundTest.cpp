@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <fstream>
 #include <memory>
 #include <vector>
 
 #include "core/Randomizer.h"
 #include "gfx/DirectDraw.h"
+#include "gfx/DisplayTestSupport.h"
 #include "gfx/Image.h"
 #include "gfx/SpriteManager.h"
 #include "world/objects/BackgroundSprite.h"
@@ -26,26 +26,16 @@ constexpr int kPicture = 1500;
 
 // A 24-bit world picture whose row r (from the top) is red r & 0xFF, green r >> 8, blue 0x40.
 std::string WorldBmp(int worldRows) {
-    std::string bmp(54 + static_cast<size_t>(kWidth) * 3 * worldRows, '\0');
-    auto put32 = [&](size_t at, uint32_t v) { std::memcpy(&bmp[at], &v, 4); };
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    put32(2, static_cast<uint32_t>(bmp.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, kWidth);
-    put32(22, worldRows);
-    bmp[26] = 1;
-    bmp[28] = 24;
-    for (int row = 0; row < worldRows; ++row) {
-        const size_t line = 54 + static_cast<size_t>(worldRows - 1 - row) * kWidth * 3;  // bottom-up
-        for (int x = 0; x < kWidth; ++x) {
-            bmp[line + x * 3 + 0] = 0x40;                           // blue
-            bmp[line + x * 3 + 1] = static_cast<char>(row >> 8);    // green
-            bmp[line + x * 3 + 2] = static_cast<char>(row & 0xFF);  // red
-        }
+    BmpBytes bmp;
+    bmp.width = kWidth;
+    bmp.height = worldRows;
+    for (int row = worldRows - 1; row >= 0; --row) {  // stored bottom-up
+        const auto green = static_cast<uint8_t>(row >> 8);
+        const auto red = static_cast<uint8_t>(row & 0xFF);
+        for (int x = 0; x < kWidth; ++x) bmp.rows.insert(bmp.rows.end(), {0x40, green, red});
     }
-    return bmp;
+    const std::vector<uint8_t> bytes = bmp.Build();
+    return {bytes.begin(), bytes.end()};
 }
 
 class BackgroundTest : public testing::Test {
