@@ -108,7 +108,9 @@ protected:
         return optionsSaved ? kChildSaved : kChildOk;
     }
 
-    TempFolder folder_{"rj-save-fault"};
+    // As root the read-only case runs as the user nobody, who must reach the folder: a private
+    // TMPDIR (mode 0700) is closed to that user, so root's folder goes under /tmp, open to all.
+    TempFolder folder_{geteuid() == 0 ? "/tmp/rj-save-fault" : "rj-save-fault"};
     fs::path user_;
     std::string tablePath_;
     std::string optionsPath_;

@@ -21,6 +21,7 @@ class SettingRangesTest : public ::testing::Test {
 protected:
     void Use(const std::string& text) {
         static int counter = 0;
+        if (!dir_.empty()) std::filesystem::remove_all(dir_);  // a test may load several files
         dir_ = std::filesystem::temp_directory_path() /
                ("rj-ranges-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         std::filesystem::create_directories(dir_);
