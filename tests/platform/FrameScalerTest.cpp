@@ -120,34 +120,51 @@ uint32_t Mix(uint32_t a, uint32_t b, uint32_t w) {
 }
 
 TEST(FrameScalerTest, FilteredFramesAreThePlainBilinearFilterExactly) {
-    // Sizes that exercise the wide loops and their remainders, up and down, and the game's own.
-    const int cases[][4] = {{37, 23, 101, 67}, {37, 23, 19, 11}, {800, 600, 1440, 1080}, {16, 9, 35, 8}};
-    for (const auto& c : cases) {
-        const int sw = c[0], sh = c[1], tw = c[2], th = c[3];
-        std::vector<uint16_t> pixels(static_cast<size_t>(sw) * sh);
-        uint32_t seed = 12345;
-        for (uint16_t& p : pixels) {
-            seed = seed * 1664525u + 1013904223u;
-            p = static_cast<uint16_t>(seed >> 16);
-        }
-        Fixture f(sw, sh, pixels, tw, th);
-        f.scaler.Draw(f.frame, f.view, {0, 0, tw, th});
-        std::vector<uint32_t> wide(pixels.size());
-        for (int y = 0; y < sh; ++y) platform::FrameScaler::ConvertRow(f.frame, y, &wide[static_cast<size_t>(y) * sw]);
-        int wrong = 0;
-        for (int y = 0; y < th; ++y) {
-            const Tap row = TapOf(y, sh, th);
-            for (int x = 0; x < tw; ++x) {
-                const Tap column = TapOf(x, sw, tw);
-                auto horizontal = [&](int sy) {
-                    const uint32_t* r = &wide[static_cast<size_t>(sy) * sw];
-                    return Mix(r[column.first], r[column.second], column.weight);
-                };
-                const uint32_t expected = Mix(horizontal(row.first), horizontal(row.second), row.weight);
-                wrong += f.At(x, y) != expected ? 1 : 0;
+    // Sizes that exercise the wide loops and their remainders, up and down, and the game's own;
+    // pictures placed off the target's corner (rows that start between whole groups of pixels) and
+    // reaching past it. Both the plain loops and the wide ones, where the processor has them.
+    struct Case {
+        int sw, sh, tw, th;  // frame and picture size
+        int x, y;            // the picture's place on a target two pixels larger than it each way
+    };
+    const Case cases[] = {{37, 23, 101, 67, 0, 0},  {37, 23, 19, 11, 0, 0},  {800, 600, 1440, 1080, 0, 0},
+                          {16, 9, 35, 8, 0, 0},     {37, 23, 101, 67, 3, 1}, {800, 600, 1000, 750, 1, 2},
+                          {37, 23, 90, 61, -5, -3}, {40, 30, 23, 17, 2, 0}};
+    for (const bool wide : {true, false}) {
+        for (const Case& c : cases) {
+            std::vector<uint16_t> pixels(static_cast<size_t>(c.sw) * c.sh);
+            uint32_t seed = 12345;
+            for (uint16_t& p : pixels) {
+                seed = seed * 1664525u + 1013904223u;
+                p = static_cast<uint16_t>(seed >> 16);
             }
+            Fixture f(c.sw, c.sh, pixels, c.tw + 2, c.th + 2);
+            platform::FrameScaler scaler(wide);
+            scaler.Draw(f.frame, f.view, {c.x, c.y, c.tw, c.th});
+            std::vector<uint32_t> converted(pixels.size());
+            for (int y = 0; y < c.sh; ++y) {
+                platform::FrameScaler::ConvertRow(f.frame, y, &converted[static_cast<size_t>(y) * c.sw]);
+            }
+            int wrong = 0;
+            for (int ty = 0; ty < c.th + 2; ++ty) {
+                for (int tx = 0; tx < c.tw + 2; ++tx) {
+                    const int x = tx - c.x, y = ty - c.y;
+                    uint32_t expected = Fixture::kMarker;
+                    if (x >= 0 && x < c.tw && y >= 0 && y < c.th) {
+                        const Tap row = TapOf(y, c.sh, c.th);
+                        const Tap column = TapOf(x, c.sw, c.tw);
+                        auto horizontal = [&](int sy) {
+                            const uint32_t* r = &converted[static_cast<size_t>(sy) * c.sw];
+                            return Mix(r[column.first], r[column.second], column.weight);
+                        };
+                        expected = Mix(horizontal(row.first), horizontal(row.second), row.weight);
+                    }
+                    wrong += f.At(tx, ty) != expected ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(wrong, 0) << (wide ? "wide" : "plain") << " loops, " << c.sw << "x" << c.sh << " -> " << c.tw
+                                << "x" << c.th << " at " << c.x << "," << c.y;
         }
-        EXPECT_EQ(wrong, 0) << sw << "x" << sh << " -> " << tw << "x" << th;
     }
 }
 
