@@ -208,27 +208,50 @@ void FrameScaler::Convert(const FrameView& frame, int row, uint32_t* out) const 
     Convert565(reinterpret_cast<const uint16_t*>(base), out, frame.width);
 }
 
+void FrameScaler::RowChoice::Note(int targetRow) const {
+    if (!written) return;
+    if (!written->empty() && written->back().end == targetRow) {
+        ++written->back().end;
+    } else {
+        written->push_back({targetRow, targetRow + 1});
+    }
+}
+
 void FrameScaler::Draw(const FrameView& frame, const PixelTarget& target, const Viewport& viewport) {
+    DrawChosen(frame, target, viewport, {});
+}
+
+void FrameScaler::DrawChanged(const FrameView& frame, const PixelTarget& target, const Viewport& viewport,
+                              const uint8_t* changedRows, std::vector<Band>& written) {
+    DrawChosen(frame, target, viewport, {changedRows, &written});
+}
+
+void FrameScaler::DrawChosen(const FrameView& frame, const PixelTarget& target, const Viewport& viewport,
+                             const RowChoice& choice) {
     if (!frame.pixels || frame.width <= 0 || frame.height <= 0 || !target.pixels) return;
     if (frame.bitsPerPixel != 16 && frame.bitsPerPixel != 32) return;
     if (viewport.width <= 0 || viewport.height <= 0) return;
     const bool wholeFactor = viewport.width % frame.width == 0 && viewport.height % frame.height == 0 &&
                              viewport.width / frame.width == viewport.height / frame.height;
     if (wholeFactor) {
-        DrawWholeFactor(frame, target, viewport, viewport.width / frame.width);
+        DrawWholeFactor(frame, target, viewport, viewport.width / frame.width, choice);
     } else {
-        DrawFiltered(frame, target, viewport);
+        DrawFiltered(frame, target, viewport, choice);
     }
 }
 
 void FrameScaler::DrawWholeFactor(const FrameView& frame, const PixelTarget& target, const Viewport& viewport,
-                                  int factor) {
+                                  int factor, const RowChoice& choice) {
     const Span columns = Clip(viewport.x, viewport.width, target.width);
     const Span rows = Clip(viewport.y, viewport.height, target.height);
     if (columns.first >= columns.end || rows.first >= rows.end) return;
     const size_t rowBytes = static_cast<size_t>(columns.end - columns.first) * sizeof(uint32_t);
     if (factor == 1 && columns.first == 0 && columns.end == frame.width) {
-        for (int y = rows.first; y < rows.end; ++y) Convert(frame, y, TargetRow(target, viewport.y + y) + viewport.x);
+        for (int y = rows.first; y < rows.end; ++y) {
+            if (!choice.Wanted(y)) continue;
+            Convert(frame, y, TargetRow(target, viewport.y + y) + viewport.x);
+            choice.Note(viewport.y + y);
+        }
         return;
     }
     sourceRow_.resize(static_cast<size_t>(frame.width));
@@ -237,15 +260,21 @@ void FrameScaler::DrawWholeFactor(const FrameView& frame, const PixelTarget& tar
     scaledRow_[0] = scaledRow_[1] = -1;
     for (int y = rows.first; y < rows.end;) {
         const int source = y / factor;
+        const int last = std::min(rows.end, (source + 1) * factor);
+        if (!choice.Wanted(source)) {
+            y = last;
+            continue;
+        }
         Convert(frame, source, sourceRow_.data());
         for (int x = 0; x < frame.width; ++x) {
             const uint32_t pixel = sourceRow_[static_cast<size_t>(x)];
             std::fill_n(wide + static_cast<ptrdiff_t>(x) * factor, factor, pixel);
         }
         // Every target row of this source row is the same: one expansion, then copies.
-        const int last = std::min(rows.end, (source + 1) * factor);
-        for (; y < last; ++y)
+        for (; y < last; ++y) {
             std::memcpy(TargetRow(target, viewport.y + y) + viewport.x + columns.first, wide + columns.first, rowBytes);
+            choice.Note(viewport.y + y);
+        }
     }
 }
 
@@ -331,7 +360,8 @@ const uint32_t* FrameScaler::ScaledRow(const FrameView& frame, int row) {
     return out.data();
 }
 
-void FrameScaler::DrawFiltered(const FrameView& frame, const PixelTarget& target, const Viewport& viewport) {
+void FrameScaler::DrawFiltered(const FrameView& frame, const PixelTarget& target, const Viewport& viewport,
+                               const RowChoice& choice) {
     const Span columns = Clip(viewport.x, viewport.width, target.width);
     const Span rows = Clip(viewport.y, viewport.height, target.height);
     if (columns.first >= columns.end || rows.first >= rows.end) return;
@@ -341,6 +371,8 @@ void FrameScaler::DrawFiltered(const FrameView& frame, const PixelTarget& target
     const int count = columns.end - columns.first;
     for (int y = rows.first; y < rows.end; ++y) {
         const size_t at = static_cast<size_t>(y);
+        if (!choice.Wanted(rows_.first[at]) && !choice.Wanted(rows_.second[at])) continue;
+        choice.Note(viewport.y + y);
         const uint32_t* upper = ScaledRow(frame, rows_.first[at]) + columns.first;
         const uint32_t* lower = ScaledRow(frame, rows_.second[at]) + columns.first;
         const uint32_t weight = rows_.weight[at];

@@ -28,9 +28,21 @@ public:
     // can be compared.
     explicit FrameScaler(bool wideVectors = true);
 
+    // Rows of the target, [first, end).
+    struct Band {
+        int first = 0;
+        int end = 0;
+    };
+
     // Draws the frame into the viewport's rectangle of the target (clipped to the target); the
     // pixels outside it are left alone.
     void Draw(const FrameView& frame, const PixelTarget& target, const Viewport& viewport);
+    // The same, but only the target rows made from the frame rows flagged in `changedRows` (one
+    // flag per frame row): for a target that holds the frame as drawn before at the same place,
+    // where most rows of a frame are the same as in the one before. The rows written are added to
+    // `written`, neighbouring rows in one band.
+    void DrawChanged(const FrameView& frame, const PixelTarget& target, const Viewport& viewport,
+                     const uint8_t* changedRows, std::vector<Band>& written);
 
     // One row of a frame as 0x00RRGGBB (16-bit 565 or 555, or 32-bit x8r8g8b8).
     static void ConvertRow(const FrameView& frame, int row, uint32_t* out);
@@ -50,9 +62,20 @@ private:
         int sourceSize = 0;
         int targetSize = 0;
     };
+    // Which target rows a draw writes, and a note of those written.
+    struct RowChoice {
+        const uint8_t* changed = nullptr;  // null: every row
+        std::vector<Band>* written = nullptr;
+        bool Wanted(int frameRow) const { return !changed || changed[frameRow] != 0; }
+        void Note(int targetRow) const;
+    };
     static void MakeTaps(Taps& taps, int sourceSize, int targetSize);
-    void DrawWholeFactor(const FrameView& frame, const PixelTarget& target, const Viewport& viewport, int factor);
-    void DrawFiltered(const FrameView& frame, const PixelTarget& target, const Viewport& viewport);
+    void DrawChosen(const FrameView& frame, const PixelTarget& target, const Viewport& viewport,
+                    const RowChoice& choice);
+    void DrawWholeFactor(const FrameView& frame, const PixelTarget& target, const Viewport& viewport, int factor,
+                         const RowChoice& choice);
+    void DrawFiltered(const FrameView& frame, const PixelTarget& target, const Viewport& viewport,
+                      const RowChoice& choice);
     void Convert(const FrameView& frame, int row, uint32_t* out) const;
     // The frame's row scaled to the viewport's width, kept for the next target row.
     const uint32_t* ScaledRow(const FrameView& frame, int row);

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -31,6 +32,9 @@ bool IsEmulatedOpenGl(SDL_Renderer* renderer) {
     const auto* name = reinterpret_cast<const char*>(getString(kGlRenderer));
     return name && (SDL_strstr(name, "llvmpipe") || SDL_strstr(name, "softpipe") || SDL_strstr(name, "Software"));
 }
+
+// Changed rows of the picture this close together are sent to the display as one rectangle.
+constexpr int kRowsApartToSend = 8;
 
 // In full screen the menus stop drawing the pointer after it has rested this long.
 constexpr uint32_t kPointerRestMs = 3000;
@@ -341,12 +345,22 @@ void Window::Present(const FrameView& frame) {
         // Kept as it came, for a redraw after a resize while the game draws nothing new.
         const int bytesPerPixel = frame.bitsPerPixel / 8;
         const size_t rowBytes = static_cast<size_t>(frame.width) * static_cast<size_t>(bytesPerPixel);
+        // Rows the same as before are neither copied nor drawn again (a menu changes a few rows a
+        // frame, play a third to a half of them).
+        const bool sameKind = frameView_.pixels && frameView_.width == frame.width &&
+                              frameView_.height == frame.height && frameView_.bitsPerPixel == frame.bitsPerPixel &&
+                              frameView_.greenMask == frame.greenMask;
         frame_.resize(rowBytes * static_cast<size_t>(frame.height));
+        changedRows_.resize(static_cast<size_t>(frame.height), 1);
         const auto* source = static_cast<const uint8_t*>(frame.pixels);
         for (int y = 0; y < frame.height; ++y) {
-            std::memcpy(&frame_[rowBytes * static_cast<size_t>(y)], source + static_cast<ptrdiff_t>(y) * frame.pitch,
-                        rowBytes);
+            uint8_t* kept = &frame_[rowBytes * static_cast<size_t>(y)];
+            const uint8_t* row = source + static_cast<ptrdiff_t>(y) * frame.pitch;
+            if (sameKind && std::memcmp(kept, row, rowBytes) == 0) continue;
+            std::memcpy(kept, row, rowBytes);
+            changedRows_[static_cast<size_t>(y)] = 1;
         }
+        if (!sameKind) std::fill(changedRows_.begin(), changedRows_.end(), 1);
         frameView_ = frame;
         frameView_.pixels = frame_.data();
         frameView_.pitch = static_cast<int>(rowBytes);
@@ -401,19 +415,55 @@ void Window::RedrawSurface() {
         barsStale_ = false;
     }
     const Viewport viewport = PictureViewport(surface->w, surface->h);
+    // The whole picture after anything that may have moved or spoilt it; otherwise its changed rows.
+    const bool everyRow = whole || target->pixels != drawnPixels_ || surface->pixels != drawnSurface_ ||
+                          viewport.x != drawnViewport_.x || viewport.y != drawnViewport_.y ||
+                          viewport.width != drawnViewport_.width || viewport.height != drawnViewport_.height;
+    bands_.clear();
     if (frameView_.pixels) {
         if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
         const PixelTarget pixels{static_cast<uint32_t*>(target->pixels), target->pitch, target->w, target->h};
-        scaler_.Draw(frameView_, pixels, viewport);
+        if (everyRow) {
+            scaler_.Draw(frameView_, pixels, viewport);
+        } else {
+            scaler_.DrawChanged(frameView_, pixels, viewport, changedRows_.data(), bands_);
+        }
+        drawnPixels_ = target->pixels;
+        drawnSurface_ = surface->pixels;
+        drawnViewport_ = viewport;
+        std::fill(changedRows_.begin(), changedRows_.end(), 0);
         if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
     }
-    SDL_Rect picture{viewport.x, viewport.y, viewport.width, viewport.height};
-    if (!direct) SDL_BlitSurface(staging_, whole ? nullptr : &picture, surface, whole ? nullptr : &picture);
     if (whole) {
+        if (!direct) SDL_BlitSurface(staging_, nullptr, surface, nullptr);
         SDL_UpdateWindowSurface(window_);
-    } else {
-        SDL_UpdateWindowSurfaceRects(window_, &picture, 1);
+        return;
     }
+    // Only the picture's rows that were drawn, each band of them one rectangle.
+    const int left = std::max(0, viewport.x);
+    const int right = std::min(surface->w, viewport.x + viewport.width);
+    rects_.clear();
+    if (everyRow) {
+        rects_.push_back({left, std::max(0, viewport.y), right - left,
+                          std::min(surface->h, viewport.y + viewport.height) - std::max(0, viewport.y)});
+    } else {
+        // Bands a few rows apart go as one: sending unchanged rows again is cheaper than a request.
+        for (const FrameScaler::Band& band : bands_) {
+            if (!rects_.empty() && band.first - (rects_.back().y + rects_.back().h) < kRowsApartToSend) {
+                rects_.back().h = band.end - rects_.back().y;
+            } else {
+                rects_.push_back({left, band.first, right - left, band.end - band.first});
+            }
+        }
+    }
+    if (rects_.empty() || right <= left) return;
+    if (!direct) {
+        for (SDL_Rect& rect : rects_) {
+            SDL_Rect place = rect;
+            SDL_BlitSurface(staging_, &rect, surface, &place);
+        }
+    }
+    SDL_UpdateWindowSurfaceRects(window_, rects_.data(), static_cast<int>(rects_.size()));
 }
 
 }  // namespace platform

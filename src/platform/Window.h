@@ -15,6 +15,7 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 struct SDL_Surface;
+struct SDL_Rect;
 union SDL_Event;
 
 // The program's one window. It turns SDL's events into the messages of the window procedure and
@@ -107,6 +108,14 @@ private:
     std::vector<uint8_t> frame_;
     FrameView frameView_;
     FrameScaler scaler_;
+    // One flag per frame row: the row differs from the one the window's pixels show. Only those
+    // rows are drawn and sent again, while the pixels and the picture's place stay the same.
+    std::vector<uint8_t> changedRows_;
+    std::vector<FrameScaler::Band> bands_;
+    std::vector<SDL_Rect> rects_;
+    const void* drawnPixels_ = nullptr;  // where the picture was drawn (the window's pixels or the staging)
+    const void* drawnSurface_ = nullptr;
+    Viewport drawnViewport_;
     SDL_Surface* staging_ = nullptr;  // 32-bit pixels for a window whose own are not
     int clearedWidth_ = 0;
     int clearedHeight_ = 0;

@@ -169,3 +169,65 @@ TEST(FrameScalerTest, FilteredFramesAreThePlainBilinearFilterExactly) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<uint16_t> Noise(size_t count, uint32_t seed) {
+    std::vector<uint16_t> pixels(count);
+    for (uint16_t& p : pixels) {
+        seed = seed * 1664525u + 1013904223u;
+        p = static_cast<uint16_t>(seed >> 16);
+    }
+    return pixels;
+}
+
+TEST(FrameScalerTest, DrawingTheChangedRowsGivesTheWholeNewPictureAndWritesNoOtherRow) {
+    // 1:1, a whole factor, and filtered up and down, with the picture off the target's corner.
+    struct Case {
+        int tw, th, x, y;
+    };
+    constexpr int kWidth = 24, kHeight = 20;
+    const Case cases[] = {{24, 20, 3, 2}, {48, 40, 1, 0}, {61, 47, 2, 3}, {15, 13, 0, 1}};
+    for (const bool wide : {true, false}) {
+        for (const Case& c : cases) {
+            const std::vector<uint16_t> before = Noise(kWidth * kHeight, 7);
+            std::vector<uint16_t> after = before;
+            std::vector<uint8_t> changed(kHeight, 0);
+            for (const int row : {0, 9, kHeight - 1}) {
+                changed[row] = 1;
+                for (int x = 0; x < kWidth; ++x) after[static_cast<size_t>(row) * kWidth + x] ^= 0x5AA5;
+            }
+            const platform::Viewport place{c.x, c.y, c.tw, c.th};
+            Fixture shown(kWidth, kHeight, before, c.tw + 4, c.th + 4);
+            platform::FrameScaler scaler(wide);
+            scaler.Draw(shown.frame, shown.view, place);
+            shown.source = after;
+            shown.frame.pixels = shown.source.data();
+            std::vector<platform::FrameScaler::Band> written;
+            scaler.DrawChanged(shown.frame, shown.view, place, changed.data(), written);
+
+            Fixture fresh(kWidth, kHeight, after, c.tw + 4, c.th + 4);
+            platform::FrameScaler(wide).Draw(fresh.frame, fresh.view, place);
+            EXPECT_EQ(shown.target, fresh.target) << (wide ? "wide" : "plain") << " " << c.tw << "x" << c.th;
+
+            // The same draw into an empty target writes exactly the rows it names, and fewer than all.
+            Fixture empty(kWidth, kHeight, after, c.tw + 4, c.th + 4);
+            std::vector<platform::FrameScaler::Band> bands;
+            platform::FrameScaler(wide).DrawChanged(empty.frame, empty.view, place, changed.data(), bands);
+            int rowsWritten = 0;
+            for (int y = 0; y < c.th + 4; ++y) {
+                bool named = false;
+                for (const auto& band : bands) named = named || (y >= band.first && y < band.end);
+                bool touched = false;
+                for (int x = 0; x < c.tw + 4; ++x) touched = touched || empty.At(x, y) != Fixture::kMarker;
+                EXPECT_EQ(touched, named) << c.tw << "x" << c.th << " row " << y;
+                rowsWritten += named ? 1 : 0;
+            }
+            EXPECT_GT(rowsWritten, 0);
+            EXPECT_LT(rowsWritten, c.th) << c.tw << "x" << c.th;
+            for (size_t i = 1; i < bands.size(); ++i) EXPECT_GT(bands[i].first, bands[i - 1].end) << "bands apart";
+        }
+    }
+}
+
+}  // namespace
