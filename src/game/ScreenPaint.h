@@ -23,4 +23,7 @@ public:
     static uint32_t PixelOf(const platform::DisplayPixelFormat& format, Colour colour);
     // One pixel darkened as Darken does it.
     static uint32_t DarkenPixel(uint32_t pixel, const platform::DisplayPixelFormat& format, int keep);
+    // A row of RGB565 pixels darkened as DarkenPixel does it, many pixels at a time (the game's
+    // display format; the level banner darkens the whole field with it).
+    static void DarkenRow565(uint16_t* row, int count, int keep);
 };

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "game/Banner.h"
 #include "world/GameState.h"
@@ -93,6 +95,27 @@ TEST(OverlayRules, DarkeningScalesEachChannelInItsOwnField) {
     }
     EXPECT_EQ(ScreenPaint::PixelOf(rgb565, {255, 96, 48}), (31u << 11) | (24u << 5) | 6u);
     EXPECT_EQ(ScreenPaint::PixelOf(xrgb, {255, 96, 48}), 0x00FF6030u);
+}
+
+TEST(OverlayRules, TheRgb565RowDarkensEveryPixelAsThePixelRuleDoes) {
+    const platform::DisplayPixelFormat rgb565{16, 0xF800, 0x07E0, 0x001F};
+    // Every 16-bit value, so every colour of every channel is met, in rows whose lengths leave
+    // every tail of a vector step (and a row of one pixel).
+    std::vector<uint16_t> all(0x10000);
+    for (size_t i = 0; i < all.size(); ++i) all[i] = static_cast<uint16_t>(i);
+    for (const int keep : {-4, 0, 1, 2, 127, 128, 200, 255, 256, 300}) {
+        for (const int length : {1, 7, 15, 16, 17, 33, 65536}) {
+            for (size_t start = 0; start + length <= all.size(); start += length * 97 + 1) {
+                std::vector<uint16_t> row(all.begin() + start, all.begin() + start + length);
+                ScreenPaint::DarkenRow565(row.data(), length, keep);
+                for (int x = 0; x < length; ++x) {
+                    const uint32_t expected = ScreenPaint::DarkenPixel(all[start + x], rgb565, keep);
+                    ASSERT_EQ(row[x], expected) << "pixel " << std::hex << all[start + x] << std::dec << " keep "
+                                                << keep << " row of " << length << " at " << x;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
