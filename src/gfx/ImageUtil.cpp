@@ -24,9 +24,12 @@ void RemapColour(uint8_t* bgr) {
     uint8_t& blue = bgr[0];
     uint8_t& green = bgr[1];
     uint8_t& red = bgr[2];
-    if (red < kNearBlackLimit && green < kNearBlackLimit && blue < kNearBlackLimit) {
+    // Both cases need green below the limit: any other pixel is left after one compare. Every
+    // channel is below the limit when their bits together are.
+    if (green >= kNearBlackLimit) return;
+    if ((red | green | blue) < kNearBlackLimit) {
         blue = green = red = kLiftedGrey;
-    } else if (red >= kMagentaMin && green < kNearBlackLimit && blue >= kMagentaMin) {
+    } else if (red >= kMagentaMin && blue >= kMagentaMin) {
         blue = green = red = 0;
     }
 }
@@ -43,6 +46,94 @@ uint32_t ColourBits(const Image& image) {
     case 24: return 0xFFFFFF;
     default: return 0xFF;
     }
+}
+
+// Grows `box` by the pixels for which visible(y, x) holds, row by row: each row is searched from
+// the left for its first such pixel and from the right only down to the box's right edge, so a
+// sprite costs about its empty margins. `skipLeft(y, x)` and `skipRight(y, x)` jump over pixels
+// known to be black (none for a plain search).
+template <class Visible, class SkipLeft, class SkipRight>
+void BoxOfVisible(int width, int height, Rect& box, Visible visible, SkipLeft skipLeft, SkipRight skipRight) {
+    for (int y = 0; y < height; ++y) {
+        int x = skipLeft(y, 0);
+        while (x < width && !visible(y, x)) ++x;
+        if (x == width) continue;
+        box.top = std::min(box.top, y);
+        box.bottom = y;
+        box.left = std::min(box.left, x);
+        box.right = std::max(box.right, x);
+        for (int r = skipRight(y, width - 1, box.right); r > box.right; --r) {
+            if (visible(y, r)) {
+                box.right = r;
+                break;
+            }
+        }
+    }
+}
+
+template <class Visible>
+void BoxOfVisible(int width, int height, Rect& box, Visible visible) {
+    BoxOfVisible(
+        width, height, box, visible, [](int, int x) { return x; }, [](int, int x, int) { return x; });
+}
+
+// Black pixels of a palette picture are the entries whose blue, green and red are all 0.
+void BoxOfPalettePixels(const Image& image, Rect& box) {
+    bool visible[Image::kPaletteEntries] = {};
+    if (const uint8_t* palette = image.GetPalette()) {
+        for (int i = 0; i < Image::kPaletteEntries; ++i) {
+            const uint8_t* e = palette + i * 4;
+            visible[i] = (e[0] | e[1] | e[2]) != 0;
+        }
+    }
+    const int width = image.GetWidth();
+    const uint8_t* pixels = image.GetPixels();
+    BoxOfVisible(image.GetWidth(), image.GetHeight(), box,
+                 [&](int y, int x) { return visible[pixels[static_cast<size_t>(y) * width + x]]; });
+}
+
+// Pixels of kBytes bytes (display pixels of 2 or 4, blue-green-red of 3) are black where none of
+// `colourBits` is set. Eight pixels fill kBytes whole 64-bit words, in which the bits repeat
+// alike, so black stretches are passed eight pixels at a time.
+template <int kBytes>
+void BoxOfRows(const Image& image, uint32_t colourBits, Rect& box) {
+    constexpr int kGroup = 8;
+    uint64_t wordBits = ~uint64_t{0};  // blue, green and red bytes: every bit is colour
+    if constexpr (kBytes != 3) {
+        wordBits = 0;
+        for (int i = 0; i < 8 / kBytes; ++i) wordBits |= uint64_t{colourBits} << (i * kBytes * 8);
+    }
+    const int width = image.GetWidth();
+    const size_t rowBytes = static_cast<size_t>(width) * kBytes;
+    const uint8_t* pixels = image.GetPixels();
+    auto blackGroup = [&](const uint8_t* p) {
+        uint64_t any = 0;
+        for (int i = 0; i < kBytes; ++i) {
+            uint64_t word;
+            std::memcpy(&word, p + i * 8, 8);
+            any |= word;
+        }
+        return (any & wordBits) == 0;
+    };
+    auto visible = [&](int y, int x) {
+        uint32_t value = 0;
+        std::memcpy(&value, pixels + y * rowBytes + static_cast<size_t>(x) * kBytes, kBytes);
+        return (value & colourBits) != 0;
+    };
+    auto skipLeft = [&](int y, int x) {
+        const uint8_t* row = pixels + y * rowBytes;
+        while (x + kGroup <= width && blackGroup(row + static_cast<size_t>(x) * kBytes)) x += kGroup;
+        return x;
+    };
+    // From pixel `last` down, groups wholly right of `stop`.
+    auto skipRight = [&](int y, int last, int stop) {
+        const uint8_t* row = pixels + y * rowBytes;
+        while (last - kGroup >= stop && blackGroup(row + static_cast<size_t>(last - kGroup + 1) * kBytes)) {
+            last -= kGroup;
+        }
+        return last;
+    };
+    BoxOfVisible(width, image.GetHeight(), box, visible, skipLeft, skipRight);
 }
 
 }  // namespace
@@ -78,13 +169,13 @@ Rect ImageUtil::GetBoundingBox(const Image& image) {
     const int width = image.GetWidth();
     const int height = image.GetHeight();
     Rect box{width, height, -1, -1};
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (image.GetPixel(x, y) == 0) continue;
-            box.left = std::min(box.left, x);
-            box.right = std::max(box.right, x);
-            box.top = std::min(box.top, y);
-            box.bottom = std::max(box.bottom, y);
+    if (!image.IsRunLengthEncoded()) {
+        switch (image.GetBitsPerPixel()) {
+        case 8: BoxOfPalettePixels(image, box); break;
+        case 16: BoxOfRows<2>(image, ColourBits(image), box); break;
+        case 24: BoxOfRows<3>(image, ColourBits(image), box); break;
+        case 32: BoxOfRows<4>(image, ColourBits(image), box); break;
+        default: BoxOfVisible(width, height, box, [&image](int y, int x) { return image.GetPixel(x, y) != 0; }); break;
         }
     }
     if (box.right < 0) return Rect{width / 2, height / 2, width / 2, height / 2};

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "gfx/DirectDraw.h"
@@ -89,6 +91,70 @@ TEST_F(ImageUtilTest, BoundingBoxOfContentAndOfAnEmptyPicture) {
     image.SetPixel(2, 4, 0xFFFFFF);
     image.SetPixel(7, 1, 0x080000);  // the darkest red a 16-bit pixel holds still counts
     EXPECT_EQ(util.GetBoundingBox(image), (Rect{2, 1, 7, 4}));
+}
+
+// The box by its definition: every pixel whose colour (as GetPixel reads it) is not black.
+Rect BoxByPixels(const Image& image) {
+    Rect box{image.GetWidth(), image.GetHeight(), -1, -1};
+    for (int y = 0; y < image.GetHeight(); ++y) {
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            if (image.GetPixel(x, y) == 0) continue;
+            box = Rect{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
+        }
+    }
+    if (box.right < 0)
+        return Rect{image.GetWidth() / 2, image.GetHeight() / 2, image.GetWidth() / 2, image.GetHeight() / 2};
+    return box;
+}
+
+TEST_F(ImageUtilTest, BoundingBoxEqualsTheBoxOfTheVisiblePixelsAtEveryDepthAndFormat) {
+    struct Case {
+        int depth;
+        PixelFormat format;
+    };
+    // 565 pixels with only green's lowest bit and 555 pixels with only the top bit carry no colour.
+    const Case cases[] = {{8, PixelFormat::Rgb565()},
+                          {16, PixelFormat::Rgb565()},
+                          {16, PixelFormat::Rgb555()},
+                          {24, PixelFormat::Rgb565()},
+                          {32, PixelFormat::Xrgb8888()}};
+    const uint32_t edgeBytes[] = {0x00000000, 0x00000020, 0x00008000, 0x00000001, 0x00000800,
+                                  0x00010000, 0xFF000000, 0xFFFFFFFF, 0x00000100, 0x00800000};
+    uint32_t random = 7;
+    auto next = [&random] { return random = random * 1103515245u + 12345u; };
+    for (const Case& c : cases) {
+        DirectDraw::Instance().SetPixelFormat(c.format);
+        for (int width : {1, 3, 7, 8, 9, 16, 17, 33, 70}) {
+            for (int round = 0; round < 60; ++round) {
+                const int height = 1 + static_cast<int>(next() >> 16) % 6;
+                Image image;
+                ASSERT_TRUE(image.Create(width, height, c.depth));
+                if (c.depth == 8) {
+                    // A palette with black entries beside grey ones, blue and a dark red.
+                    uint8_t* palette = image.CreatePalette();
+                    for (int i = 0; i < Image::kPaletteEntries; ++i) {
+                        const uint32_t colour = i % 3 == 0 ? 0 : edgeBytes[i % std::size(edgeBytes)];
+                        palette[i * 4 + 0] = static_cast<uint8_t>(colour);
+                        palette[i * 4 + 1] = static_cast<uint8_t>(colour >> 8);
+                        palette[i * 4 + 2] = static_cast<uint8_t>(colour >> 16);
+                        palette[i * 4 + 3] = 0;
+                    }
+                }
+                const int bytes = c.depth / 8;
+                const int marks = static_cast<int>(next() >> 16) % 4;
+                for (int m = 0; m < marks; ++m) {
+                    const int x = static_cast<int>(next() >> 16) % width;
+                    const int y = static_cast<int>(next() >> 16) % height;
+                    // Palette pictures: any index, so each kind of entry is met.
+                    const uint32_t value = c.depth == 8 ? (next() >> 16) % Image::kPaletteEntries
+                                                        : edgeBytes[(next() >> 16) % std::size(edgeBytes)];
+                    std::memcpy(image.PixelAddress(x, y), &value, bytes);
+                }
+                EXPECT_EQ(util.GetBoundingBox(image), BoxByPixels(image))
+                    << c.depth << "-bit picture " << width << " x " << height << ", round " << round;
+            }
+        }
+    }
 }
 
 TEST_F(ImageUtilTest, CopyRectCopiesBytesAndInvertsBetweenOneBitPictures) {
