@@ -8,28 +8,6 @@
 namespace runlength {
 namespace {
 
-uint32_t PixelAt(const uint8_t* pixels, int index, int bytesPerPixel) {
-    uint32_t value = 0;
-    std::memcpy(&value, pixels + static_cast<size_t>(index) * bytesPerPixel, bytesPerPixel);
-    return value;
-}
-
-// First index ≥ pos where kMinRun consecutive pixels share their colour, or count if none.
-int FindRunStart(const uint8_t* pixels, int count, int bytesPerPixel, uint32_t colourMask, int pos) {
-    int runStart = pos;
-    uint32_t runColour = pos < count ? PixelAt(pixels, pos, bytesPerPixel) & colourMask : 0;
-    for (int i = pos + 1; i < count; ++i) {
-        const uint32_t colour = PixelAt(pixels, i, bytesPerPixel) & colourMask;
-        if (colour != runColour) {
-            runStart = i;
-            runColour = colour;
-        } else if (i - runStart + 1 == kMinRun) {
-            return runStart;
-        }
-    }
-    return count;
-}
-
 // One AVX2 register, or two SSE2 ones where the machine has no AVX2.
 constexpr size_t kChunk = 32;
 using Chunk = uint8_t __attribute__((vector_size(kChunk)));
@@ -78,32 +56,70 @@ inline void CopyBytes(uint8_t* dst, const uint8_t* src, size_t bytes, bool slack
 
 }  // namespace
 
-std::vector<uint8_t> Encode(const uint8_t* pixels, int count, int bytesPerPixel, uint32_t colourMask) {
-    std::vector<uint8_t> out;
-    out.reserve(static_cast<size_t>(count) * bytesPerPixel / 4 + 16);
+namespace {
+
+// The encoder, with the pixel size a constant where it is one of the display's (2 or 4 bytes), so
+// that reading and comparing a pixel is one load and one compare; kFixedBytes 0 takes `anyBytes`.
+// Packets are written into a buffer of the largest size a stream can have (each pixel costs at most
+// a header and its bytes), and the stream is copied out at its own length.
+template <int kFixedBytes>
+std::vector<uint8_t> EncodeAs(const uint8_t* pixels, int count, int anyBytes, uint32_t colourMask) {
+    const int bytesPerPixel = kFixedBytes != 0 ? kFixedBytes : anyBytes;
+    const auto pixelAt = [pixels, bytesPerPixel](int index) {
+        uint32_t value = 0;
+        std::memcpy(&value, pixels + static_cast<size_t>(index) * bytesPerPixel,
+                    kFixedBytes != 0 ? kFixedBytes : bytesPerPixel);
+        return value;
+    };
+    thread_local std::vector<uint8_t> scratch;
+    const size_t worst = static_cast<size_t>(count) * (bytesPerPixel + 1);
+    if (scratch.size() < worst) scratch.resize(worst);
+    uint8_t* out = scratch.data();
+
     int pos = 0;
     while (pos < count) {
-        const int runStart = FindRunStart(pixels, count, bytesPerPixel, colourMask, pos);
+        // First index ≥ pos where kMinRun consecutive pixels share their colour, or count if none.
+        int runStart = count;
+        int start = pos;
+        uint32_t colour = pixelAt(pos) & colourMask;
+        for (int i = pos + 1; i < count; ++i) {
+            const uint32_t next = pixelAt(i) & colourMask;
+            if (next != colour) {
+                start = i;
+                colour = next;
+            } else if (i - start + 1 == kMinRun) {
+                runStart = start;
+                break;
+            }
+        }
         while (pos < runStart) {
             const int n = std::min(runStart - pos, kMaxPacket);
-            out.push_back(static_cast<uint8_t>(static_cast<int8_t>(-n)));
-            const uint8_t* from = pixels + static_cast<size_t>(pos) * bytesPerPixel;
-            out.insert(out.end(), from, from + static_cast<size_t>(n) * bytesPerPixel);
+            *out++ = static_cast<uint8_t>(static_cast<int8_t>(-n));
+            const size_t bytes = static_cast<size_t>(n) * bytesPerPixel;
+            std::memcpy(out, pixels + static_cast<size_t>(pos) * bytesPerPixel, bytes);
+            out += bytes;
             pos += n;
         }
         if (runStart < count) {
-            const uint8_t* pixel = pixels + static_cast<size_t>(runStart) * bytesPerPixel;
+            const uint32_t first = pixelAt(runStart);
             int n = 1;
-            while (n < kMaxPacket && runStart + n < count &&
-                   std::memcmp(pixel, pixel + static_cast<size_t>(n) * bytesPerPixel, bytesPerPixel) == 0) {
-                ++n;
-            }
-            out.push_back(static_cast<uint8_t>(n));
-            out.insert(out.end(), pixel, pixel + bytesPerPixel);
+            while (n < kMaxPacket && runStart + n < count && pixelAt(runStart + n) == first) ++n;
+            *out++ = static_cast<uint8_t>(n);
+            std::memcpy(out, pixels + static_cast<size_t>(runStart) * bytesPerPixel, bytesPerPixel);
+            out += bytesPerPixel;
             pos = runStart + n;
         }
     }
-    return out;
+    return std::vector<uint8_t>(scratch.data(), out);
+}
+
+}  // namespace
+
+std::vector<uint8_t> Encode(const uint8_t* pixels, int count, int bytesPerPixel, uint32_t colourMask) {
+    if (count <= 0) return {};
+    if (bytesPerPixel == 2) return EncodeAs<2>(pixels, count, bytesPerPixel, colourMask);
+    if (bytesPerPixel == 4) return EncodeAs<4>(pixels, count, bytesPerPixel, colourMask);
+    return EncodeAs<0>(pixels, count, bytesPerPixel, colourMask);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -94,6 +95,86 @@ TEST(RunLength, RoundTrip32Bit) {
     std::vector<uint32_t> out(n);
     ASSERT_TRUE(runlength::Decode(stream.data(), stream.size(), 4, 3, 4, reinterpret_cast<uint8_t*>(out.data()), 16));
     EXPECT_EQ(out, pixels);
+}
+
+// The format's rule written out plainly, pixel by pixel with byte comparisons: a run starts where
+// kMinRun consecutive pixels have one colour under the mask and goes on over byte-equal pixels.
+std::vector<uint8_t> PlainEncode(const std::vector<uint8_t>& bytes, int bytesPerPixel, uint32_t colourMask) {
+    const int count = static_cast<int>(bytes.size()) / bytesPerPixel;
+    auto colourAt = [&](int i) {
+        uint32_t v = 0;
+        std::memcpy(&v, bytes.data() + i * bytesPerPixel, bytesPerPixel);
+        return v & colourMask;
+    };
+    auto sameBytes = [&](int a, int b) {
+        return std::memcmp(bytes.data() + a * bytesPerPixel, bytes.data() + b * bytesPerPixel, bytesPerPixel) == 0;
+    };
+    std::vector<uint8_t> out;
+    int pos = 0;
+    while (pos < count) {
+        int runStart = count;
+        for (int s = pos; s + runlength::kMinRun <= count; ++s) {
+            int same = 1;
+            while (same < runlength::kMinRun && colourAt(s + same) == colourAt(s)) ++same;
+            if (same == runlength::kMinRun) {
+                runStart = s;
+                break;
+            }
+        }
+        for (; pos < runStart;) {
+            const int n = std::min(runStart - pos, runlength::kMaxPacket);
+            out.push_back(static_cast<uint8_t>(-n));
+            out.insert(out.end(), bytes.begin() + pos * bytesPerPixel, bytes.begin() + (pos + n) * bytesPerPixel);
+            pos += n;
+        }
+        if (runStart < count) {
+            int n = 1;
+            while (n < runlength::kMaxPacket && runStart + n < count && sameBytes(runStart, runStart + n)) ++n;
+            out.push_back(static_cast<uint8_t>(n));
+            out.insert(out.end(), bytes.begin() + runStart * bytesPerPixel,
+                       bytes.begin() + (runStart + 1) * bytesPerPixel);
+            pos = runStart + n;
+        }
+    }
+    return out;
+}
+
+TEST(RunLength, EncodingEqualsThePlainRuleForEveryPixelSize) {
+    struct Case {
+        int bytesPerPixel;
+        uint32_t colourMask;
+    };
+    // 565 (green's lowest bit is no colour), 555 (nor is the top bit), 8888 with a spare byte,
+    // blue-green-red and palette pixels.
+    const Case cases[] = {{2, 0xFFDF}, {2, 0x7FFF}, {4, 0xFFFFFF}, {3, 0xFFFFFF}, {1, 0xFF}};
+    uint32_t random = 3;
+    auto next = [&random] { return (random = random * 1103515245u + 12345u) >> 16; };
+    for (const Case& c : cases) {
+        for (int count : {1, 2, 3, 4, 5, 127, 128, 131, 300, 1000}) {
+            for (int round = 0; round < 20; ++round) {
+                // Stretches of one value, of values one bit away from it (a bit of colour or
+                // not, in any byte), and of noise, so runs of every length meet literals of every
+                // length.
+                std::vector<uint8_t> bytes;
+                while (static_cast<int>(bytes.size()) < count * c.bytesPerPixel) {
+                    const uint32_t base = next() % 3 == 0 ? 0 : next() << 16 ^ next();
+                    const int kind = static_cast<int>(next() % 3);
+                    const int length = 1 + static_cast<int>(next() % (next() % 4 == 0 ? 200 : 6));
+                    for (int i = 0; i < length; ++i) {
+                        const uint32_t v = kind == 0   ? base
+                                           : kind == 1 ? base ^ 1u << next() % (8 * c.bytesPerPixel)
+                                                       : next() << 16 ^ next();
+                        for (int b = 0; b < c.bytesPerPixel; ++b) bytes.push_back(static_cast<uint8_t>(v >> (8 * b)));
+                    }
+                }
+                bytes.resize(static_cast<size_t>(count) * c.bytesPerPixel);
+                ASSERT_EQ(runlength::Encode(bytes.data(), count, c.bytesPerPixel, c.colourMask),
+                          PlainEncode(bytes, c.bytesPerPixel, c.colourMask))
+                    << c.bytesPerPixel << "-byte pixels, mask " << std::hex << c.colourMask << std::dec << ", " << count
+                    << " pixels, round " << round;
+            }
+        }
+    }
 }
 
 TEST(RunLength, BrokenStreamsLeaveBlackNotGarbage) {
