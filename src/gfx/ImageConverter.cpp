@@ -71,17 +71,18 @@ inline uint32_t DitherChannel(uint32_t v, uint32_t& error) {
 std::unique_ptr<Image> DitherTo16(const Image& source, const PixelFormat& f) {
     auto out = std::make_unique<Image>();
     if (!out->Create(source.GetWidth(), source.GetHeight(), 16)) return nullptr;
+    const bool rgb565 = f == PixelFormat::Rgb565();
     for (int y = 0; y < source.GetHeight(); ++y) {
-        uint32_t errorRed = ImageConverter::DitherRandom() & kDroppedMask;
-        uint32_t errorGreen = ImageConverter::DitherRandom() & kDroppedMask;
-        uint32_t errorBlue = ImageConverter::DitherRandom() & kDroppedMask;
+        ImageConverter::DitherError error;
+        error.red = ImageConverter::DitherRandom() & kDroppedMask;
+        error.green = ImageConverter::DitherRandom() & kDroppedMask;
+        error.blue = ImageConverter::DitherRandom() & kDroppedMask;
         const uint8_t* in = source.PixelAddress(0, y);
         uint8_t* to = out->PixelAddress(0, y);
-        for (int x = 0; x < source.GetWidth(); ++x, in += 3, to += 2) {
-            const uint32_t red = DitherChannel(in[2], errorRed);
-            const uint32_t green = DitherChannel(in[1], errorGreen);
-            const uint32_t blue = DitherChannel(in[0], errorBlue);
-            Store16(to, Pack16(f, red, green, blue));
+        if (rgb565) {
+            ImageConverter::DitherRow565(in, to, source.GetWidth(), error);
+        } else {
+            ImageConverter::DitherRow(in, to, source.GetWidth(), f, error);
         }
     }
     return out;
@@ -117,6 +118,40 @@ std::unique_ptr<Image> To32(const Image& source, const PixelFormat& f) {
 }
 
 }  // namespace
+
+void ImageConverter::DitherRow(const uint8_t* bgr, uint8_t* out, int width, const PixelFormat& f, DitherError& error) {
+    for (int x = 0; x < width; ++x, bgr += 3, out += 2) {
+        const uint32_t red = DitherChannel(bgr[2], error.red);
+        const uint32_t green = DitherChannel(bgr[1], error.green);
+        const uint32_t blue = DitherChannel(bgr[0], error.blue);
+        Store16(out, Pack16(f, red, green, blue));
+    }
+}
+
+void ImageConverter::DitherRow565(const uint8_t* bgr, uint8_t* out, int width, DitherError& error) {
+    // The format's fields as constants: red at 11, green's five bits at 6 (its lowest bit stays 0,
+    // as Pack16 leaves it), blue at 0. The rounding without a branch: the error (0 … 7) plus the
+    // dropped bits (0 … 7) carries at most one step, and a channel at 31 plus that step stays 31.
+    constexpr int kRed = 11;
+    constexpr int kGreen = 6;
+    constexpr int kPastTop = 5;  // the bit a sixth 5-bit step would set
+    uint32_t errorRed = error.red;
+    uint32_t errorGreen = error.green;
+    uint32_t errorBlue = error.blue;
+    const auto channel = [](uint32_t v, uint32_t& e) {
+        const uint32_t sum = e + (v & kDroppedMask);
+        e = sum & kDroppedMask;
+        const uint32_t value = (v >> kDroppedBits) + (sum >> kDroppedBits);
+        return value - (value >> kPastTop);
+    };
+    for (int x = 0; x < width; ++x, bgr += 3, out += 2) {
+        const uint32_t red = channel(bgr[2], errorRed);
+        const uint32_t green = channel(bgr[1], errorGreen);
+        const uint32_t blue = channel(bgr[0], errorBlue);
+        Store16(out, red << kRed | green << kGreen | blue);
+    }
+    error = DitherError{errorRed, errorGreen, errorBlue};
+}
 
 uint32_t ImageConverter::DitherRandom() {
     uint32_t& state = DitherState();

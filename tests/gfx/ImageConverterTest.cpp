@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 #include <set>
 #include <vector>
 
@@ -79,6 +80,30 @@ TEST_F(ImageConverterTest, DitheringRoundsUpInTheProportionOfTheDroppedBits) {
         // The starting error is drawn per row, so rows do not all share one phase.
         if (c.roundedPerRow != 0) {
             EXPECT_GT(patterns.size(), 1u) << c.what;
+        }
+    }
+}
+
+TEST_F(ImageConverterTest, TheRgb565RowGivesThePixelsAndErrorsOfTheGeneralRow) {
+    // Channel values at and around every 5-bit step's edges, and every starting error.
+    const uint8_t edges[] = {0, 1, 6, 7, 8, 9, 15, 16, 127, 128, 247, 248, 249, 254, 255};
+    uint32_t random = 11;
+    auto next = [&random] { return (random = random * 1103515245u + 12345u) >> 16; };
+    for (const int width : {1, 2, 3, 5, 16, 17, 31, 64, 801}) {
+        std::vector<uint8_t> bgr(static_cast<size_t>(width) * 3);
+        for (int round = 0; round < 24; ++round) {
+            for (uint8_t& b : bgr) b = round % 2 == 0 ? edges[next() % std::size(edges)] : static_cast<uint8_t>(next());
+            const ImageConverter::DitherError start{static_cast<uint32_t>(round) % 8, next() % 8, next() % 8};
+            std::vector<uint8_t> general(static_cast<size_t>(width) * 2, 0xAB);
+            std::vector<uint8_t> fast(general);
+            ImageConverter::DitherError generalError = start;
+            ImageConverter::DitherError fastError = start;
+            ImageConverter::DitherRow(bgr.data(), general.data(), width, PixelFormat::Rgb565(), generalError);
+            ImageConverter::DitherRow565(bgr.data(), fast.data(), width, fastError);
+            ASSERT_EQ(fast, general) << width << " pixels, round " << round;
+            EXPECT_EQ(fastError.red, generalError.red) << width << " pixels, round " << round;
+            EXPECT_EQ(fastError.green, generalError.green) << width << " pixels, round " << round;
+            EXPECT_EQ(fastError.blue, generalError.blue) << width << " pixels, round " << round;
         }
     }
 }
