@@ -30,6 +30,23 @@ uint32_t ReadPixel(const uint8_t* p, int bytes) {
 
 void WritePixel(uint8_t* p, uint32_t value, int bytes) { std::memcpy(p, &value, bytes); }
 
+// Rows of kBytes-byte pixels reversed in place, the pixel size a constant so that each swap is a
+// pair of loads and stores.
+template <int kBytes>
+void MirrorRows(uint8_t* pixels, int width, int height) {
+    const size_t rowBytes = static_cast<size_t>(width) * kBytes;
+    for (int y = 0; y < height; ++y) {
+        uint8_t* left = pixels + y * rowBytes;
+        uint8_t* right = left + rowBytes - kBytes;
+        for (; left < right; left += kBytes, right -= kBytes) {
+            uint8_t a[kBytes];
+            std::memcpy(a, left, kBytes);
+            std::memcpy(left, right, kBytes);
+            std::memcpy(right, a, kBytes);
+        }
+    }
+}
+
 }  // namespace
 
 Image::~Image() = default;
@@ -179,11 +196,11 @@ void Image::MirrorHorizontally() {
         }
         return;
     }
-    const int bytes = bitsPerPixel_ / 8;
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_ / 2; ++x) {
-            std::swap_ranges(PixelAddress(x, y), PixelAddress(x, y) + bytes, PixelAddress(width_ - 1 - x, y));
-        }
+    switch (bitsPerPixel_) {
+    case 8: MirrorRows<1>(pixels_.data(), width_, height_); break;
+    case 16: MirrorRows<2>(pixels_.data(), width_, height_); break;
+    case 24: MirrorRows<3>(pixels_.data(), width_, height_); break;
+    default: MirrorRows<4>(pixels_.data(), width_, height_); break;
     }
 }
 

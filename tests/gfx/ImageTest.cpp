@@ -71,32 +71,35 @@ TEST_F(ImageTest, OneBitPicturesPackBitsAcrossRows) {
 
 TEST_F(ImageTest, MirroringSwapsWholePixelsAtEveryDepth) {
     for (int bits : {1, 8, 16, 24, 32}) {
-        Image image;
-        ASSERT_TRUE(image.Create(5, 2, bits));
-        // Every byte of every pixel distinct (1 bit: an irregular pattern of set bits).
-        auto pixel = [&](int x, int y) {
-            if (bits == 1) return std::vector<uint8_t>{static_cast<uint8_t>(image.GetBit(x, y))};
-            const uint8_t* p = image.PixelAddress(x, y);
-            return std::vector<uint8_t>(p, p + bits / 8);
-        };
-        for (int y = 0; y < 2; ++y) {
-            for (int x = 0; x < 5; ++x) {
-                if (bits == 1) {
-                    image.SetBit(x, y, (x + 2 * y) % 3 == 0);
-                } else {
-                    for (int k = 0; k < bits / 8; ++k)
-                        image.PixelAddress(x, y)[k] = static_cast<uint8_t>(40 * k + 5 * x + y + 1);
+        for (int width : {1, 4, 5}) {
+            Image image;
+            ASSERT_TRUE(image.Create(width, 2, bits));
+            // Every byte of every pixel distinct (1 bit: an irregular pattern of set bits).
+            auto pixel = [&](int x, int y) {
+                if (bits == 1) return std::vector<uint8_t>{static_cast<uint8_t>(image.GetBit(x, y))};
+                const uint8_t* p = image.PixelAddress(x, y);
+                return std::vector<uint8_t>(p, p + bits / 8);
+            };
+            for (int y = 0; y < 2; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    if (bits == 1) {
+                        image.SetBit(x, y, (x + 2 * y) % 3 == 0);
+                    } else {
+                        for (int k = 0; k < bits / 8; ++k)
+                            image.PixelAddress(x, y)[k] = static_cast<uint8_t>(40 * k + 5 * x + y + 1);
+                    }
                 }
             }
-        }
-        std::vector<uint8_t> before[2][5];
-        for (int y = 0; y < 2; ++y) {
-            for (int x = 0; x < 5; ++x) before[y][x] = pixel(x, y);
-        }
-        image.MirrorHorizontally();
-        for (int y = 0; y < 2; ++y) {
-            for (int x = 0; x < 5; ++x)
-                EXPECT_EQ(pixel(x, y), before[y][4 - x]) << bits << " bits at " << x << "," << y;
+            std::vector<uint8_t> before[2][5];  // up to 5 pixels a row
+            for (int y = 0; y < 2; ++y) {
+                for (int x = 0; x < width; ++x) before[y][x] = pixel(x, y);
+            }
+            image.MirrorHorizontally();
+            for (int y = 0; y < 2; ++y) {
+                for (int x = 0; x < width; ++x)
+                    EXPECT_EQ(pixel(x, y), before[y][width - 1 - x])
+                        << bits << " bits, width " << width << ", at " << x << "," << y;
+            }
         }
     }
 }
