@@ -19,6 +19,7 @@ constexpr int kMaxInfoHeaderBytes = 1024;
 constexpr uint32_t kUncompressed = 0;
 constexpr int kUnreadableExitCode = 1;
 constexpr uint32_t kSkipChunk = 4096;
+constexpr size_t kReadBlock = 256 * 1024;
 // The largest picture read: five times the tallest animation strip of the game's data, while a
 // few bytes declaring 16384 x 16384 would otherwise take more than a gigabyte.
 constexpr int kMaxPixels = 4096 * 4096;
@@ -146,21 +147,27 @@ std::unique_ptr<Image> BmpLoader::TryLoad(const std::string& path, std::string& 
         position += n;
     }
 
-    // Row by row, so that memory follows the picture and not twice the picture.
+    // Rows in blocks of about kReadBlock bytes: few large reads, and memory follows the picture
+    // and not twice the picture.
     const size_t fileRowBytes = (static_cast<size_t>(header.width) * header.bitCount + 31) / 32 * 4;
-    std::vector<uint8_t> row(fileRowBytes);
+    const int blockRows = static_cast<int>(std::clamp<size_t>(kReadBlock / fileRowBytes, 1, header.height));
+    std::vector<uint8_t> block(static_cast<size_t>(blockRows) * fileRowBytes);
     bool reported = false;
-    for (int i = 0; i < header.height; ++i) {
-        const size_t got = truncated ? 0 : file.Read(row.data(), row.size());
-        if (got < row.size()) {
+    for (int i = 0; i < header.height; i += blockRows) {
+        const int rows = std::min(blockRows, header.height - i);
+        const size_t want = static_cast<size_t>(rows) * fileRowBytes;
+        const size_t got = truncated ? 0 : file.Read(block.data(), want);
+        if (got < want) {
             if (!reported) {
                 std::fprintf(stderr, "%s: truncated BMP, the missing part of the picture is black\n", path.c_str());
             }
             reported = truncated = true;
             const uint8_t fill = header.bitCount == 8 ? BlackIndex(*image, colours) : 0;
-            std::fill(row.begin() + static_cast<ptrdiff_t>(got), row.end(), fill);
+            std::fill(block.begin() + static_cast<ptrdiff_t>(got), block.begin() + static_cast<ptrdiff_t>(want), fill);
         }
-        StoreRow(*image, header.height - 1 - i, row.data());
+        for (int r = 0; r < rows; ++r) {
+            StoreRow(*image, header.height - 1 - (i + r), block.data() + static_cast<size_t>(r) * fileRowBytes);
+        }
     }
     return image;
 }

@@ -175,6 +175,37 @@ TEST_F(BmpLoaderTest, ATruncatedFileGivesABlackRest) {
     }
 }
 
+TEST_F(BmpLoaderTest, ATallPictureKeepsEveryByteThatArrivedWhereverTheFileEnds) {
+    // Rows of 903 bytes padded to 904, about 680 kB: far more than one read. The file ends after
+    // none, part of the first row, whole rows, in the middle of a row deep in, or not at all.
+    constexpr int kWidth = 301;
+    constexpr int kHeight = 700;
+    constexpr size_t kRowBytes = 904;
+    std::vector<uint8_t> rows(kRowBytes * kHeight);
+    for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<uint8_t>(1 + (i * 7 + i / kRowBytes) % 251);
+    for (const size_t arrived :
+         {size_t{0}, size_t{5}, kRowBytes * 290, kRowBytes * 291 + 17, kRowBytes * 583 - 1, rows.size()}) {
+        BmpBytes bmp;
+        bmp.width = kWidth;
+        bmp.height = kHeight;
+        bmp.rows.assign(rows.begin(), rows.begin() + static_cast<ptrdiff_t>(arrived));
+        std::string error;
+        testing::internal::CaptureStderr();
+        std::unique_ptr<Image> image = Read(bmp.Build(), error);
+        const std::string said = testing::internal::GetCapturedStderr();
+        ASSERT_NE(image, nullptr) << error;
+        EXPECT_EQ(said.find("truncated") != std::string::npos, arrived < rows.size()) << arrived << ": " << said;
+        for (int fileRow = 0; fileRow < kHeight; ++fileRow) {
+            const uint8_t* stored = image->PixelAddress(0, kHeight - 1 - fileRow);
+            for (size_t b = 0; b < kWidth * 3; ++b) {
+                const size_t at = fileRow * kRowBytes + b;
+                const uint8_t expected = at < arrived ? rows[at] : 0;
+                ASSERT_EQ(stored[b], expected) << arrived << " bytes arrived; file row " << fileRow << ", byte " << b;
+            }
+        }
+    }
+}
+
 TEST_F(BmpLoaderTest, UnsupportedOrImpossibleHeadersAreRefusedWithAReason) {
     struct Case {
         const char* what;
