@@ -223,6 +223,8 @@ int RunGame(const CommandLine& options) {
     if (options.headless)
         output = options.mixFile.empty() ? platform::SoundOutput::Null : platform::SoundOutput::Manual;
     game.SetSoundAvailable(sound.Init(output));
+    // No audio device and no mix file: no sample is ever heard, so streams need not decode.
+    sound.SetUnheard(sound.GetDevice() && sound.GetDevice()->GetOutput() == platform::SoundOutput::Null);
     game.TakeRememberedOptions();
     game.LoadSettings();
     game.SetState(kStateLoading);

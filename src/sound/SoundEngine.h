@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <atomic>
 #include <map>
 #include <memory>
 #include <string>
@@ -46,6 +47,12 @@ public:
     // game runs as without sound.
     void SetSoundOff(bool off) { soundOff_ = off; }
 
+    // Said by the program when nothing can hear or record the output (the null device, no mix
+    // file): streams then skip decoding and only move their write position on, since no sample
+    // they would write is ever read. Any thread may ask.
+    void SetUnheard(bool unheard) { unheard_ = unheard; }
+    bool IsUnheard() const { return unheard_; }
+
     // For the headless runner: while recording, every PlaySfx and PlaySfxLooped call is noted by
     // name (whether sound is on or not), in call order; TakeStartedSounds hands them over.
     void SetRecordStarts(bool on);
@@ -79,5 +86,6 @@ private:
     bool enabled_ = false;
     bool soundOff_ = false;
     bool recordStarts_ = false;
+    std::atomic<bool> unheard_{false};
     std::vector<std::string> startedSounds_;
 };

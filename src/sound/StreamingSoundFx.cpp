@@ -75,6 +75,14 @@ void StreamingSoundFx::Refill() {
     if (room < 0) room += bufferBytes_;
     room -= bufferBytes_ / 4;  // a quarter of the buffer stays between writer and play cursor
     room = std::min(room, kMaxRefillBytes);
+    if (room > 0 && SoundEngine::Instance().IsUnheard()) {
+        // Nothing reads the samples: the writer keeps its distance to the play cursor as decoding
+        // would, and the decoder stays where it is.
+        const auto skipped = static_cast<uint32_t>(room - room % buffer_->GetFormat().blockAlign);
+        writePos_ = (writePos_ + skipped) % bufferBytes_;
+        busy_.exchange(0);
+        return;
+    }
     const int readBytes = static_cast<int>(std::min<uint32_t>(kScratchBytes, bufferBytes_));
     int emptyReads = 0;
     while (room > 0) {

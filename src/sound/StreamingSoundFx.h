@@ -45,7 +45,8 @@ public:
 
     // One refill: decodes into the buffer up to a quarter of the buffer short of the play cursor,
     // at most kMaxRefillBytes (plus one partial read). A decoder that has nothing twice in a row
-    // is broken: the room is filled with silence instead of leaving old sound to loop.
+    // is broken: the room is filled with silence instead of leaving old sound to loop. While the
+    // engine is unheard, the write position moves over the room and nothing is decoded.
     void Refill();
 
 private:

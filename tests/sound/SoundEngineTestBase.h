@@ -21,6 +21,7 @@ protected:
         engine().Shutdown();
         engine().SetEnabled(false);
         engine().SetRecordStarts(false);
+        engine().SetUnheard(false);
         platform::UseVirtualClock(false);
     }
 

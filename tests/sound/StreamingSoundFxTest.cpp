@@ -140,6 +140,33 @@ TEST_F(StreamingSoundFxTest, RefillWritesAheadOfThePlayCursorWithinTheCap) {
     }
 }
 
+TEST_F(StreamingSoundFxTest, AnUnheardStreamDecodesNothingAndKeepsItsDistanceToThePlayer) {
+    engine().SetUnheard(true);
+    stream->PlayLooped();
+    const uint32_t bufferBytes = stream->GetBuffer()->GetBufferBytes();
+    uint32_t play = 0;
+    for (int tick = 0; tick < 50; ++tick) {
+        platform::AdvanceVirtualTime(100);
+        stream->GetBuffer()->GetCurrentPosition(&play, nullptr);
+        // The writer never laps the player and, once it has caught up (at most kMaxRefillBytes a
+        // refill), stays exactly a quarter buffer short of it, on a whole frame.
+        const uint32_t free = (play + bufferBytes - stream->GetWritePosition()) % bufferBytes;
+        ASSERT_GE(free, bufferBytes / 4) << "tick " << tick;
+        if (tick >= 20) {
+            ASSERT_EQ(free, bufferBytes / 4) << "tick " << tick;
+        }
+        ASSERT_EQ(stream->GetWritePosition() % 4, 0u) << "tick " << tick;
+    }
+    EXPECT_TRUE(stream->IsPlaying());
+    EXPECT_EQ(decoder->reads, 0);
+    // Heard again, it decodes from where the decoder stood.
+    engine().SetUnheard(false);
+    platform::AdvanceVirtualTime(100);
+    EXPECT_GT(decoder->reads, 0);
+    const std::vector<uint8_t> bytes = BufferBytes((stream->GetWritePosition() + bufferBytes - 4) % bufferBytes, 4);
+    EXPECT_NE(bytes, std::vector<uint8_t>(4, 0));
+}
+
 TEST_F(StreamingSoundFxTest, BrokenDecoderLeavesSilenceNotOldSound) {
     stream->PlayLooped();
     platform::AdvanceVirtualTime(100);
