@@ -6,6 +6,7 @@
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
 #include "gfx/PixelFormat.h"
+#include "gfx/VectorClones.h"
 #include "platform/Messages.h"
 
 namespace {
@@ -68,6 +69,68 @@ inline uint32_t DitherChannel(uint32_t v, uint32_t& error) {
     return value;
 }
 
+// RGB565, the game's display: red at 11, green's five bits at 6 (its lowest bit stays 0, as Pack16
+// leaves it), blue at 0.
+constexpr int kRed565 = 11;
+constexpr int kGreen565 = 6;
+constexpr uint32_t kPastTop = 5;  // the bit a sixth 5-bit step would set
+
+// DitherChannel without a branch: the error (0 … 7) plus the dropped bits (0 … 7) carries at most
+// one step, and a channel at 31 plus that step stays 31.
+inline uint32_t Dither565(uint32_t v, uint32_t& error) {
+    const uint32_t sum = error + (v & kDroppedMask);
+    error = sum & kDroppedMask;
+    const uint32_t value = (v >> kDroppedBits) + (sum >> kDroppedBits);
+    return value - (value >> kPastTop);
+}
+
+// Sixteen pixels at a time. Along a row the error of a channel is the running sum of the dropped
+// bits modulo 8, and a pixel rounds up where that sum passes a multiple of 8; so a block is one
+// running sum over its lanes (which stays below 8 + 16 × 7 and fits a byte) instead of sixteen
+// dependent steps.
+constexpr int kBlockPixels = 16;
+using Bytes16 = uint8_t __attribute__((vector_size(16)));
+using U16x16 = uint16_t __attribute__((vector_size(32)));
+
+// Lane picks of __builtin_shuffle: one channel's bytes of the 48 blue-green-red bytes of a block,
+// the first 32 from the first two vectors, then the rest from the third.
+constexpr Bytes16 kBlueFirst = {0, 3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 0, 0, 0, 0, 0};
+constexpr Bytes16 kBlueSecond = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 17, 20, 23, 26, 29};
+constexpr Bytes16 kGreenFirst = {1, 4, 7, 10, 13, 16, 19, 22, 25, 28, 31, 0, 0, 0, 0, 0};
+constexpr Bytes16 kGreenSecond = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 18, 21, 24, 27, 30};
+constexpr Bytes16 kRedFirst = {2, 5, 8, 11, 14, 17, 20, 23, 26, 29, 0, 0, 0, 0, 0, 0};
+constexpr Bytes16 kRedSecond = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 16, 19, 22, 25, 28, 31};
+// Lanes moved up by 1, 2, 4 and 8, the lanes below taken from the second vector's lane 0.
+constexpr Bytes16 kUp1 = {16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+constexpr Bytes16 kUp2 = {16, 16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+constexpr Bytes16 kUp4 = {16, 16, 16, 16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+constexpr Bytes16 kUp8 = {16, 16, 16, 16, 16, 16, 16, 16, 0, 1, 2, 3, 4, 5, 6, 7};
+
+[[gnu::always_inline]] inline Bytes16 Channel(const Bytes16 (&in)[3], const Bytes16& first, const Bytes16& second) {
+    return __builtin_shuffle(__builtin_shuffle(in[0], in[1], first), in[2], second);
+}
+
+// One channel of a block dithered into `out`; `error` comes in as the error before the block and
+// goes out as the error after it. Vectors travel by reference: by value they would tie the
+// baseline build to the AVX calling convention.
+[[gnu::always_inline]] inline void DitherLanes(const Bytes16& v, uint32_t& error, U16x16& out) {
+    const Bytes16 zero = {};
+    const Bytes16 low = v & static_cast<uint8_t>(kDroppedMask);
+    Bytes16 sum = low;
+    sum += __builtin_shuffle(sum, zero, kUp1);
+    sum += __builtin_shuffle(sum, zero, kUp2);
+    sum += __builtin_shuffle(sum, zero, kUp4);
+    sum += __builtin_shuffle(sum, zero, kUp8);
+    const Bytes16 start = zero + static_cast<uint8_t>(error);
+    sum += start;                                                // the error after each lane, plus 8 per step
+    const Bytes16 before = __builtin_shuffle(sum, start, kUp1);  // the same before each lane
+    const Bytes16 steps = (sum >> kDroppedBits) - (before >> kDroppedBits);
+    Bytes16 value = (v >> kDroppedBits) + steps;
+    value -= value >> kPastTop;
+    error = sum[kBlockPixels - 1] & kDroppedMask;
+    out = __builtin_convertvector(value, U16x16);
+}
+
 std::unique_ptr<Image> DitherTo16(const Image& source, const PixelFormat& f) {
     auto out = std::make_unique<Image>();
     if (!out->Create(source.GetWidth(), source.GetHeight(), 16)) return nullptr;
@@ -128,27 +191,27 @@ void ImageConverter::DitherRow(const uint8_t* bgr, uint8_t* out, int width, cons
     }
 }
 
+RJ_VECTOR_CLONES
 void ImageConverter::DitherRow565(const uint8_t* bgr, uint8_t* out, int width, DitherError& error) {
-    // The format's fields as constants: red at 11, green's five bits at 6 (its lowest bit stays 0,
-    // as Pack16 leaves it), blue at 0. The rounding without a branch: the error (0 … 7) plus the
-    // dropped bits (0 … 7) carries at most one step, and a channel at 31 plus that step stays 31.
-    constexpr int kRed = 11;
-    constexpr int kGreen = 6;
-    constexpr int kPastTop = 5;  // the bit a sixth 5-bit step would set
     uint32_t errorRed = error.red;
     uint32_t errorGreen = error.green;
     uint32_t errorBlue = error.blue;
-    const auto channel = [](uint32_t v, uint32_t& e) {
-        const uint32_t sum = e + (v & kDroppedMask);
-        e = sum & kDroppedMask;
-        const uint32_t value = (v >> kDroppedBits) + (sum >> kDroppedBits);
-        return value - (value >> kPastTop);
-    };
-    for (int x = 0; x < width; ++x, bgr += 3, out += 2) {
-        const uint32_t red = channel(bgr[2], errorRed);
-        const uint32_t green = channel(bgr[1], errorGreen);
-        const uint32_t blue = channel(bgr[0], errorBlue);
-        Store16(out, red << kRed | green << kGreen | blue);
+    int x = 0;
+    for (; x + kBlockPixels <= width; x += kBlockPixels, bgr += 3 * kBlockPixels, out += 2 * kBlockPixels) {
+        Bytes16 in[3];
+        std::memcpy(in, bgr, sizeof in);
+        U16x16 red, green, blue;
+        DitherLanes(Channel(in, kRedFirst, kRedSecond), errorRed, red);
+        DitherLanes(Channel(in, kGreenFirst, kGreenSecond), errorGreen, green);
+        DitherLanes(Channel(in, kBlueFirst, kBlueSecond), errorBlue, blue);
+        const U16x16 packed = red << kRed565 | green << kGreen565 | blue;
+        std::memcpy(out, &packed, sizeof packed);
+    }
+    for (; x < width; ++x, bgr += 3, out += 2) {
+        const uint32_t red = Dither565(bgr[2], errorRed);
+        const uint32_t green = Dither565(bgr[1], errorGreen);
+        const uint32_t blue = Dither565(bgr[0], errorBlue);
+        Store16(out, red << kRed565 | green << kGreen565 | blue);
     }
     error = DitherError{errorRed, errorGreen, errorBlue};
 }

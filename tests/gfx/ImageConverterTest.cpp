@@ -89,9 +89,9 @@ TEST_F(ImageConverterTest, TheRgb565RowGivesThePixelsAndErrorsOfTheGeneralRow) {
     const uint8_t edges[] = {0, 1, 6, 7, 8, 9, 15, 16, 127, 128, 247, 248, 249, 254, 255};
     uint32_t random = 11;
     auto next = [&random] { return (random = random * 1103515245u + 12345u) >> 16; };
-    for (const int width : {1, 2, 3, 5, 16, 17, 31, 64, 801}) {
+    for (const int width : {1, 2, 3, 5, 15, 16, 17, 31, 33, 48, 64, 801}) {
         std::vector<uint8_t> bgr(static_cast<size_t>(width) * 3);
-        for (int round = 0; round < 24; ++round) {
+        for (int round = 0; round < 48; ++round) {
             for (uint8_t& b : bgr) b = round % 2 == 0 ? edges[next() % std::size(edges)] : static_cast<uint8_t>(next());
             const ImageConverter::DitherError start{static_cast<uint32_t>(round) % 8, next() % 8, next() % 8};
             std::vector<uint8_t> general(static_cast<size_t>(width) * 2, 0xAB);
