@@ -10,6 +10,7 @@
 
 #include "platform/MessageBoxParent.h"
 #include "platform/TextInput.h"
+#include "platform/GraphicsDevice.h"
 #include "platform/KeyMap.h"
 #include "platform/SdlGamepads.h"
 #include "platform/WindowIcon.h"
@@ -95,12 +96,13 @@ bool Window::OpenVideo(std::string& error) {
         return false;
     }
     // A real graphics processor scales for free: then an SDL renderer shows the frame. Without one
-    // (OpenGL emulated on the processor, as on a virtual X server, or no renderer at all, or the
-    // software renderer asked for by name) the frame goes straight into the window's own pixels
-    // through our scaler. No vertical sync: the game paces itself at 50 frames a second, and
-    // waiting for a 60 Hz blank would round every frame up to two blanks.
+    // (no graphics device at all, OpenGL emulated on the processor as on a virtual X server, no
+    // renderer, or the software renderer asked for by name) the frame goes straight into the
+    // window's own pixels through our scaler. No vertical sync: the game paces itself at 50 frames
+    // a second, and waiting for a 60 Hz blank would round every frame up to two blanks.
     const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
-    if (!asked || SDL_strcasecmp(asked, "software") != 0) {
+    const bool tryRenderer = asked ? SDL_strcasecmp(asked, "software") != 0 : MayHaveGraphicsProcessor();
+    if (tryRenderer) {
         renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
         if (renderer_ && !asked && IsEmulatedOpenGl(renderer_)) {
             SDL_DestroyRenderer(renderer_);
