@@ -156,6 +156,10 @@ void Window::Show() {
         PostMessage(this, WM_SETCURSOR, 0, 0);
     }
     PostFocus(true);
+    // The window manager has answered the showing by now (a full screen's size, the first
+    // exposure): taken before the first frame, the window's pixels are made once at their final
+    // size instead of being drawn whole and made again when the size arrives later.
+    if (window_) PollEvents();
 }
 
 void Window::Destroy() {
@@ -312,8 +316,9 @@ void Window::TranslateEvent(const SDL_Event& event) {
             Redraw();
             break;
         case SDL_WINDOWEVENT_EXPOSED:
-            // An unfocused game draws nothing; show its last frame again.
-            barsStale_ = true;
+            // The display lost what it showed; an unfocused game draws nothing, so send the last
+            // frame again (the window's own pixels still hold it).
+            resendAll_ = true;
             Redraw();
             break;
         default: break;
@@ -408,57 +413,66 @@ void Window::RedrawSurface() {
         }
         target = staging_;
     }
-    const bool whole = barsStale_ || surface->w != clearedWidth_ || surface->h != clearedHeight_;
-    if (whole) {
-        // The bars are drawn once per size; later frames write only the picture.
-        SDL_FillRect(target, nullptr, 0);
-        clearedWidth_ = surface->w;
-        clearedHeight_ = surface->h;
-        barsStale_ = false;
-    }
     const Viewport viewport = PictureViewport(surface->w, surface->h);
-    // The whole picture after anything that may have moved or spoilt it; otherwise its changed rows.
-    const bool everyRow = whole || target->pixels != drawnPixels_ || surface->pixels != drawnSurface_ ||
-                          viewport.x != drawnViewport_.x || viewport.y != drawnViewport_.y ||
-                          viewport.width != drawnViewport_.width || viewport.height != drawnViewport_.height;
+    // Everything again after anything that may have spoilt or moved it (another size, new pixels,
+    // a change of mode); otherwise only the picture's changed rows.
+    const bool whole = barsStale_ || surface->w != drawnWidth_ || surface->h != drawnHeight_ ||
+                       surface->pixels != drawnSurface_ || target->pixels != drawnPixels_ ||
+                       viewport.x != drawnViewport_.x || viewport.y != drawnViewport_.y ||
+                       viewport.width != drawnViewport_.width || viewport.height != drawnViewport_.height;
     bands_.clear();
+    if (whole) {
+        // The black around the picture, or everywhere before the first frame.
+        if (frameView_.pixels) {
+            const int below = viewport.y + viewport.height, right = viewport.x + viewport.width;
+            const SDL_Rect bars[] = {{0, 0, target->w, viewport.y},
+                                     {0, below, target->w, target->h - below},
+                                     {0, viewport.y, viewport.x, viewport.height},
+                                     {right, viewport.y, target->w - right, viewport.height}};
+            for (const SDL_Rect& bar : bars) {
+                if (bar.w > 0 && bar.h > 0) SDL_FillRect(target, &bar, 0);
+            }
+        } else {
+            SDL_FillRect(target, nullptr, 0);
+        }
+        barsStale_ = false;
+        drawnWidth_ = surface->w;
+        drawnHeight_ = surface->h;
+        drawnSurface_ = surface->pixels;
+        drawnPixels_ = target->pixels;
+        drawnViewport_ = viewport;
+    }
     if (frameView_.pixels) {
         if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
         const PixelTarget pixels{static_cast<uint32_t*>(target->pixels), target->pitch, target->w, target->h};
-        if (everyRow) {
+        if (whole) {
             scaler_.Draw(frameView_, pixels, viewport);
         } else {
             scaler_.DrawChanged(frameView_, pixels, viewport, changedRows_.data(), bands_);
         }
-        drawnPixels_ = target->pixels;
-        drawnSurface_ = surface->pixels;
-        drawnViewport_ = viewport;
         std::fill(changedRows_.begin(), changedRows_.end(), 0);
         if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
     }
-    if (whole) {
+    if (whole || resendAll_) {
+        resendAll_ = false;
         if (!direct) SDL_BlitSurface(staging_, nullptr, surface, nullptr);
         SDL_UpdateWindowSurface(window_);
         return;
     }
-    // Only the picture's rows that were drawn, each band of them one rectangle.
+    // Only the picture's rows that were drawn. Bands a few rows apart go as one: sending unchanged
+    // rows again is cheaper than another request.
     const int left = std::max(0, viewport.x);
     const int right = std::min(surface->w, viewport.x + viewport.width);
+    if (right <= left) return;
     rects_.clear();
-    if (everyRow) {
-        rects_.push_back({left, std::max(0, viewport.y), right - left,
-                          std::min(surface->h, viewport.y + viewport.height) - std::max(0, viewport.y)});
-    } else {
-        // Bands a few rows apart go as one: sending unchanged rows again is cheaper than a request.
-        for (const FrameScaler::Band& band : bands_) {
-            if (!rects_.empty() && band.first - (rects_.back().y + rects_.back().h) < kRowsApartToSend) {
-                rects_.back().h = band.end - rects_.back().y;
-            } else {
-                rects_.push_back({left, band.first, right - left, band.end - band.first});
-            }
+    for (const FrameScaler::Band& band : bands_) {
+        if (!rects_.empty() && band.first - (rects_.back().y + rects_.back().h) < kRowsApartToSend) {
+            rects_.back().h = band.end - rects_.back().y;
+        } else {
+            rects_.push_back({left, band.first, right - left, band.end - band.first});
         }
     }
-    if (rects_.empty() || right <= left) return;
+    if (rects_.empty()) return;
     if (!direct) {
         for (SDL_Rect& rect : rects_) {
             SDL_Rect place = rect;

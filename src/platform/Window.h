@@ -113,12 +113,14 @@ private:
     std::vector<uint8_t> changedRows_;
     std::vector<FrameScaler::Band> bands_;
     std::vector<SDL_Rect> rects_;
-    const void* drawnPixels_ = nullptr;  // where the picture was drawn (the window's pixels or the staging)
+    // What the window's pixels were last drawn whole for.
+    const void* drawnPixels_ = nullptr;  // the window's own or the staging's
     const void* drawnSurface_ = nullptr;
+    int drawnWidth_ = 0;
+    int drawnHeight_ = 0;
     Viewport drawnViewport_;
+    bool resendAll_ = false;          // the display lost what it showed
     SDL_Surface* staging_ = nullptr;  // 32-bit pixels for a window whose own are not
-    int clearedWidth_ = 0;
-    int clearedHeight_ = 0;
     // The windowed size and place to return to from full screen.
     int windowedX_ = 0, windowedY_ = 0, windowedWidth_ = 0, windowedHeight_ = 0;
     bool haveWindowedPlace_ = false;

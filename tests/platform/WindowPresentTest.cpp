@@ -80,6 +80,14 @@ void ShowsEachPresentedFrame(bool fullScreen) {
     const Frames frames;
     for (size_t i = 0; i < frames.pictures.size(); ++i) {
         platform::PresentFrame(ViewOf(frames.pictures[i]));
+        if (i == 2 || i == 4) {
+            // The display lost the picture, or the size was told again: the frame must still be shown.
+            SDL_Event event{};
+            event.type = SDL_WINDOWEVENT;
+            event.window.event = i == 2 ? SDL_WINDOWEVENT_EXPOSED : SDL_WINDOWEVENT_SIZE_CHANGED;
+            SDL_GetWindowSize(sdlWindow, &event.window.data1, &event.window.data2);
+            window->TranslateEvent(event);
+        }
         SDL_Surface* surface = SDL_GetWindowSurface(sdlWindow);
         ASSERT_NE(surface, nullptr);
         ASSERT_EQ(surface->format->BytesPerPixel, 4);
