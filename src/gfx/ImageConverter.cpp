@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gfx/BgrBlock.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
 #include "gfx/PixelFormat.h"
@@ -88,27 +89,14 @@ inline uint32_t Dither565(uint32_t v, uint32_t& error) {
 // bits modulo 8, and a pixel rounds up where that sum passes a multiple of 8; so a block is one
 // running sum over its lanes (which stays below 8 + 16 × 7 and fits a byte) instead of sixteen
 // dependent steps.
-constexpr int kBlockPixels = 16;
-using Bytes16 = uint8_t __attribute__((vector_size(16)));
-using U16x16 = uint16_t __attribute__((vector_size(32)));
-
-// Lane picks of __builtin_shuffle: one channel's bytes of the 48 blue-green-red bytes of a block,
-// the first 32 from the first two vectors, then the rest from the third.
-constexpr Bytes16 kBlueFirst = {0, 3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 0, 0, 0, 0, 0};
-constexpr Bytes16 kBlueSecond = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 17, 20, 23, 26, 29};
-constexpr Bytes16 kGreenFirst = {1, 4, 7, 10, 13, 16, 19, 22, 25, 28, 31, 0, 0, 0, 0, 0};
-constexpr Bytes16 kGreenSecond = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 18, 21, 24, 27, 30};
-constexpr Bytes16 kRedFirst = {2, 5, 8, 11, 14, 17, 20, 23, 26, 29, 0, 0, 0, 0, 0, 0};
-constexpr Bytes16 kRedSecond = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 16, 19, 22, 25, 28, 31};
+constexpr int kBlockPixels = bgrblock::kPixels;
+using Bytes16 = bgrblock::Lanes;
+using U16x16 = uint16_t __attribute__((vector_size(2 * kBlockPixels)));
 // Lanes moved up by 1, 2, 4 and 8, the lanes below taken from the second vector's lane 0.
 constexpr Bytes16 kUp1 = {16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
 constexpr Bytes16 kUp2 = {16, 16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
 constexpr Bytes16 kUp4 = {16, 16, 16, 16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 constexpr Bytes16 kUp8 = {16, 16, 16, 16, 16, 16, 16, 16, 0, 1, 2, 3, 4, 5, 6, 7};
-
-[[gnu::always_inline]] inline Bytes16 Channel(const Bytes16 (&in)[3], const Bytes16& first, const Bytes16& second) {
-    return __builtin_shuffle(__builtin_shuffle(in[0], in[1], first), in[2], second);
-}
 
 // One channel of a block dithered into `out`; `error` comes in as the error before the block and
 // goes out as the error after it. Vectors travel by reference: by value they would tie the
@@ -197,13 +185,13 @@ void ImageConverter::DitherRow565(const uint8_t* bgr, uint8_t* out, int width, D
     uint32_t errorGreen = error.green;
     uint32_t errorBlue = error.blue;
     int x = 0;
-    for (; x + kBlockPixels <= width; x += kBlockPixels, bgr += 3 * kBlockPixels, out += 2 * kBlockPixels) {
-        Bytes16 in[3];
-        std::memcpy(in, bgr, sizeof in);
+    for (; x + kBlockPixels <= width; x += kBlockPixels, bgr += bgrblock::kBytes, out += 2 * kBlockPixels) {
+        bgrblock::Planes in;
+        bgrblock::Load(bgr, in);
         U16x16 red, green, blue;
-        DitherLanes(Channel(in, kRedFirst, kRedSecond), errorRed, red);
-        DitherLanes(Channel(in, kGreenFirst, kGreenSecond), errorGreen, green);
-        DitherLanes(Channel(in, kBlueFirst, kBlueSecond), errorBlue, blue);
+        DitherLanes(in.red, errorRed, red);
+        DitherLanes(in.green, errorGreen, green);
+        DitherLanes(in.blue, errorBlue, blue);
         const U16x16 packed = red << kRed565 | green << kGreen565 | blue;
         std::memcpy(out, &packed, sizeof packed);
     }

@@ -69,6 +69,47 @@ TEST_F(ImageUtilTest, TransparentRemapOfPixelsAndPalettes) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "ERROR: ImageUtil::RemapTransparentColor: unsupported depth\n");
 }
 
+TEST_F(ImageUtilTest, TheTransparentRemapOfManyPixelsFollowsTheRuleAtEveryPosition) {
+    // Values at and beside both limits, in pictures whose pixel counts leave every remainder of a
+    // block of sixteen, so that every position of a block and of the rest is met.
+    const uint8_t values[] = {0, 1, 7, 8, 9, 100, 239, 240, 241, 255};
+    uint32_t random = 5;
+    auto next = [&random] { return (random = random * 1103515245u + 12345u) >> 16; };
+    for (int width = 1; width <= 40; ++width) {
+        for (int height : {1, 3}) {
+            Image image;
+            ASSERT_TRUE(image.Create(width, height, 24));
+            const size_t bytes = static_cast<size_t>(width) * height * 3;
+            std::vector<uint8_t> before(bytes);
+            for (size_t i = 0; i < bytes; i += 3) {
+                // Mostly magenta-like and near-black pixels, the cases the rule is about.
+                const int kind = static_cast<int>(next() % 3);
+                for (size_t k = 0; k < 3; ++k) {
+                    const uint8_t pick = values[next() % std::size(values)];
+                    before[i + k] = kind == 0   ? pick
+                                    : kind == 1 ? static_cast<uint8_t>(pick % 8)
+                                                : (k == 1 ? pick % 8 : 240 + pick % 16);
+                }
+            }
+            std::memcpy(image.GetPixels(), before.data(), bytes);
+            ASSERT_TRUE(util.RemapTransparentColor(image));
+            for (size_t i = 0; i < bytes; i += 3) {
+                const uint8_t blue = before[i], green = before[i + 1], red = before[i + 2];
+                uint8_t expected[3] = {blue, green, red};
+                if (red < 8 && green < 8 && blue < 8) {
+                    expected[0] = expected[1] = expected[2] = 8;
+                } else if (red >= 240 && green < 8 && blue >= 240) {
+                    expected[0] = expected[1] = expected[2] = 0;
+                }
+                ASSERT_EQ(std::memcmp(image.GetPixels() + i, expected, 3), 0)
+                    << "pixel " << i / 3 << " of " << width << " x " << height << ": " << int{red} << "," << int{green}
+                    << "," << int{blue} << " became " << int{image.GetPixels()[i + 2]} << ","
+                    << int{image.GetPixels()[i + 1]} << "," << int{image.GetPixels()[i]};
+            }
+        }
+    }
+}
+
 TEST_F(ImageUtilTest, MaskBitsMakePixelsBlackOnlyWhenSizesMatch) {
     std::unique_ptr<Image> image = Row16({0xFFFF, 0xFFFF, 0xFFFF});
     Image mask;
