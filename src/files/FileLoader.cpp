@@ -9,6 +9,10 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <memory>
+#include <mutex>
+#include <vector>
 
 #include "core/StringUtil.h"
 
@@ -34,18 +38,65 @@ bool IsDirectory(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// A folder's entry names in the order the folder lists them.
+struct Listing {
+    std::string folder;
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{};
+    std::shared_ptr<const std::vector<std::string>> names;
+};
+
+// A listing is kept only when the folder had been unchanged for this long when it was read: a
+// file system with coarse time stamps could otherwise add an entry within the same tick, and the
+// folder's time would not tell.
+constexpr time_t kSettledSeconds = 2;
+
+bool SameTime(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
+
+// The names in `folder`, from the kept listing while the folder's modification time is the one it
+// was read at (an entry added or removed changes that time), else read anew. Missing files are
+// asked for many times at start-up (optional alpha pictures, masks, frame lists, sound forms), and
+// each miss used to read the whole folder.
+std::shared_ptr<const std::vector<std::string>> FolderNames(const std::string& folder) {
+    static std::mutex mutex;
+    static std::vector<Listing> kept;
+    const std::string path = folder.empty() ? "." : folder;
+    struct stat info;
+    const bool known = stat(path.c_str(), &info) == 0;
+    std::lock_guard lock(mutex);
+    if (known) {
+        for (const Listing& listing : kept) {
+            if (listing.folder == path && listing.device == info.st_dev && listing.inode == info.st_ino &&
+                SameTime(listing.modified, info.st_mtim)) {
+                return listing.names;
+            }
+        }
+    }
+    auto names = std::make_shared<std::vector<std::string>>();
+    if (DIR* dir = opendir(path.c_str())) {
+        while (const dirent* e = readdir(dir)) names->emplace_back(e->d_name);
+        closedir(dir);
+    }
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (known && info.st_mtim.tv_sec + kSettledSeconds <= now.tv_sec) {
+        std::erase_if(kept, [&path](const Listing& listing) { return listing.folder == path; });
+        kept.push_back(Listing{path, info.st_dev, info.st_ino, info.st_mtim, names});
+    }
+    return names;
+}
+
 // The entry of `folder` whose name equals `name` without regard to ASCII letter case.
 std::string FindCaseInsensitive(const std::string& folder, const std::string& name) {
-    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
-    if (!dir) return name;
     std::string found = name;
-    while (const dirent* e = readdir(dir)) {
-        if (strcasecmp(e->d_name, name.c_str()) == 0) {
-            found = e->d_name;
+    const auto names = FolderNames(folder);
+    for (const std::string& entry : *names) {
+        if (strcasecmp(entry.c_str(), name.c_str()) == 0) {
+            found = entry;
             if (found == name) break;  // an exact match wins over another spelling
         }
     }
-    closedir(dir);
     return found;
 }
 

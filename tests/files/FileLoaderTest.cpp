@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "files/File.h"
 #include "files/FileLoader.h"
@@ -41,6 +43,30 @@ TEST(FileLoader, FolderModeFindsFilesWhateverTheirCase) {
     EXPECT_TRUE(loader.FileExists("data\\highscore.TXT"));
     EXPECT_TRUE(loader.FileExistsWithExtension("FrogMoveUp", ".bmp"));
     EXPECT_FALSE(loader.FileExists("data\\missing.txt"));
+}
+
+TEST(FileLoader, FilesAddedOrRemovedAfterALookUpAreSeenWhateverTheirCase) {
+    TempDataRoot root;
+    root.Write("Old.txt", "x");
+    // A folder unchanged for an hour: its listing may be kept between look-ups.
+    const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    std::filesystem::last_write_time(root.Path(), anHourAgo);
+    root.Activate();
+    FileLoader& loader = FileLoader::Instance();
+    EXPECT_TRUE(loader.FileExists("data\\old.TXT"));
+    EXPECT_FALSE(loader.FileExists("data\\new.txt"));
+    root.Write("NEW.Txt", "y");
+    EXPECT_TRUE(loader.FileExists("data\\new.txt"));
+    // Settled again (at another time), so the new listing is kept in turn.
+    std::filesystem::last_write_time(root.Path(), anHourAgo - std::chrono::hours(1));
+    EXPECT_TRUE(loader.FileExists("data\\New.TXT"));
+    std::filesystem::remove(root.Path() / "Old.txt");
+    EXPECT_FALSE(loader.FileExists("data\\old.TXT"));
+    // A folder written just now is listed anew at every look-up.
+    root.Write("Third.TXT", "z");
+    EXPECT_TRUE(loader.FileExists("data\\third.txt"));
+    std::filesystem::remove(root.Path() / "Third.TXT");
+    EXPECT_FALSE(loader.FileExists("data\\third.txt"));
 }
 
 TEST(FileLoader, PackLookupLowersTheRequestAndStopsAtAnEarlyZeroSizeEntry) {
