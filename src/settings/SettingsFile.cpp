@@ -27,6 +27,19 @@ bool SettingsFile::Load(const std::string& path) {
         if (!line.empty() && line.back() == '\n') line.pop_back();
         lines_.push_back(std::move(line));
     }
+    words_.clear();
+    words_.reserve(lines_.size());
+    for (const std::string& candidate : lines_) {
+        LineWords words;
+        StringTokenizer tokens(candidate, kDelimiters);
+        if ((candidate.empty() || candidate[0] != '#') && tokens.Count() > 0) {
+            words.none = false;
+            words.first = Upper(tokens.NextToken());
+            words.hasSecond = tokens.Remaining() > 0;
+            if (words.hasSecond) words.second = Upper(tokens.NextToken());
+        }
+        words_.push_back(std::move(words));
+    }
     return true;
 }
 
@@ -34,17 +47,15 @@ bool SettingsFile::FindLine(const std::string& key, const std::string* section, 
     const std::string wanted = Upper(key);
     const std::string wantedSection = section ? Upper(*section) : std::string();
     bool inSection = false;
-    for (const std::string& candidate : lines_) {
-        if (!candidate.empty() && candidate[0] == '#') continue;
-        StringTokenizer tokens(candidate, kDelimiters);
-        if (tokens.Count() == 0) continue;
-        const std::string first = Upper(tokens.NextToken());
-        if (first == "SECTION" && tokens.Remaining() > 0) {
-            if (section && Upper(tokens.NextToken()) == wantedSection) inSection = true;
+    for (size_t i = 0; i < words_.size(); ++i) {
+        const LineWords& words = words_[i];
+        if (words.none) continue;
+        if (words.first == "SECTION" && words.hasSecond) {
+            if (section && words.second == wantedSection) inSection = true;
         }
-        if (first == "ENDSECTION") inSection = false;
-        if ((!section || inSection) && first == wanted) {
-            line = candidate;
+        if (words.first == "ENDSECTION") inSection = false;
+        if ((!section || inSection) && words.first == wanted) {
+            line = lines_[i];
             return true;
         }
     }
