@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 #include "gfx/VectorClones.h"
 
@@ -58,12 +59,82 @@ inline void CopyBytes(uint8_t* dst, const uint8_t* src, size_t bytes, bool slack
 
 namespace {
 
+// Display pixels a vector at a time for the encoder's two searches (2- and 4-byte pixels; other
+// sizes search pixel by pixel). Vectors travel by reference: by value they would tie the baseline
+// build to the AVX calling convention.
+template <class Pixel>
+using PixelVector __attribute__((vector_size(kChunk))) = Pixel;
+
+template <int kBytes>
+struct PixelLanes {
+    using Pixel = std::conditional_t<kBytes == 2, uint16_t, uint32_t>;
+    static constexpr int kCount = static_cast<int>(kChunk) / kBytes;
+    using Vector = PixelVector<Pixel>;
+
+    static void Load(const uint8_t* p, Vector& out) { std::memcpy(&out, p, sizeof out); }
+    static bool Any(const Vector& v) {
+        uint64_t words[kChunk / 8];
+        std::memcpy(words, &v, sizeof words);
+        uint64_t any = 0;
+        for (const uint64_t w : words) any |= w;
+        return any != 0;
+    }
+};
+
+// From `pos`, whole vectors in which no pixel starts kMinRun pixels of one colour are passed over;
+// returns where the pixel-by-pixel search goes on (a start of a run is never passed, nor the last
+// pixels that a vector cannot cover).
+template <int kFixedBytes>
+[[gnu::always_inline]] inline int SkipRunless(const uint8_t* pixels, int count, int pos, uint32_t colourMask) {
+    if constexpr (kFixedBytes == 2 || kFixedBytes == 4) {
+        using Lanes = PixelLanes<kFixedBytes>;
+        const auto mask = static_cast<typename Lanes::Pixel>(colourMask);
+        while (pos + Lanes::kCount + kMinRun - 1 <= count) {
+            typename Lanes::Vector a, b, c, d;
+            const uint8_t* p = pixels + static_cast<size_t>(pos) * kFixedBytes;
+            Lanes::Load(p, a);
+            Lanes::Load(p + kFixedBytes, b);
+            Lanes::Load(p + 2 * kFixedBytes, c);
+            Lanes::Load(p + 3 * kFixedBytes, d);
+            a &= mask;
+            b &= mask;
+            c &= mask;
+            d &= mask;
+            const auto starts = reinterpret_cast<typename Lanes::Vector>((a == b) & (b == c) & (c == d));
+            if (Lanes::Any(starts)) break;
+            pos += Lanes::kCount;
+        }
+    }
+    return pos;
+}
+
+// How many pixels from `first` on (before `end`) equal it byte for byte, counted a vector at a
+// time; at least 1, and the pixel-by-pixel count goes on from there.
+template <int kFixedBytes>
+[[gnu::always_inline]] inline int SkipEqual(const uint8_t* pixels, int end, int first) {
+    int n = 1;
+    if constexpr (kFixedBytes == 2 || kFixedBytes == 4) {
+        using Lanes = PixelLanes<kFixedBytes>;
+        typename Lanes::Pixel value;
+        std::memcpy(&value, pixels + static_cast<size_t>(first) * kFixedBytes, kFixedBytes);
+        const typename Lanes::Vector pattern = typename Lanes::Vector{} + value;
+        while (first + n + Lanes::kCount <= end) {
+            typename Lanes::Vector v;
+            Lanes::Load(pixels + static_cast<size_t>(first + n) * kFixedBytes, v);
+            if (Lanes::Any(reinterpret_cast<typename Lanes::Vector>(v != pattern))) break;
+            n += Lanes::kCount;
+        }
+    }
+    return n;
+}
+
 // The encoder, with the pixel size a constant where it is one of the display's (2 or 4 bytes), so
 // that reading and comparing a pixel is one load and one compare; kFixedBytes 0 takes `anyBytes`.
 // Packets are written into a buffer of the largest size a stream can have (each pixel costs at most
 // a header and its bytes), and the stream is copied out at its own length.
 template <int kFixedBytes>
-std::vector<uint8_t> EncodeAs(const uint8_t* pixels, int count, int anyBytes, uint32_t colourMask) {
+[[gnu::always_inline]] inline std::vector<uint8_t> EncodeAs(const uint8_t* pixels, int count, int anyBytes,
+                                                            uint32_t colourMask) {
     const int bytesPerPixel = kFixedBytes != 0 ? kFixedBytes : anyBytes;
     const auto pixelAt = [pixels, bytesPerPixel](int index) {
         uint32_t value = 0;
@@ -80,9 +151,9 @@ std::vector<uint8_t> EncodeAs(const uint8_t* pixels, int count, int anyBytes, ui
     while (pos < count) {
         // First index ≥ pos where kMinRun consecutive pixels share their colour, or count if none.
         int runStart = count;
-        int start = pos;
-        uint32_t colour = pixelAt(pos) & colourMask;
-        for (int i = pos + 1; i < count; ++i) {
+        int start = SkipRunless<kFixedBytes>(pixels, count, pos, colourMask);
+        uint32_t colour = pixelAt(start) & colourMask;
+        for (int i = start + 1; i < count; ++i) {
             const uint32_t next = pixelAt(i) & colourMask;
             if (next != colour) {
                 start = i;
@@ -102,7 +173,7 @@ std::vector<uint8_t> EncodeAs(const uint8_t* pixels, int count, int anyBytes, ui
         }
         if (runStart < count) {
             const uint32_t first = pixelAt(runStart);
-            int n = 1;
+            int n = SkipEqual<kFixedBytes>(pixels, std::min(count, runStart + kMaxPacket), runStart);
             while (n < kMaxPacket && runStart + n < count && pixelAt(runStart + n) == first) ++n;
             *out++ = static_cast<uint8_t>(n);
             std::memcpy(out, pixels + static_cast<size_t>(runStart) * bytesPerPixel, bytesPerPixel);
@@ -115,6 +186,7 @@ std::vector<uint8_t> EncodeAs(const uint8_t* pixels, int count, int anyBytes, ui
 
 }  // namespace
 
+RJ_VECTOR_CLONES
 std::vector<uint8_t> Encode(const uint8_t* pixels, int count, int bytesPerPixel, uint32_t colourMask) {
     if (count <= 0) return {};
     if (bytesPerPixel == 2) return EncodeAs<2>(pixels, count, bytesPerPixel, colourMask);

@@ -174,6 +174,23 @@ TEST(RunLength, EncodingEqualsThePlainRuleForEveryPixelSize) {
                     << " pixels, round " << round;
             }
         }
+        // A run of each length after noise of each length: runs start at every position of a
+        // vector's worth of pixels, and end at every one.
+        for (int noise = 0; noise < 70; ++noise) {
+            for (int run : {1, 3, 4, 5, 17, 40, 130}) {
+                std::vector<uint8_t> bytes;
+                auto put = [&](uint32_t v) {
+                    for (int b = 0; b < c.bytesPerPixel; ++b) bytes.push_back(static_cast<uint8_t>(v >> (8 * b)));
+                };
+                for (int i = 0; i < noise; ++i) put(0x01010101u * static_cast<uint32_t>(i + 1) + 0x00030007u * i);
+                for (int i = 0; i < run; ++i) put(0xA5A5A5A5u);
+                for (int i = 0; i < 9; ++i) put(0x11111111u * static_cast<uint32_t>(i % 5 + 1) + 0x10000u * i);
+                const int count = static_cast<int>(bytes.size()) / c.bytesPerPixel;
+                ASSERT_EQ(runlength::Encode(bytes.data(), count, c.bytesPerPixel, c.colourMask),
+                          PlainEncode(bytes, c.bytesPerPixel, c.colourMask))
+                    << c.bytesPerPixel << "-byte pixels, noise " << noise << ", run " << run;
+            }
+        }
     }
 }
 
