@@ -43,6 +43,10 @@ def data_folder(build, work, name, overrides):
         text = shipped.read()
     with open(os.path.join(folder, "config.txt"), "w") as config:
         config.write("\n".join(overrides) + "\n" + text)
+    # Dated an hour back, as an installed data folder is: the game keeps the listing only of a
+    # folder that has not just changed.
+    settled = time.time() - 3600
+    os.utime(folder, (settled, settled))
     return folder
 
 
