@@ -92,12 +92,6 @@ inline uint32_t Dither565(uint32_t v, uint32_t& error) {
 constexpr int kBlockPixels = bgrblock::kPixels;
 using Bytes16 = bgrblock::Lanes;
 using U16x16 = uint16_t __attribute__((vector_size(2 * kBlockPixels)));
-// Lanes moved up by 1, 2, 4 and 8, the lanes below taken from the second vector's lane 0.
-constexpr Bytes16 kUp1 = {16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
-constexpr Bytes16 kUp2 = {16, 16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
-constexpr Bytes16 kUp4 = {16, 16, 16, 16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-constexpr Bytes16 kUp8 = {16, 16, 16, 16, 16, 16, 16, 16, 0, 1, 2, 3, 4, 5, 6, 7};
-
 // One channel of a block dithered into `out`; `error` comes in as the error before the block and
 // goes out as the error after it. Vectors travel by reference: by value they would tie the
 // baseline build to the AVX calling convention.
@@ -105,38 +99,21 @@ constexpr Bytes16 kUp8 = {16, 16, 16, 16, 16, 16, 16, 16, 0, 1, 2, 3, 4, 5, 6, 7
     const Bytes16 zero = {};
     const Bytes16 low = v & static_cast<uint8_t>(kDroppedMask);
     Bytes16 sum = low;
-    sum += __builtin_shuffle(sum, zero, kUp1);
-    sum += __builtin_shuffle(sum, zero, kUp2);
-    sum += __builtin_shuffle(sum, zero, kUp4);
-    sum += __builtin_shuffle(sum, zero, kUp8);
+    // Lanes moved up by 1, 2, 4 and 8, zeros coming in below (lane 16 is the zero vector's).
+    using bgrblock::Pick;
+    sum += Pick<16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14>(sum, zero);
+    sum += Pick<16, 16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13>(sum, zero);
+    sum += Pick<16, 16, 16, 16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11>(sum, zero);
+    sum += Pick<16, 16, 16, 16, 16, 16, 16, 16, 0, 1, 2, 3, 4, 5, 6, 7>(sum, zero);
     const Bytes16 start = zero + static_cast<uint8_t>(error);
-    sum += start;                                                // the error after each lane, plus 8 per step
-    const Bytes16 before = __builtin_shuffle(sum, start, kUp1);  // the same before each lane
+    sum += start;  // the error after each lane, plus 8 per step
+    // The same before each lane: moved up by one, the starting error below.
+    const Bytes16 before = Pick<16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14>(sum, start);
     const Bytes16 steps = (sum >> kDroppedBits) - (before >> kDroppedBits);
     Bytes16 value = (v >> kDroppedBits) + steps;
     value -= value >> kPastTop;
     error = sum[kBlockPixels - 1] & kDroppedMask;
     out = __builtin_convertvector(value, U16x16);
-}
-
-std::unique_ptr<Image> DitherTo16(const Image& source, const PixelFormat& f) {
-    auto out = std::make_unique<Image>();
-    if (!out->Create(source.GetWidth(), source.GetHeight(), 16)) return nullptr;
-    const bool rgb565 = f == PixelFormat::Rgb565();
-    for (int y = 0; y < source.GetHeight(); ++y) {
-        ImageConverter::DitherError error;
-        error.red = ImageConverter::DitherRandom() & kDroppedMask;
-        error.green = ImageConverter::DitherRandom() & kDroppedMask;
-        error.blue = ImageConverter::DitherRandom() & kDroppedMask;
-        const uint8_t* in = source.PixelAddress(0, y);
-        uint8_t* to = out->PixelAddress(0, y);
-        if (rgb565) {
-            ImageConverter::DitherRow565(in, to, source.GetWidth(), error);
-        } else {
-            ImageConverter::DitherRow(in, to, source.GetWidth(), f, error);
-        }
-    }
-    return out;
 }
 
 std::unique_ptr<Image> To32(const Image& source, const PixelFormat& f) {
@@ -203,6 +180,32 @@ void ImageConverter::DitherRow565(const uint8_t* bgr, uint8_t* out, int width, D
     }
     error = DitherError{errorRed, errorGreen, errorBlue};
 }
+
+namespace {
+
+// After the row functions: a function built for several instruction sets must be defined
+// before its first use.
+std::unique_ptr<Image> DitherTo16(const Image& source, const PixelFormat& f) {
+    auto out = std::make_unique<Image>();
+    if (!out->Create(source.GetWidth(), source.GetHeight(), 16)) return nullptr;
+    const bool rgb565 = f == PixelFormat::Rgb565();
+    for (int y = 0; y < source.GetHeight(); ++y) {
+        ImageConverter::DitherError error;
+        error.red = ImageConverter::DitherRandom() & kDroppedMask;
+        error.green = ImageConverter::DitherRandom() & kDroppedMask;
+        error.blue = ImageConverter::DitherRandom() & kDroppedMask;
+        const uint8_t* in = source.PixelAddress(0, y);
+        uint8_t* to = out->PixelAddress(0, y);
+        if (rgb565) {
+            ImageConverter::DitherRow565(in, to, source.GetWidth(), error);
+        } else {
+            ImageConverter::DitherRow(in, to, source.GetWidth(), f, error);
+        }
+    }
+    return out;
+}
+
+}  // namespace
 
 uint32_t ImageConverter::DitherRandom() {
     uint32_t& state = DitherState();

@@ -136,7 +136,7 @@ template <int kFixedBytes>
 [[gnu::always_inline]] inline std::vector<uint8_t> EncodeAs(const uint8_t* pixels, int count, int anyBytes,
                                                             uint32_t colourMask) {
     const int bytesPerPixel = kFixedBytes != 0 ? kFixedBytes : anyBytes;
-    const auto pixelAt = [pixels, bytesPerPixel](int index) {
+    const auto pixelAt = [=](int index) {
         uint32_t value = 0;
         std::memcpy(&value, pixels + static_cast<size_t>(index) * bytesPerPixel,
                     kFixedBytes != 0 ? kFixedBytes : bytesPerPixel);
