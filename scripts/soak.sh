@@ -82,13 +82,15 @@ wait "$pid" || status=$?
 seconds=$(( $(date +%s) - start ))
 
 python3 - "$work" "$data/config.txt" "$ticks" "$status" "$seconds" <<'EOF'
-import json, sys
+import json, math, sys
 work, config, ticks, status, seconds = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4]), int(sys.argv[5])
 settings = {}
 for line in open(config):
     words = line.split()
     if len(words) >= 2 and not words[0].startswith("#"):
         settings.setdefault(words[0].lower(), words[1])
+def unit(v):
+    return math.floor(v + 0.5)
 def number(key):
     return float(settings[key.lower()])
 max_lives = number("numFrogLifes") + number("maxNumBonusLifes")
@@ -130,8 +132,10 @@ with open(work + "/state.jsonl", "rb") as lines:
         if lives is not None and not 0 <= lives <= max_lives:
             problems.append("tick %d: %d lives" % (s["tick"], lives))
         frog = s.get("frog")
-        if frog and not (0 <= frog["x"] <= world_width and 0 <= frog["y"] <= world_height):
-            problems.append("tick %d: frog at %.1f, %.1f outside %.0f x %.0f" % (s["tick"], frog["x"], frog["y"],
+        # The frog stands on the unit its position rounds to (as the game rounds it, half up): on
+        # the first unit from x = -0.5, on the last up to x < width - 0.5.
+        if frog and not (0 <= unit(frog["x"]) < world_width and 0 <= unit(frog["y"]) < world_height):
+            problems.append("tick %d: frog at %.2f, %.2f outside %.0f x %.0f" % (s["tick"], frog["x"], frog["y"],
                                                                               world_width, world_height))
 if seen != ticks:
     problems.append("%d state lines for %d ticks" % (seen, ticks))

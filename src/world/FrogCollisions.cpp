@@ -1,5 +1,7 @@
 #include "world/FrogCollisions.h"
 
+#include <algorithm>
+
 #include "world/objects/ObjectKinds.h"
 #include "world/objects/RiverObject.h"
 #include "world/objects/TrackObject.h"
@@ -35,14 +37,19 @@ bool CheckFrogCollisions(Frog& frog, World& world, GameContext& game) {
         frog.KnockOver(frog.GetMoveOffset());
         return true;
     }
-    if (world.GetGrid().IsOutside(at.x, at.y)) {
-        // Carried off the side: no crash, and the knocked-over offset stays as it was.
+    const WorldGrid& grid = world.GetGrid();
+    if (grid.IsOutside(at.x, at.y)) {
+        // Carried off the side: no crash, and the knocked-over offset stays as it was. The frog
+        // lies on the edge it crossed, on the last unit inside, not beyond it where a step of its
+        // carrier took it.
+        frog.SetPosition(std::clamp(frog.GetX(), 0.0f, static_cast<float>(grid.WidthUnits() - 1)),
+                         std::clamp(frog.GetY(), 0.0f, static_cast<float>(grid.HeightUnits() - 1)));
         frog.SetState(FS_KNOCKED_OVER);
         return true;
     }
     const TrackObject* carrier = frog.GetCarrier();
     // Standing on a submerged river object is standing in the water.
-    if (world.GetGrid().HasFlagAt(seen.x, seen.y, CELL_WATER) && state == FS_IDLE &&
+    if (grid.HasFlagAt(seen.x, seen.y, CELL_WATER) && state == FS_IDLE &&
         (carrier == nullptr || carrier->GetState() == RiverObject::kStateUnderWater)) {
         frog.SetState(FS_DROWN);
         return true;

@@ -258,6 +258,38 @@ TEST_F(FrogTest, CollisionsInTheirOrder) {
     EXPECT_EQ(game.sounds.size(), 1u);
 }
 
+// A carrier steps the frog past a side (a jump steered onto a truck that drives off the left
+// edge took it to x = -1.16): it is knocked over lying on the edge's last unit, never beyond it,
+// on either side. Half a unit over the edge it still stands on the first or last unit and lives.
+TEST_F(FrogTest, AFrogCarriedOffASideLiesOnTheEdgeItCrossed) {
+    BlockInfo::Instance().ClearBlockers();
+    const WorldGrid& grid = game.world.GetGrid();
+    const float right = static_cast<float>(grid.WidthUnits());
+    struct Case {
+        const char* why;
+        float x;
+        bool knockedOver;
+        float liesAt;
+    };
+    const Case cases[] = {
+        {"a quarter unit left of the edge", -0.27f, false, -0.27f},
+        {"a carrier's step past the left edge", -1.16f, true, 0.0f},
+        {"far past the left edge", -5.0f, true, 0.0f},
+        {"on the last unit", right - 0.6f, false, right - 0.6f},
+        {"a carrier's step past the right edge", right - 0.4f, true, right - 1.0f},
+        {"far past the right edge", right + 5.0f, true, right - 1.0f},
+    };
+    for (const Case& c : cases) {
+        Frog& frog = MakeFrog(c.x, kRow0);
+        EXPECT_EQ(CheckFrogCollisions(frog, game.world, game), c.knockedOver) << c.why;
+        EXPECT_EQ(frog.GetState(), c.knockedOver ? FS_KNOCKED_OVER : FS_IDLE) << c.why;
+        EXPECT_FLOAT_EQ(frog.GetX(), c.liesAt) << c.why;
+        EXPECT_FLOAT_EQ(frog.GetY(), kRow0) << c.why;
+        const IntPoint at = frog.GetRoundedPosition();
+        EXPECT_FALSE(grid.IsOutside(at.x, at.y)) << c.why;
+    }
+}
+
 TEST_F(FrogTest, TimeOutKnocksTheFrogOverWhereItWasSeen) {
     Frog& frog = MakeFrog(400.0f, kRow0);
     frog.QueueCommand(FS_MOVE_UP);
