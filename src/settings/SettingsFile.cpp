@@ -2,9 +2,17 @@
 
 #include "settings/StringTokenizer.h"
 #include "files/File.h"
+#include "files/FileLoader.h"
 
 namespace {
 const char* const kDelimiters = " \t";
+
+std::string Shown(const std::string& path) {
+    if (!FileLoader::Instance().PackAvailable()) return FileLoader::DiskPath(path);
+    const std::string folder = FileLoader::kDataFolder;
+    const std::string entry = path.compare(0, folder.size(), folder) == 0 ? path.substr(folder.size()) : path;
+    return FileLoader::DiskPath(folder + FileLoader::kPackName) + " (" + entry + ")";
+}
 
 std::string Upper(const std::string& text) {
     std::string out = text;
@@ -18,7 +26,7 @@ std::string Upper(const std::string& text) {
 bool SettingsFile::Load(const std::string& path) {
     File file;
     if (!file.Open(path, "r")) return false;
-    path_ = path;
+    shownPath_ = Shown(path);
     lines_.clear();
     char buffer[kLineBufferSize];
     while (!file.IsEndOfFile()) {

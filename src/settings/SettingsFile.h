@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-// One loaded settings text: its path and its raw lines (without their newline).
+// One loaded settings text: where it was found and its raw lines (without their newline).
 class SettingsFile final {
 public:
     // Reads through the data file layer; false when the file cannot be opened.
@@ -12,7 +12,9 @@ public:
     // The first line whose key matches (letter case ignored), inside `section` when one is given.
     bool FindLine(const std::string& key, const std::string* section, std::string& line) const;
 
-    const std::string& Path() const { return path_; }
+    // Where a player finds the file, for messages: the loose file's path on disk, or the pack it
+    // was read from with the entry's name ("…/ReedJumper.dat (config.txt)").
+    const std::string& ShownPath() const { return shownPath_; }
     const std::vector<std::string>& Lines() const { return lines_; }
 
     // Lines are read in pieces of at most this many characters.
@@ -28,7 +30,7 @@ private:
         std::string second;
     };
 
-    std::string path_;
+    std::string shownPath_;
     std::vector<std::string> lines_;
     std::vector<LineWords> words_;
 };

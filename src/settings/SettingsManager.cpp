@@ -37,7 +37,7 @@ double SettingsManager::Limit(const std::string& key, double value) {
     const double limited = SettingRanges::Limit(*range, value);
     if (std::find(rangeKeys_.begin(), rangeKeys_.end(), key) == rangeKeys_.end()) {
         rangeKeys_.push_back(key);
-        const std::string file = files_.empty() ? "config.txt" : files_.front()->Path();
+        const std::string file = files_.empty() ? "config.txt" : files_.front()->ShownPath();
         if (range->action == OutOfRange::Refuse) {
             refused_ = true;
             std::fprintf(stderr, "%s: '%s' is %g, outside its range %g ... %g\n", file.c_str(), key.c_str(), value,
@@ -79,7 +79,7 @@ void SettingsManager::Report(const std::string& key, const std::string& what) {
     // The first bad key already says the file is damaged; a file cut short or overwritten would
     // otherwise print a line for each of its hundreds of keys.
     if (problemKeys_.size() > 1) return;
-    const std::string file = files_.empty() ? "config.txt" : files_.front()->Path();
+    const std::string file = files_.empty() ? "config.txt" : files_.front()->ShownPath();
     std::fprintf(stderr, "%s: %s '%s'\n", file.c_str(), what.c_str(), key.c_str());
     if (strict_) std::exit(1);
 }

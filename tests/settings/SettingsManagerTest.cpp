@@ -7,6 +7,7 @@
 #include "settings/SettingsManager.h"
 #include "settings/StringTokenizer.h"
 #include "files/FileLoader.h"
+#include "files/TempDataRoot.h"
 
 namespace {
 
@@ -102,6 +103,38 @@ TEST_F(SettingsTest, BinaryBytesAndEmptyFilesAreHarmless) {
     EXPECT_EQ(S().GetInt("ok"), 5);
     Use("");
     EXPECT_EQ(S().GetInt("ok"), 0);
+}
+
+// A player reads the message to find the file: it names the path on disk (the data root, a
+// slash, the file's own letter case) or the pack the settings came from, never the data path.
+TEST(SettingsMessages, NameTheFileWhereItIsOnDisk) {
+    struct Case {
+        const char* what;
+        bool packed;
+    };
+    for (const Case& c : {Case{"a loose file", false}, Case{"a file in the pack", true}}) {
+        TempDataRoot root;
+        if (c.packed) {
+            PackBuilder pack;
+            pack.items = {{"label", "L"}, {"data\\config.txt", "numAreas 9999\n"}};
+            root.Write("ReedJumper.dat", pack.Build());
+        } else {
+            root.Write("Config.TXT", "numAreas 9999\n");
+        }
+        root.Activate();
+        SettingsManager& settings = SettingsManager::Instance();
+        settings.Clear();
+        testing::internal::CaptureStderr();
+        ASSERT_TRUE(settings.Load("data\\config.txt")) << c.what;
+        settings.GetInt("absent");
+        const std::string err = testing::internal::GetCapturedStderr();
+        settings.Clear();
+        const std::string shown = c.packed ? (root.Path() / "ReedJumper.dat").string() + " (config.txt)"
+                                           : (root.Path() / "Config.TXT").string();
+        EXPECT_EQ(err,
+                  shown + ": 'numAreas' is 9999, outside its range 1 ... 99\n" + shown + ": missing key 'absent'\n")
+            << c.what;
+    }
 }
 
 TEST(StringTokenizer, SplitsAtRunsOfDelimiters) {
