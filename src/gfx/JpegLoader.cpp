@@ -1,5 +1,6 @@
 #include "gfx/JpegLoader.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -14,7 +15,9 @@
 
 namespace {
 
-constexpr size_t kInputChunk = 4096;
+constexpr size_t kInputChunk = 32 * 1024;
+// Rows asked of the library at once (it gives back fewer when its buffers hold fewer).
+constexpr int kRowsPerRead = 16;
 constexpr int kColourComponents = 3;
 
 // The library's error exit must not return: it jumps back into Decode, which then cleans up.
@@ -119,7 +122,14 @@ bool Decode(File& file, Image& image, char* message) {
         jpeg_destroy_decompress(&info);
         return false;
     }
-    if (info.jpeg_color_space != JCS_GRAYSCALE) info.out_color_space = JCS_RGB;
+    // Colour comes out in the picture's own byte order (blue, green, red) where the library can
+    // give it (libjpeg-turbo): the same values as its RGB, straight into the picture's rows.
+#ifdef JCS_EXTENSIONS
+    constexpr J_COLOR_SPACE kColourOut = JCS_EXT_BGR;
+#else
+    constexpr J_COLOR_SPACE kColourOut = JCS_RGB;
+#endif
+    if (info.jpeg_color_space != JCS_GRAYSCALE) info.out_color_space = kColourOut;
     jpeg_start_decompress(&info);
     const int components = info.output_components;
     if ((components != 1 && components != kColourComponents) ||
@@ -127,6 +137,18 @@ bool Decode(File& file, Image& image, char* message) {
         std::snprintf(message, JMSG_LENGTH_MAX, "%d colour components are not supported", components);
         jpeg_destroy_decompress(&info);
         return false;
+    }
+    if (components == kColourComponents && kColourOut != JCS_RGB) {
+        JSAMPROW rows[kRowsPerRead];
+        while (info.output_scanline < info.output_height) {
+            const int y = static_cast<int>(info.output_scanline);
+            const int count = std::min<int>(kRowsPerRead, static_cast<int>(info.output_height) - y);
+            for (int i = 0; i < count; ++i) rows[i] = image.PixelAddress(0, y + i);
+            jpeg_read_scanlines(&info, rows, static_cast<JDIMENSION>(count));
+        }
+        jpeg_finish_decompress(&info);
+        jpeg_destroy_decompress(&info);
+        return true;
     }
     JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
                                                info.output_width * components, 1);
