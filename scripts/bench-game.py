@@ -134,7 +134,7 @@ def headless_runs(game, build, work):
     frames = []
     for tick in range(100, WHOLE_TICKS + 1, 100):
         frames += ["--frame", "%d:%s" % (tick, os.path.join(work, "f%d.bmp" % tick))]
-    plain, framed, quiet, sums, startup = [], [], [], [], []
+    plain, framed, quiet, sums, startup, first_game = [], [], [], [], [], []
     for _ in range(ROUNDS):
         cpu, ticks, _ = run_headless(game, data, work, 1, WHOLE_TICKS)
         plain.append(cpu)
@@ -142,6 +142,10 @@ def headless_runs(game, build, work):
         framed.append(run_headless(game, data, work, 1, WHOLE_TICKS, frames)[0])
         quiet.append(run_headless(game, data, work, 1, WHOLE_TICKS, ["--nosound"])[0])
         startup.append(run_headless(game, data, work, 1, 1)[0])
+        # The S of tick 2 is handled in the message pump before that tick runs: the first new game
+        # (the world picture's decode, the level's build) shows only in the process's time.
+        cpu, ticks, _ = run_headless(game, data, work, 1, 2)
+        first_game.append(cpu - startup[-1] - ticks[-1] / 1e6)
     s, slo, shi = median_spread(sums)
     up = statistics.median(startup)
     print("headless %d-tick whole game, process CPU, median of %d rounds (spread); the sum of its game ticks: "
@@ -154,6 +158,9 @@ def headless_runs(game, build, work):
     print("  goal: without --frame ≤ 1.5 × the sum of its ticks: %s (less the start-up: %s)"
           % ("met" if statistics.median(plain) <= 1.5 * s else "NOT met",
              "met" if statistics.median(plain) - up <= 1.5 * s else "NOT met"))
+    m, lo, hi = median_spread(first_game)
+    print("first new game with its key handling (a 2-tick run less the 1-tick run and tick 2): %.1f ms (%.1f … %.1f) "
+          "beside the 10 ms goal: %s" % (m * 1e3, lo * 1e3, hi * 1e3, "met" if m <= 0.010 else "NOT met"))
 
 
 def callgrind(game, build, work):
