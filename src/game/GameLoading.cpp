@@ -20,6 +20,7 @@
 #include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
 #include "world/GameSprites.h"
+#include "world/objects/Background.h"
 #include "platform/MessageQueue.h"
 #include "platform/Messages.h"
 #include "sound/SoundEngine.h"
@@ -143,6 +144,9 @@ bool Game::LoadResources() {
         if (spec.hasMirrored) sprites.GetSprite(spec.name, true);
         if (!ShowPreload(static_cast<float>(step++) / total)) return false;
     }
+    // Every game starts at the first level: its world picture is decoded behind the loading
+    // screen, not when the player presses Start.
+    Background::PreloadWorldPicture(0);
     return true;
 }
 

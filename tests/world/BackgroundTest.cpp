@@ -233,6 +233,26 @@ TEST_F(BackgroundTest, TheWorldPictureIsDecodedOnceAndTheSpriteTakesEachLevelOve
     }
 }
 
+TEST_F(BackgroundTest, TheWorldPictureDecodedDuringTheLoadingServesTheFirstLevelStart) {
+    Open(32);
+    worldtest::UseConfig();
+    LevelInfo level;
+    level.LoadLevelSettings();
+    const std::string path = worldtest::DataDir() + "/backgroundworld00.bmp";
+    std::ofstream(path, std::ios::binary) << WorldBmp(900 + 4 * 375);
+    Background::PreloadWorldPicture(0);
+    // The level start reads no file: the picture of the loading is taken over.
+    std::remove(path.c_str());
+    level.levelIndex = 0;
+    ASSERT_TRUE(background->Load(level, 75));
+    ExpectShowsPicture(background->GetPictureHeight());
+    // Taken once: a new background (a later game after the world was made anew) decodes again.
+    auto later = std::make_unique<Background>();
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(later->Load(level, 75));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("backgroundworld00"), std::string::npos);
+}
+
 TEST_F(BackgroundTest, NoWorldPictureAtAllLeavesTheGameRunningWithoutBackground) {
     worldtest::UseConfig();
     LevelInfo level;

@@ -15,15 +15,43 @@
 #include "world/LevelInfo.h"
 #include "world/Screen.h"
 
+namespace {
+
+// The world picture decoded during the loading and the name it was decoded from, until a level
+// start takes it.
+struct PreloadedPicture {
+    std::string key;
+    std::unique_ptr<Image> picture;
+};
+
+PreloadedPicture& Preloaded() {
+    static PreloadedPicture preloaded;
+    return preloaded;
+}
+
+}  // namespace
+
 Background::Background() : GameObject("Background"), self_(std::make_shared<Background*>(this)) {}
 
 Background::~Background() = default;
 
 std::string Background::PictureName(int levelIndex) { return StringFormat("BACKGROUND_WORLD_%02d", levelIndex); }
 
+void Background::PreloadWorldPicture(int levelIndex) {
+    const std::string key = MakeAssetKey(PictureName(levelIndex));
+    FileLoader& files = FileLoader::Instance();
+    if (!files.FileExistsWithExtension(key, ".bmp") && !files.FileExistsWithExtension(key, ".jpg")) return;
+    Preloaded() = PreloadedPicture{key, LoadImage(key, true)};
+}
+
 bool Background::Load(const LevelInfo& level, int cellHeight) {
     // The world picture is decoded once and kept for every later level and game: each level is cut
     // from it at its own height, and the closing scroll after the last level is cut one level higher.
+    if (!worldPicture_) {
+        const std::string key = MakeAssetKey(PictureName(level.levelIndex));
+        if (Preloaded().picture && Preloaded().key == key) worldPicture_ = std::move(Preloaded().picture);
+        Preloaded() = PreloadedPicture{};
+    }
     if (!worldPicture_) {
         const std::string key = MakeAssetKey(PictureName(level.levelIndex));
         FileLoader& files = FileLoader::Instance();

@@ -46,6 +46,10 @@ public:
 
     // Picture name of a level ("BACKGROUND_WORLD_02").
     static std::string PictureName(int levelIndex);
+    // Decodes the world picture of `levelIndex` during the loading, for the first Load of that
+    // level to take over instead of decoding it while a new game starts. Nothing when the picture
+    // is not there (the level start says so); an unreadable one asks to quit, as Load would.
+    static void PreloadWorldPicture(int levelIndex);
 
 private:
     BackgroundSprite* FindSprite() const;
