@@ -12,6 +12,7 @@ AnimatedRLESprite::~AnimatedRLESprite() = default;
 bool AnimatedRLESprite::Create(const Image& strip, int frameCount, float duration, bool trim, bool loop) {
     frames_.clear();
     trimRects_.clear();
+    keyed_.clear();
     surface_.reset();
     currentFrame_ = -1;
     duration_ = duration;
@@ -27,6 +28,8 @@ bool AnimatedRLESprite::Create(const Image& strip, int frameCount, float duratio
             frame = spriteimages::Crop(*frame, trimRect);
             if (!frame) return false;
         }
+        // The surface shows the whole frame as decoded from its own stream.
+        keyed_.push_back(util.HasKeyBlack(*frame));
         util.EncodeRunLength(*frame);
         frames_.push_back(std::move(frame));
         trimRects_.push_back(trimRect);
@@ -54,7 +57,8 @@ void AnimatedRLESprite::Draw(const DrawParams& params) {
         currentFrame_ = frame;
     }
     const Rect& trim = trimRects_[frame];
-    SurfaceSprite::DrawSurface(*surface_, params, trim.left, trim.top, surface_->GetWidth(), surface_->GetHeight());
+    SurfaceSprite::DrawSurface(*surface_, params, trim.left, trim.top, surface_->GetWidth(), surface_->GetHeight(),
+                               keyed_[frame]);
 }
 
 const Image* AnimatedRLESprite::SizeFrame() const {

@@ -38,6 +38,8 @@ private:
 
     std::vector<std::unique_ptr<Image>> frames_;
     std::vector<Rect> trimRects_;
+    // Per frame: whether it holds black pixels, which need the colour key (else a plain copy).
+    std::vector<bool> keyed_;
     std::unique_ptr<Surface> surface_;
     int currentFrame_ = -1;
 };

@@ -58,6 +58,28 @@ void RemapPixels(uint8_t* bgr, size_t count) {
     for (; i < count; ++i, bgr += 3) RemapColour(bgr);
 }
 
+// Whether any pixel of the picture is 0; eight pixels a step.
+template <class Pixel>
+bool HasZeroPixel(const Image& image) {
+    constexpr size_t kStep = 8;
+    const size_t count = image.GetPixelBytes() / sizeof(Pixel);
+    const uint8_t* bytes = image.GetPixels();
+    size_t i = 0;
+    for (; i + kStep <= count; i += kStep) {
+        Pixel p[kStep];
+        std::memcpy(p, bytes + i * sizeof(Pixel), sizeof p);
+        bool zero = false;
+        for (const Pixel v : p) zero |= v == 0;
+        if (zero) return true;
+    }
+    for (; i < count; ++i) {
+        Pixel v;
+        std::memcpy(&v, bytes + i * sizeof(Pixel), sizeof v);
+        if (v == 0) return true;
+    }
+    return false;
+}
+
 // The bits of a display pixel that GetPixel reads: two pixels equal under this mask have the same
 // colour.
 uint32_t ColourBits(const Image& image) {
@@ -184,6 +206,13 @@ bool ImageUtil::ApplyMask(Image& image, const Image& mask) {
             if (mask.GetBit(x, y)) image.SetPixel(x, y, 0);
         }
     }
+    return true;
+}
+
+bool ImageUtil::HasKeyBlack(const Image& image) {
+    if (image.IsRunLengthEncoded()) return true;
+    if (image.GetBitsPerPixel() == 16) return HasZeroPixel<uint16_t>(image);
+    if (image.GetBitsPerPixel() == 32) return HasZeroPixel<uint32_t>(image);
     return true;
 }
 

@@ -15,6 +15,9 @@ public:
     bool RemapTransparentColor(Image& image);
     // Every pixel whose bit is set in the 1-bit `mask` of the same size is written black.
     bool ApplyMask(Image& image, const Image& mask);
+    // Whether any display pixel (16 or 32 bits) is 0, the black the colour key leaves out; true
+    // for other depths and for run-length data, which cannot be told.
+    bool HasKeyBlack(const Image& image);
     // Inclusive box of the pixels that are not black; (w / 2, h / 2, w / 2, h / 2) when there are none.
     Rect GetBoundingBox(const Image& image);
     // Copies the inclusive `rect` of `source` to (x, y) of `destination`, bytes unchanged. False

@@ -15,6 +15,16 @@ platform::DisplayRect ToDisplayRect(const Rect& r) {
     return platform::DisplayRect{r.left, r.top, r.right + 1, r.bottom + 1};
 }
 
+// A surface filled from the whole picture, in its own format, with no black pixel needs no key.
+bool NeedsKey(const Image& image, const Surface& surface, int x, int y, int width, int height) {
+    const platform::DisplaySurface* target = surface.Get();
+    if (!target || image.IsRunLengthEncoded() || x != 0 || y != 0 || width != image.GetWidth() ||
+        height != image.GetHeight() || image.GetBitsPerPixel() / 8 != target->GetPixelFormat().BytesPerPixel()) {
+        return true;
+    }
+    return ImageUtil::Instance().HasKeyBlack(image);
+}
+
 }  // namespace
 
 SurfaceSprite::SurfaceSprite() = default;
@@ -41,17 +51,21 @@ bool SurfaceSprite::Create(std::unique_ptr<Image> image, int width, int height, 
     image_ = std::move(image);
     if (!surface_.Create(width_, height_)) return false;
     Upload(sourceX_, sourceY_);
+    keyed_ = NeedsKey(*image_, surface_, sourceX_, sourceY_, width_, height_);
     return true;
 }
 
-void SurfaceSprite::Draw(const DrawParams& params) { DrawSurface(surface_, params, trimX_, trimY_, width_, height_); }
+void SurfaceSprite::Draw(const DrawParams& params) {
+    DrawSurface(surface_, params, trimX_, trimY_, width_, height_, keyed_);
+}
 
-void SurfaceSprite::DrawSurface(Surface& surface, const DrawParams& params, int trimX, int trimY, int width,
-                                int height) {
+void SurfaceSprite::DrawSurface(Surface& surface, const DrawParams& params, int trimX, int trimY, int width, int height,
+                                bool keyed) {
     platform::DisplaySurface* target = DirectDraw::Instance().GetDrawTarget();
     platform::DisplaySurface* source = surface.Get();
     if (!target || !source) return;
-    const platform::BlitKey key = params.Has(DrawParams::Opaque) ? platform::BlitKey::None : platform::BlitKey::Source;
+    const platform::BlitKey key =
+        params.Has(DrawParams::Opaque) || !keyed ? platform::BlitKey::None : platform::BlitKey::Source;
     Rect src = params.SourceRect(width, height);
     platform::DisplayResult result;
     if (params.Has(DrawParams::DestinationSize)) {

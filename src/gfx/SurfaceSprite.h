@@ -34,8 +34,14 @@ public:
     void Upload(int x, int y);
 
     // The unscaled or stretched blit of a sprite surface onto the draw target, shared with the
-    // run-length sprite: trim offset added, cut to the screen, surface loss reported.
-    static void DrawSurface(Surface& surface, const DrawParams& params, int trimX, int trimY, int width, int height);
+    // run-length sprite: trim offset added, cut to the screen, surface loss reported. `keyed` false:
+    // the surface holds no black pixel, so the colour key would keep every pixel anyway and the
+    // blit copies them plainly.
+    static void DrawSurface(Surface& surface, const DrawParams& params, int trimX, int trimY, int width, int height,
+                            bool keyed = true);
+
+    // True when the surface may hold black pixels, which the colour key leaves out.
+    bool IsKeyed() const { return keyed_; }
 
 private:
     std::unique_ptr<Image> image_;
@@ -46,4 +52,5 @@ private:
     int trimY_ = 0;
     int width_ = 0;
     int height_ = 0;
+    bool keyed_ = true;
 };

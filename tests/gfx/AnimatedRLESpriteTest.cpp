@@ -50,6 +50,35 @@ TEST_F(AnimatedRLESpriteTest, DecodesOnlyTheFrameOnShow) {
     }
 }
 
+TEST_F(AnimatedRLESpriteTest, EachFrameShowsItsBlackAsTransparentWhetherOrNotTheOthersHaveBlack) {
+    // Three 9 × 5 frames: the first without black, the second with one black pixel in its last
+    // corner, the third without black again; untrimmed, drawn over a coloured screen.
+    constexpr uint32_t kScreen = 0x306090;
+    auto strip = [](int x, int y) {
+        const int f = y / 5, row = y % 5;
+        if (f == 1 && x == 8 && row == 4) return 0u;
+        return 0x080000u * static_cast<uint32_t>(x + 1) | 0x000800u * static_cast<uint32_t>(row + 1) |
+               0x000008u * static_cast<uint32_t>(f + 1);
+    };
+    for (const auto& format : kFormats) {
+        Open(format);
+        AnimatedRLESprite sprite;
+        ASSERT_TRUE(sprite.Create(*Picture(9, 15, strip), 3, 0.3f, false, true));
+        for (const int f : {0, 1, 2, 1, 0}) {
+            sprite.SetTime(0.1f * static_cast<float>(f) + 0.05f);
+            Fill(kScreen);
+            sprite.Draw(40, 50);
+            for (int y = 0; y < 5; ++y) {
+                for (int x = 0; x < 9; ++x) {
+                    const uint32_t rgb = strip(x, f * 5 + y);
+                    ASSERT_EQ(At(40 + x, 50 + y), Pixel(rgb == 0 ? kScreen : rgb))
+                        << format.name << " frame " << f << " at " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
 TEST_F(AnimatedRLESpriteTest, FrameListOrdersTheSteps) {
     Open(kFormats[0]);
     AnimatedRLESprite sprite;

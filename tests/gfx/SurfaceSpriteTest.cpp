@@ -57,6 +57,56 @@ TEST_F(SurfaceSpriteTest, BlackIsTransparentUnlessOpaque) {
     EXPECT_EQ(At(11, 11), 0u);
 }
 
+TEST_F(SurfaceSpriteTest, APictureWithoutBlackDrawsAsTheKeyedBlitWouldWhereverItsBlackIs) {
+    // Pictures of odd and even widths with one black pixel at the first, the last or an inner
+    // place, or none; whole pictures and a window of a larger one. Each is drawn plain and
+    // stretched over a coloured screen: black shows the screen, every other pixel the picture.
+    struct Case {
+        int width, height;
+        int blackX, blackY;  // -1: no black pixel
+        int windowWidth, windowHeight;
+        bool keyed;
+    };
+    const Case cases[] =
+        {
+            {7, 3, -1, -1, 7, 3, false}, {8, 2, -1, -1, 8, 2, false}, {7, 3, 0, 0, 7, 3, true},
+            {7, 3, 6, 2, 7, 3, true},    {17, 2, 16, 1, 17, 2, true}, {9, 4, 4, 2, 9, 4, true},
+            {9, 4, -1, -1, 5, 4, true},   // a window: the rest of the picture is never uploaded
+            {9, 4, -1, -1, 12, 6, true},  // a window larger than the picture leaves black around it
+        };
+    for (const auto& format : kFormats) {
+        Open(format);
+        for (const Case& c : cases) {
+            auto rgb = [&c](int x, int y) { return x == c.blackX && y == c.blackY ? 0u : Coded(x, y); };
+            SurfaceSprite sprite;
+            ASSERT_TRUE(sprite.Create(Picture(c.width, c.height, rgb), c.windowWidth, c.windowHeight, 0, 0, false));
+            EXPECT_EQ(sprite.IsKeyed(), c.keyed) << format.name << " " << c.width << "x" << c.height;
+            auto expected = [&](int x, int y) {
+                const bool inside = x < c.width && y < c.height;
+                return inside && rgb(x, y) != 0 ? Pixel(rgb(x, y)) : Pixel(kBackground);
+            };
+            Fill(kBackground);
+            sprite.Draw(20, 30);
+            for (int y = 0; y < c.windowHeight; ++y) {
+                for (int x = 0; x < c.windowWidth; ++x) {
+                    ASSERT_EQ(At(20 + x, 30 + y), expected(x, y))
+                        << format.name << " " << c.width << "x" << c.height << " at " << x << "," << y;
+                }
+            }
+            // Stretched to twice the size: each picture pixel covers two by two screen pixels.
+            Fill(kBackground);
+            sprite.DrawRegionStretched(Rect{0, 0, c.windowWidth - 1, c.windowHeight - 1},
+                                       Rect{100, 100, 100 + 2 * c.windowWidth - 1, 100 + 2 * c.windowHeight - 1});
+            for (int y = 0; y < 2 * c.windowHeight; ++y) {
+                for (int x = 0; x < 2 * c.windowWidth; ++x) {
+                    ASSERT_EQ(At(100 + x, 100 + y), expected(x / 2, y / 2))
+                        << format.name << " stretched " << c.width << "x" << c.height << " at " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
 TEST_F(SurfaceSpriteTest, TrimCropsToContentAndKeepsItsPlace) {
     Open(kFormats[0]);
     auto box = [](int x, int y) { return x >= 5 && x <= 9 && y >= 2 && y <= 6 ? Coded(x, y) : 0u; };
