@@ -21,6 +21,7 @@
 #include "gfx/SpriteManager.h"
 #include "world/GameSprites.h"
 #include "world/objects/Background.h"
+#include "platform/Clock.h"
 #include "platform/MessageQueue.h"
 #include "platform/Messages.h"
 #include "sound/SoundEngine.h"
@@ -34,6 +35,9 @@ constexpr int kCreditsLineCapacity = 1024;  // 1023 characters and the terminato
 
 // The bar last presented; a step that leaves it as it is presents nothing new.
 std::optional<Rect> g_shownPreloadBar;
+// When it was presented: a grown bar waits for the next frame's time, since a screen shows no
+// more than a frame every Game::kMinFrameMs and each present redraws the whole loading picture.
+uint64_t g_shownPreloadBarAt = 0;
 
 bool Fail(const char* what) {
     std::fprintf(stderr, "reedjumper: %s\n", what);
@@ -156,12 +160,15 @@ bool Game::ShowPreload(float progress) {
     Sprite* bar = sprites.GetSprite(MakeAssetKey("PROGRESS_BAR"));
     if (!preload || !bar) return false;
     const PreloadBarRects rects = ComputePreloadBar(bar->GetWidth(), bar->GetHeight(), progress);
-    if (g_shownPreloadBar != rects.destination) {
+    const uint64_t now = platform::TimeGetMicroseconds();
+    const bool frameDue = !g_shownPreloadBar || now - g_shownPreloadBarAt >= uint64_t{kMinFrameMs} * 1000;
+    if (g_shownPreloadBar != rects.destination && frameDue) {
         preload->Draw(0, 0);
         bar->DrawRegionStretched(rects.source, rects.destination);
         sprites.CheckInvalidSprites();
         DirectDraw::Instance().Present();
         g_shownPreloadBar = rects.destination;
+        g_shownPreloadBarAt = now;
     }
 
     // Keys still work while loading (Escape ends the program, U toggles the music).

@@ -1,6 +1,7 @@
 // The loading screen through the game's own loading of every sprite from the generated data, with a
 // progress bar only ten rows tall, far fewer than the things loaded: a frame is presented only when
-// the bar has grown, so each presented frame differs from the one before it.
+// the bar has grown, so each presented frame differs from the one before it, and no sooner than a
+// frame's time after the one before it.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -17,6 +18,7 @@
 #include "gfx/DisplayTestSupport.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/SpriteManager.h"
+#include "platform/Clock.h"
 #include "platform/Headless.h"
 #include "platform/Messages.h"
 #include "platform/Present.h"
@@ -55,7 +57,9 @@ TEST(LoadingScreenTest, PresentsAFrameOnlyWhenTheBarHasGrown) {
     FileLoader::Instance().Open();
     ASSERT_TRUE(DirectDraw::Instance().Init(nullptr, 800, 600, 16, true));
     std::vector<Frame> frames;
-    platform::SetPresentHook([&frames](const platform::FrameView& view) {
+    std::vector<uint64_t> presentedAt;
+    platform::SetPresentHook([&frames, &presentedAt](const platform::FrameView& view) {
+        presentedAt.push_back(platform::TimeGetMicroseconds());
         Frame frame(static_cast<size_t>(view.width) * 2 * static_cast<size_t>(view.height));
         for (int y = 0; y < view.height; ++y) {
             std::memcpy(&frame[static_cast<size_t>(y) * view.width * 2],
@@ -71,7 +75,10 @@ TEST(LoadingScreenTest, PresentsAFrameOnlyWhenTheBarHasGrown) {
 
     ASSERT_GE(frames.size(), 2u);
     EXPECT_LE(frames.size(), static_cast<size_t>(kBarRows));
-    for (size_t i = 1; i < frames.size(); ++i) EXPECT_TRUE(frames[i] != frames[i - 1]) << "frame " << i;
+    for (size_t i = 1; i < frames.size(); ++i) {
+        EXPECT_TRUE(frames[i] != frames[i - 1]) << "frame " << i;
+        EXPECT_GE(presentedAt[i] - presentedAt[i - 1], uint64_t{Game::kMinFrameMs} * 1000) << "frame " << i;
+    }
 
     SpriteManager::Instance().ReleaseAll();
     DirectDraw::Instance().Release();
