@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Soak: plays one long headless run of the game and checks it as it goes.
 #
-#   scripts/soak.sh [--ticks N] [--seed N] [--build DIR] [--keep DIR]
+#   scripts/soak.sh [--ticks N] [--seed N] [--build DIR] [--data DIR] [--keep DIR]
 #
 # Plays N ticks (default 180000, one hour of game time) with seeded random keys that start a game
 # from the title, steer the frog, type a name after a game over and leave the table (so games
@@ -10,19 +10,23 @@
 # after the first game it must stay within 10 % of its value at the end (no growth per game).
 # Prints the figures and ends with status 0 when every check holds, 1 otherwise.
 #
-# Run it on a release build and on an address-sanitizer build (-DRJ_SANITIZE_ADDRESS=ON); the
-# sanitizer's report ends the run with a non-zero status, which fails the soak.
+# Run it on a release build and on an address-sanitizer build (-DRJ_SANITIZE_ADDRESS=ON; such a
+# build made with -DRJ_DATA_FROM has no data of its own: give --data build/data); the sanitizer's
+# report ends the run with a non-zero status, which fails the soak. The data folder defaults to
+# the build's own.
 set -euo pipefail
 
 ticks=180000
 seed=20
 build=build
+data=
 keep=
 while [ $# -gt 0 ]; do
     case "$1" in
     --ticks) ticks=$2; shift 2 ;;
     --seed) seed=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
+    --data) data=$2; shift 2 ;;
     --keep) keep=$2; shift 2 ;;
     *) echo "soak.sh: unknown option $1" >&2; exit 2 ;;
     esac
@@ -30,7 +34,7 @@ done
 
 game="$build/reedjumper"
 [ -x "$game" ] || { echo "soak.sh: no game at $game (build it first)" >&2; exit 2; }
-data="$build/data"
+data=${data:-$build/data}
 [ -f "$data/config.txt" ] || { echo "soak.sh: no generated data in $data" >&2; exit 2; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/rj-soak-XXXXXX")
