@@ -310,6 +310,8 @@ def first_frames(game, work, env, starts=ROUNDS):
 
 
 def main():
+    if len(sys.argv) < 2 or not os.path.isfile(os.path.join(sys.argv[1], "reedjumper")):
+        sys.exit("usage: bench-game.py BUILD_DIR [--no-window] [--no-callgrind] (BUILD_DIR holds the built game)")
     build = sys.argv[1]
     game = os.path.join(build, "reedjumper")
     work = tempfile.mkdtemp(prefix="rj-bench-")
