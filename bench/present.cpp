@@ -66,15 +66,7 @@ int main() {
         seed = seed * 1664525u + 1013904223u;
         frame[i] = static_cast<uint16_t>((i * 7) ^ (seed >> 16));
     }
-    platform::FrameView view;
-    view.pixels = frame.data();
-    view.pitch = kGameWidth * 2;
-    view.width = kGameWidth;
-    view.height = kGameHeight;
-    view.bitsPerPixel = 16;
-    view.redMask = 0xF800;
-    view.greenMask = 0x07E0;
-    view.blueMask = 0x001F;
+    const platform::FrameView view = platform::FrameView::Rgb565(frame.data(), kGameWidth, kGameHeight, kGameWidth * 2);
 
     const int sizes[][2] = {{800, 600}, {1920, 1080}, {3840, 2160}};
     std::printf("present: one 800x600 RGB565 frame into 32-bit window pixels, CPU per frame, median of %d rounds\n",

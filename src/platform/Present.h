@@ -15,6 +15,11 @@ struct FrameView {
     int height = 0;
     int bitsPerPixel = 16;  // 16 (565 or 555, see the masks) or 32 (x8r8g8b8)
     uint32_t redMask = 0, greenMask = 0, blueMask = 0;
+
+    // The game's own picture: 16 bits per pixel, red 5, green 6, blue 5.
+    static FrameView Rgb565(const void* pixels, int width, int height, int pitchBytes) {
+        return {pixels, pitchBytes, width, height, 16, 0xF800, 0x07E0, 0x001F};
+    }
 };
 
 using PresentHook = std::function<void(const FrameView&)>;

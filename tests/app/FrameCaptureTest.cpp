@@ -14,16 +14,7 @@
 namespace {
 
 platform::FrameView View565(const std::vector<uint16_t>& pixels, int width, int height, int pitchPixels) {
-    platform::FrameView view;
-    view.pixels = pixels.data();
-    view.pitch = pitchPixels * 2;
-    view.width = width;
-    view.height = height;
-    view.bitsPerPixel = 16;
-    view.redMask = 0xF800;
-    view.greenMask = 0x07E0;
-    view.blueMask = 0x001F;
-    return view;
+    return platform::FrameView::Rgb565(pixels.data(), width, height, pitchPixels * 2);
 }
 
 TEST(FrameCaptureTest, WidensSixteenBitChannelsToFullScale) {

@@ -12,14 +12,7 @@ namespace {
 struct Fixture {
     Fixture(int width, int height, std::vector<uint16_t> pixels, int targetWidth, int targetHeight)
         : source(std::move(pixels)), target(static_cast<size_t>(targetWidth) * targetHeight, kMarker) {
-        frame.pixels = source.data();
-        frame.pitch = width * 2;
-        frame.width = width;
-        frame.height = height;
-        frame.bitsPerPixel = 16;
-        frame.redMask = 0xF800;
-        frame.greenMask = 0x07E0;
-        frame.blueMask = 0x001F;
+        frame = platform::FrameView::Rgb565(source.data(), width, height, width * 2);
         view = {target.data(), targetWidth * 4, targetWidth, targetHeight};
     }
     uint32_t At(int x, int y) const { return target[static_cast<size_t>(y) * view.width + x]; }

@@ -41,16 +41,7 @@ struct Frames {
 };
 
 platform::FrameView ViewOf(const std::vector<uint16_t>& picture) {
-    platform::FrameView frame;
-    frame.pixels = picture.data();
-    frame.pitch = kWidth * 2;
-    frame.width = kWidth;
-    frame.height = kHeight;
-    frame.bitsPerPixel = 16;
-    frame.redMask = 0xF800;
-    frame.greenMask = 0x07E0;
-    frame.blueMask = 0x001F;
-    return frame;
+    return platform::FrameView::Rgb565(picture.data(), kWidth, kHeight, kWidth * 2);
 }
 
 // The SDL window of the one window open.
