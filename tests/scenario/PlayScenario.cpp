@@ -95,7 +95,7 @@ std::string HighScoreFileText(const std::vector<std::pair<int, std::string>>& en
     return text + "---------------------------------\n" + HighScore::CheckString(text);
 }
 
-std::string NineNamesAnd(int lastScore) {
+std::string NineNamesAnd(int lastScore, const std::string& lastName) {
     return HighScoreFileText({{1000, "Lorimeth"},
                               {900, "Wendal"},
                               {800, "Brisko"},
@@ -105,7 +105,7 @@ std::string NineNamesAnd(int lastScore) {
                               {400, "Fendar"},
                               {300, "Orno"},
                               {200, "Velisto"},
-                              {lastScore, "Kemaril"}});
+                              {lastScore, lastName}});
 }
 
 std::string LowHighScoreTable() { return NineNamesAnd(-1); }

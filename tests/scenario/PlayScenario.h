@@ -40,6 +40,6 @@ std::string FieldAt(const ScenarioResult& r, int tick, const std::string& key);
 // A table of ten entries in the file format, with a valid check string.
 std::string HighScoreFileText(const std::vector<std::pair<int, std::string>>& entries);
 // The default table's nine names and scores, then "Kemaril" with `lastScore`.
-std::string NineNamesAnd(int lastScore);
+std::string NineNamesAnd(int lastScore, const std::string& lastName = "Kemaril");
 // Nine entries above any score and one below zero, so that a game without a point still enters.
 std::string LowHighScoreTable();
